@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Installs what the build needs on a Debian 12 machine and cross-builds libjpeg for mingw.
+# Safe to run again: it only installs what is missing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libjpeg-dev
+          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps imagemagick dpkg-dev)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+src_list=/etc/apt/sources.list.d/kalmora-src.sources
+need_src=0
+[ -f "$src_list" ] || need_src=1
+if [ "$need_src" = 1 ]; then
+  echo "setup: adding a deb-src entry for Debian's source packages"
+  as_root tee "$src_list" >/dev/null <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+fi
+
+if [ ${#missing[@]} -gt 0 ] || [ "$need_src" = 1 ]; then
+  echo "setup: apt-get update"
+  as_root apt-get update -qq
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# libjpeg for the Windows build, cross-built from Debian's own source package.
+deps="$root/.deps/mingw"
+if [ ! -f "$deps/lib/libjpeg.a" ]; then
+  echo "setup: cross-building libjpeg-turbo for mingw-w64"
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  (cd "$work" && apt-get source --download-only -qq libjpeg-turbo >/dev/null 2>&1)
+  tar -C "$work" -xzf "$work"/libjpeg-turbo_*.orig.tar.gz
+  srcdir=$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
+  cmake -S "$srcdir" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$deps" -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF >/dev/null
+  cmake --build "$work/build" --target jpeg-static >/dev/null
+  mkdir -p "$deps/lib" "$deps/include"
+  cp "$work/build/libjpeg.a" "$deps/lib/"
+  cp "$work/build/jconfig.h" "$srcdir/jpeglib.h" "$srcdir/jmorecfg.h" "$srcdir/jerror.h" "$deps/include/"
+fi

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both presets and runs every suite: native, then under Wine
+# in a throw-away prefix, then the fuzz targets for a bounded time. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$(pwd)
+
+./scripts/setup.sh
+
+echo "== native build and tests"
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+echo "== Windows build and tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+prefix=$(mktemp -d /tmp/kalmora-wine.XXXXXX)
+cleanup() {
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  rm -rf "$prefix"
+}
+trap cleanup EXIT
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+"$root/scripts/wine-prefix" "$prefix" 2000
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
+
+echo "== fuzz targets (${KALMORA_FUZZ_SECONDS:-20} s each)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+./scripts/run-fuzzers "${KALMORA_FUZZ_SECONDS:-20}"
+
+echo "== all suites passed"
