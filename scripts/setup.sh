@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libjpeg-dev
-          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps imagemagick dpkg-dev)
+          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps x11-utils imagemagick dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

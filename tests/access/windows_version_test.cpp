@@ -11,6 +11,7 @@ struct VersionCase {
   uint32_t word;
   int windowsVersion;
   const char* line;
+  friend std::ostream& operator<<(std::ostream& out, const VersionCase& c) { return out << c.line; }
 };
 
 class WindowsVersionTest : public ::testing::TestWithParam<VersionCase> {};

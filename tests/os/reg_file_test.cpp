@@ -101,6 +101,9 @@ TEST(RegFile, DeletesKeysAndValues) {
 struct BadInput {
   const char* text;
   int line;
+  friend std::ostream& operator<<(std::ostream& out, const BadInput& input) {
+    return out << "line " << input.line << ": " << input.text;
+  }
 };
 
 class RegFileErrors : public ::testing::TestWithParam<BadInput> {};

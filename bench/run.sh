@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Prints the registry figures: native in-memory, then under Wine the in-memory and the real
+# registry, with Wine's own "reg query /s" over the same generated tree for comparison.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+./scripts/setup.sh
+cmake --preset native >/dev/null && cmake --build --preset native --target registry_bench >/dev/null
+cmake --preset windows >/dev/null && cmake --build --preset windows --target registry_bench >/dev/null
+
+echo "== native"
+./build/native/bench/registry_bench all memory
+
+prefix=$(mktemp -d /tmp/kalmora-bench.XXXXXX)
+trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+"$root/scripts/wine-prefix" "$prefix" 2000
+exe="$root/build/windows/bench/registry_bench.exe"
+echo "== under Wine"
+wine "$exe" access both
+wine "$exe" generate real
+wine "$exe" walk real
+start=$(date +%s.%N)
+lines=$(wine reg query 'HKCU\Software\KalmoraBench' /s | wc -l)
+end=$(date +%s.%N)
+awk -v s="$start" -v e="$end" -v l="$lines" \
+  'BEGIN { printf "real    reg query /s (Wine)                %12.0f keys/s  (20020 keys, %d lines in %.3f s)\n", 20020/(e-s), l, e-s }'
+wine "$exe" cleanup real
