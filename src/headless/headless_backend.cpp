@@ -9,7 +9,7 @@ namespace headless {
 
 // --- dialogs -----------------------------------------------------------------------------------
 
-int HeadlessDialogs::MessageBox(std::string_view text, std::string_view caption,
+int HeadlessDialogs::ShowMessage(std::string_view text, std::string_view caption,
                                 ui::MsgButtons buttons, ui::MsgIcon icon) {
   messages_.push_back({std::string(text), std::string(caption), buttons, icon});
   if (!messageAnswers_.empty()) {

@@ -24,7 +24,7 @@ struct ShownMessage {
 
 class HeadlessDialogs : public ui::Dialogs {
  public:
-  int MessageBox(std::string_view text, std::string_view caption, ui::MsgButtons buttons,
+  int ShowMessage(std::string_view text, std::string_view caption, ui::MsgButtons buttons,
                  ui::MsgIcon icon) override;
   std::optional<std::string> OpenFile(const ui::FileDialogOptions& options) override;
   bool ChooseFont(ui::Font& font, const std::function<void(const ui::Font&)>& onApply) override;

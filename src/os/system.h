@@ -1,7 +1,10 @@
-// Process and system services: the version word and the shutdown privilege.
+// Process and system services: the version word, the shutdown privilege and shutdown, the
+// environment and the system folders.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace os {
 
@@ -20,6 +23,13 @@ class System {
   virtual uint32_t GetVersion() const = 0;
 
   virtual PrivilegeResult EnableShutdownPrivilege() = 0;
+  // Logs off, shuts down or restarts (the ExitWindowsEx flags); false when refused.
+  virtual bool RequestExit(unsigned flags) = 0;
+
+  // The process environment block, entry by entry ("NAME=value"), in its own order.
+  virtual std::vector<std::string> EnvironmentBlock() const = 0;
+  // The Windows folder without a trailing backslash ("C:\WINNT").
+  virtual std::string WindowsDirectory() const = 0;
 };
 
 // A system whose answers the tests choose.
@@ -31,9 +41,23 @@ class MemorySystem : public System {
 
   uint32_t GetVersion() const override { return version; }
   PrivilegeResult EnableShutdownPrivilege() override { return privilege; }
+  bool RequestExit(unsigned flags) override {
+    exitRequests.push_back(flags);
+    return true;
+  }
+  std::vector<std::string> EnvironmentBlock() const override { return environment; }
+  std::string WindowsDirectory() const override { return windowsDirectory; }
 
   uint32_t version = kWindows2000;
   PrivilegeResult privilege = PrivilegeResult::Enabled;
+  std::vector<unsigned> exitRequests;
+  std::vector<std::string> environment = {
+      "ALLUSERSPROFILE=C:\\Documents and Settings\\All Users",
+      "APPDATA=C:\\Documents and Settings\\Anwender\\Anwendungsdaten",
+      "USERPROFILE=C:\\Documents and Settings\\Anwender",
+      "windir=C:\\WINNT",
+  };
+  std::string windowsDirectory = "C:\\WINNT";
 };
 
 }  // namespace os

@@ -86,7 +86,7 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // Returns the ModalResult of the pressed button.
-  virtual int MessageBox(std::string_view text, std::string_view caption, MsgButtons buttons,
+  virtual int ShowMessage(std::string_view text, std::string_view caption, MsgButtons buttons,
                          MsgIcon icon) = 0;
   virtual std::optional<std::string> OpenFile(const FileDialogOptions& options) = 0;
   // Lets the user choose a font; onApply previews while the dialog is open. True when confirmed.

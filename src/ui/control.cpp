@@ -22,11 +22,11 @@ const char* KindName(ControlKind kind) {
 // --- Backend ----------------------------------------------------------------------------------
 
 void Backend::HandleException(const std::exception& error) {
-  GetDialogs().MessageBox(error.what(), kApplicationTitle, MsgButtons::Ok, MsgIcon::Error);
+  GetDialogs().ShowMessage(error.what(), kApplicationTitle, MsgButtons::Ok, MsgIcon::Error);
 }
 
 void Backend::HandleUnknownException() {
-  GetDialogs().MessageBox("Unbekannter Fehler", kApplicationTitle, MsgButtons::Ok, MsgIcon::Error);
+  GetDialogs().ShowMessage("Unbekannter Fehler", kApplicationTitle, MsgButtons::Ok, MsgIcon::Error);
 }
 
 void Backend::LeaveEvent() {

@@ -1,4 +1,4 @@
-// The running system's version and privileges through kernel32 and advapi32.
+// The running system through kernel32, advapi32 and user32.
 #pragma once
 
 #include "os/system.h"
@@ -9,6 +9,9 @@ class Win32System : public os::System {
  public:
   uint32_t GetVersion() const override;
   os::PrivilegeResult EnableShutdownPrivilege() override;
+  bool RequestExit(unsigned flags) override;
+  std::vector<std::string> EnvironmentBlock() const override;
+  std::string WindowsDirectory() const override;
 };
 
 }  // namespace win32

@@ -1,0 +1,172 @@
+#include "os/file_system.h"
+
+#include "base/text.h"
+
+namespace os {
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
+  while (!name.empty() && (name.front() == '\\' || name.front() == '/')) name.remove_prefix(1);
+  path += name;
+  return path;
+}
+
+MemoryFileSystem::MemoryFileSystem(std::string drives) {
+  for (const char drive : drives) {
+    const std::string root = std::string(1, drive) + ":";
+    entries_[base::UpperCase(root)] = {root, kAttrDirectory, {}};
+  }
+}
+
+std::optional<std::string> MemoryFileSystem::Key(std::string_view path) {
+  std::string key;
+  for (const char c : path) key += c == '/' ? '\\' : c;
+  // Doubled separators count once, a trailing one not at all.
+  std::string collapsed;
+  for (const char c : key) {
+    if (c == '\\' && !collapsed.empty() && collapsed.back() == '\\') continue;
+    collapsed += c;
+  }
+  while (collapsed.size() > 2 && collapsed.back() == '\\') collapsed.pop_back();
+  if (collapsed.size() < 2 || collapsed[1] != ':') return std::nullopt;
+  if (collapsed.size() == 3) collapsed.pop_back();  // "C:\" is the root "C:"
+  if (collapsed.size() > 2 && collapsed[2] != '\\') return std::nullopt;
+  return base::UpperCase(collapsed);
+}
+
+std::string MemoryFileSystem::ParentKey(const std::string& key) {
+  const size_t slash = key.rfind('\\');
+  return slash == std::string::npos ? std::string() : key.substr(0, slash);
+}
+
+bool MemoryFileSystem::ReadFile(std::string_view path, std::string& bytes) {
+  const auto key = Key(path);
+  if (!key) return false;
+  const auto it = entries_.find(*key);
+  if (it == entries_.end() || (it->second.attributes & kAttrDirectory)) return false;
+  bytes = it->second.data;
+  return true;
+}
+
+bool MemoryFileSystem::WriteFile(std::string_view path, std::string_view bytes) {
+  const auto key = Key(path);
+  if (!key || ParentKey(*key).empty()) return false;
+  const auto parent = entries_.find(ParentKey(*key));
+  if (parent == entries_.end() || !(parent->second.attributes & kAttrDirectory)) return false;
+  auto it = entries_.find(*key);
+  if (it != entries_.end()) {
+    if (it->second.attributes & (kAttrDirectory | kAttrReadOnly)) return false;
+    it->second.data = std::string(bytes);
+    return true;
+  }
+  const std::string full(path);
+  const size_t slash = full.find_last_of("\\/");
+  entries_[*key] = {full.substr(slash + 1), kAttrArchive, std::string(bytes)};
+  return true;
+}
+
+bool MemoryFileSystem::WriteAtomically(std::string_view path, std::string_view bytes) {
+  const auto key = Key(path);
+  if (!key) return false;
+  const auto it = entries_.find(*key);
+  if (it != entries_.end() && (it->second.attributes & kAttrReadOnly)) return false;
+  if (!WriteFile(path, bytes)) return false;
+  ++replacements_;
+  return true;
+}
+
+bool MemoryFileSystem::RemoveFile(std::string_view path) {
+  const auto key = Key(path);
+  if (!key) return false;
+  const auto it = entries_.find(*key);
+  if (it == entries_.end() || (it->second.attributes & (kAttrDirectory | kAttrReadOnly))) {
+    return false;
+  }
+  entries_.erase(it);
+  return true;
+}
+
+bool MemoryFileSystem::MakeDirectory(std::string_view path) {
+  const auto key = Key(path);
+  if (!key || ParentKey(*key).empty() || entries_.count(*key)) return false;
+  const auto parent = entries_.find(ParentKey(*key));
+  if (parent == entries_.end() || !(parent->second.attributes & kAttrDirectory)) return false;
+  std::string full(path);
+  while (!full.empty() && (full.back() == '\\' || full.back() == '/')) full.pop_back();
+  entries_[*key] = {full.substr(full.find_last_of("\\/") + 1), kAttrDirectory, {}};
+  return true;
+}
+
+bool MemoryFileSystem::RemoveEmptyDirectory(std::string_view path) {
+  const auto key = Key(path);
+  if (!key || ParentKey(*key).empty()) return false;
+  const auto it = entries_.find(*key);
+  if (it == entries_.end() || !(it->second.attributes & kAttrDirectory)) return false;
+  const std::string prefix = *key + "\\";
+  const auto child = entries_.lower_bound(prefix);
+  if (child != entries_.end() && child->first.compare(0, prefix.size(), prefix) == 0) return false;
+  entries_.erase(it);
+  return true;
+}
+
+std::optional<std::vector<DirEntry>> MemoryFileSystem::ListDirectory(std::string_view path) {
+  const auto key = Key(path);
+  if (!key) return std::nullopt;
+  const auto it = entries_.find(*key);
+  if (it == entries_.end() || !(it->second.attributes & kAttrDirectory)) return std::nullopt;
+  std::vector<DirEntry> list;
+  if (!ParentKey(*key).empty()) {
+    list.push_back({".", kAttrDirectory, 0});
+    list.push_back({"..", kAttrDirectory, 0});
+  }
+  const std::string prefix = *key + "\\";
+  for (auto child = entries_.lower_bound(prefix);
+       child != entries_.end() && child->first.compare(0, prefix.size(), prefix) == 0; ++child) {
+    if (child->first.find('\\', prefix.size()) != std::string::npos) continue;
+    list.push_back({child->second.name, child->second.attributes, child->second.data.size()});
+  }
+  return list;
+}
+
+std::optional<uint32_t> MemoryFileSystem::GetAttributes(std::string_view path) {
+  const auto key = Key(path);
+  if (!key) return std::nullopt;
+  const auto it = entries_.find(*key);
+  if (it == entries_.end()) return std::nullopt;
+  return it->second.attributes;
+}
+
+bool MemoryFileSystem::SetAttributes(std::string_view path, uint32_t attributes) {
+  const auto key = Key(path);
+  if (!key) return false;
+  const auto it = entries_.find(*key);
+  if (it == entries_.end()) return false;
+  it->second.attributes = (it->second.attributes & kAttrDirectory) | (attributes & ~kAttrDirectory);
+  return true;
+}
+
+void MemoryFileSystem::AddDirectory(std::string_view path) {
+  const auto key = Key(path);
+  if (!key) return;
+  std::string full(path);
+  for (auto& c : full) c = c == '/' ? '\\' : c;
+  size_t pos = 3;
+  while (pos <= full.size()) {
+    size_t end = full.find('\\', pos);
+    if (end == std::string::npos) end = full.size();
+    if (end > pos) MakeDirectory(full.substr(0, end));
+    pos = end + 1;
+  }
+}
+
+void MemoryFileSystem::AddFile(std::string_view path, std::string_view bytes, uint32_t attributes) {
+  std::string full(path);
+  const size_t slash = full.find_last_of("\\/");
+  if (slash != std::string::npos && slash > 2) AddDirectory(full.substr(0, slash));
+  const auto key = Key(path);
+  if (!key) return;
+  entries_[*key] = {full.substr(slash + 1), attributes, std::string(bytes)};
+}
+
+}  // namespace os

@@ -1,0 +1,96 @@
+// Files and folders with Windows path rules: drive letters, backslashes (slashes are accepted
+// too), names that ignore case, attributes.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace os {
+
+enum FileAttribute : uint32_t {
+  kAttrReadOnly = 0x01,
+  kAttrHidden = 0x02,
+  kAttrSystem = 0x04,
+  kAttrDirectory = 0x10,
+  kAttrArchive = 0x20,
+  kAttrNormal = 0x80,
+};
+
+struct DirEntry {
+  std::string name;
+  uint32_t attributes = 0;
+  uint64_t size = 0;
+  bool IsDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  virtual bool ReadFile(std::string_view path, std::string& bytes) = 0;
+  // Creates or overwrites the file.
+  virtual bool WriteFile(std::string_view path, std::string_view bytes) = 0;
+  // Replaces the file without any moment at which it is missing or half written: the new
+  // content goes to a file next to it, which then takes the old one's place in one step.
+  virtual bool WriteAtomically(std::string_view path, std::string_view bytes) = 0;
+  // Deletes permanently (not to the recycle bin).
+  virtual bool RemoveFile(std::string_view path) = 0;
+  // Creates one folder (its parent must exist); removes an empty folder.
+  virtual bool MakeDirectory(std::string_view path) = 0;
+  virtual bool RemoveEmptyDirectory(std::string_view path) = 0;
+  // The entries of a folder, "." and ".." included as the C runtime lists them; none when the
+  // folder cannot be opened.
+  virtual std::optional<std::vector<DirEntry>> ListDirectory(std::string_view path) = 0;
+  virtual std::optional<uint32_t> GetAttributes(std::string_view path) = 0;
+  virtual bool SetAttributes(std::string_view path, uint32_t attributes) = 0;
+
+  bool Exists(std::string_view path) { return GetAttributes(path).has_value(); }
+  bool DirectoryExists(std::string_view path) {
+    const auto attributes = GetAttributes(path);
+    return attributes && (*attributes & kAttrDirectory);
+  }
+};
+
+// Joins a folder and a name with one backslash.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// Files in memory. Paths are absolute ("C:\..."); a file or folder can only be made where its
+// parent folder exists, as on Windows. Drive roots exist for the drives given.
+class MemoryFileSystem : public FileSystem {
+ public:
+  explicit MemoryFileSystem(std::string drives = "C");
+
+  bool ReadFile(std::string_view path, std::string& bytes) override;
+  bool WriteFile(std::string_view path, std::string_view bytes) override;
+  bool WriteAtomically(std::string_view path, std::string_view bytes) override;
+  bool RemoveFile(std::string_view path) override;
+  bool MakeDirectory(std::string_view path) override;
+  bool RemoveEmptyDirectory(std::string_view path) override;
+  std::optional<std::vector<DirEntry>> ListDirectory(std::string_view path) override;
+  std::optional<uint32_t> GetAttributes(std::string_view path) override;
+  bool SetAttributes(std::string_view path, uint32_t attributes) override;
+
+  // Test set-up: makes the file and every missing folder above it.
+  void AddFile(std::string_view path, std::string_view bytes, uint32_t attributes = kAttrArchive);
+  void AddDirectory(std::string_view path);
+  // How many times a file was written in place of another (ReplaceFile).
+  int Replacements() const { return replacements_; }
+
+ private:
+  struct Entry {
+    std::string name;  // as created
+    uint32_t attributes = 0;
+    std::string data;
+  };
+  // Normalised key: upper-cased, backslashes, no trailing backslash ("C:" is the root).
+  static std::optional<std::string> Key(std::string_view path);
+  static std::string ParentKey(const std::string& key);
+  std::map<std::string, Entry> entries_;
+  int replacements_ = 0;
+};
+
+}  // namespace os

@@ -1,0 +1,113 @@
+#include "win32/win32_file_system.h"
+
+#include <windows.h>
+
+#include "win32/unique_handle.h"
+#include "win32/wide.h"
+
+namespace win32 {
+namespace {
+
+bool WriteAll(const std::wstring& path, std::string_view bytes, bool flush) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  size_t offset = 0;
+  while (offset < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - offset, 1 << 20));
+    DWORD written = 0;
+    if (!::WriteFile(file.get(), bytes.data() + offset, chunk, &written, nullptr) || !written) {
+      return false;
+    }
+    offset += written;
+  }
+  return !flush || FlushFileBuffers(file.get());
+}
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  ~FindHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+bool Win32FileSystem::ReadFile(std::string_view path, std::string& bytes) {
+  UniqueHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  std::string content;
+  char buffer[65536];
+  DWORD read = 0;
+  while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    content.append(buffer, read);
+  }
+  bytes = std::move(content);
+  return true;
+}
+
+bool Win32FileSystem::WriteFile(std::string_view path, std::string_view bytes) {
+  return WriteAll(Wide(path), bytes, false);
+}
+
+bool Win32FileSystem::WriteAtomically(std::string_view path, std::string_view bytes) {
+  // ReplaceFileW is not atomic under Wine and refuses read-only targets; a move over the old
+  // file is one step on both.
+  const std::wstring target = Wide(path);
+  const std::wstring temporary = target + L".kalmora-neu";
+  if (!WriteAll(temporary, bytes, true)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  if (!MoveFileExW(temporary.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool Win32FileSystem::RemoveFile(std::string_view path) {
+  return DeleteFileW(Wide(path).c_str()) != FALSE;
+}
+
+bool Win32FileSystem::MakeDirectory(std::string_view path) {
+  return CreateDirectoryW(Wide(path).c_str(), nullptr) != FALSE;
+}
+
+bool Win32FileSystem::RemoveEmptyDirectory(std::string_view path) {
+  return RemoveDirectoryW(Wide(path).c_str()) != FALSE;
+}
+
+std::optional<std::vector<os::DirEntry>> Win32FileSystem::ListDirectory(std::string_view path) {
+  WIN32_FIND_DATAW data{};
+  FindHandle find(FindFirstFileW(Wide(os::JoinPath(path, "*")).c_str(), &data));
+  if (find.get() == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::vector<os::DirEntry> entries;
+  do {
+    entries.push_back({Narrow(data.cFileName), data.dwFileAttributes,
+                       (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
+  } while (FindNextFileW(find.get(), &data));
+  return entries;
+}
+
+std::optional<uint32_t> Win32FileSystem::GetAttributes(std::string_view path) {
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return attributes;
+}
+
+bool Win32FileSystem::SetAttributes(std::string_view path, uint32_t attributes) {
+  return SetFileAttributesW(Wide(path).c_str(), attributes & ~os::kAttrDirectory) != FALSE;
+}
+
+}  // namespace win32

@@ -1,0 +1,17 @@
+// The Windows shell through shell32 and user32.
+#pragma once
+
+#include "os/shell.h"
+
+namespace win32 {
+
+class Win32Shell : public os::Shell {
+ public:
+  void Execute(const os::ShellExecuteCall& call) override;
+  int SystemIconIndex(const std::string& path, bool small) override;
+  os::RecycleResult RecycleFiles(const std::vector<std::string>& paths) override;
+  void ChangeNotify(long event, unsigned flags) override;
+  void BroadcastSettingChange(unsigned wParam, const std::string& section, int timeoutMs) override;
+};
+
+}  // namespace win32
