@@ -1,0 +1,33 @@
+#include "icons/rebuild_icons.h"
+
+#include "os/file_system.h"
+#include "shell/main_window.h"
+
+namespace icons {
+namespace {
+
+constexpr long kImageUpdated = 0x8000;
+constexpr long kAssociationsChanged = 0x08000000;
+constexpr unsigned kFlush = 0x1000;
+constexpr unsigned kNonClientMetrics = 42;
+constexpr int kBroadcastTimeoutMs = 10000;
+
+void Broadcast(shell::TForm1& form) {
+  form.services.shell.BroadcastSettingChange(kNonClientMetrics, "WindowMetrics",
+                                             kBroadcastTimeoutMs);
+}
+
+}  // namespace
+
+void RebuildIcons(shell::TForm1& form) {
+  form.services.files.RemoveFile(os::JoinPath(form.WindowsDir, "ShellIconCache"));
+  // Changing the icon size and back makes the shell drop every cached icon.
+  form.WriteReg(1, "ControlPanel\\Desktop\\WindowMetrics", "Shell Icon Size", "0", "s");
+  form.services.shell.ChangeNotify(kImageUpdated, kFlush);
+  form.services.shell.ChangeNotify(kAssociationsChanged, kFlush);
+  Broadcast(form);
+  form.WriteReg(1, "ControlPanel\\Desktop\\WindowMetrics", "Shell Icon Size", "32", "s");
+  Broadcast(form);
+}
+
+}  // namespace icons

@@ -1,0 +1,21 @@
+// The operating-system and window services the program runs on: real ones in Kalmora2x.exe,
+// in-memory ones in the tests.
+#pragma once
+
+#include "os/file_system.h"
+#include "os/registry.h"
+#include "os/shell.h"
+#include "os/system.h"
+#include "ui/backend.h"
+
+namespace shell {
+
+struct Services {
+  ui::Backend& ui;
+  os::Registry& registry;
+  os::System& system;
+  os::Shell& shell;
+  os::FileSystem& files;
+};
+
+}  // namespace shell

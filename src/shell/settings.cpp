@@ -1,0 +1,126 @@
+#include "shell/settings.h"
+
+#include "base/convert.h"
+#include "base/text.h"
+#include "shell/log_font.h"
+#include "shell/main_window.h"
+
+namespace shell {
+namespace {
+
+constexpr const char* kFontKey = "Software\\Kalmora2x\\Font";
+constexpr const char* kScreenKey = "Software\\Kalmora2x\\Options\\ScreenSettings";
+
+}  // namespace
+
+void ApplyStoredFont(TForm1& form) {
+  sysaccess::TRegistry& reg = form.SharedRegistry;
+  reg.SetRootKey(os::RegRoot::CurrentUser);
+  if (!reg.OpenKey(kFontKey, false)) return;
+  try {
+    if (const auto font = FontFromLogFont(reg.ReadBinaryData("Font"))) {
+      const ui::Color color = form.UserFont.color;
+      form.UserFont = *font;
+      form.UserFont.color = color;
+    }
+    if (reg.ValueExists("Color")) {
+      form.UserFont.color =
+          static_cast<ui::Color>(base::TruncToInt32(base::StrToFloat(reg.ReadString("Color"))));
+    }
+  } catch (const std::exception&) {
+    // A damaged record keeps what was read so far.
+  }
+  reg.CloseKey();
+  form.Form().SetFont(form.UserFont);
+  form.TreeView1->SetFont(form.UserFont);
+}
+
+void WriteFont(TForm1& form) {
+  sysaccess::TRegistry& reg = form.SharedRegistry;
+  reg.SetRootKey(os::RegRoot::CurrentUser);
+  try {
+    if (reg.OpenKey(kFontKey, true)) {
+      reg.WriteBinaryData("Font", LogFontBytes(form.UserFont));
+      reg.WriteString("Color", base::IntToStr(static_cast<int32_t>(form.UserFont.color)));
+    }
+  } catch (const std::exception&) {
+  }
+  reg.CloseKey();
+}
+
+void LoadWindowSettings(TForm1& form) {
+  sysaccess::TRegistry& reg = form.SharedRegistry;
+  reg.SetRootKey(os::RegRoot::CurrentUser);
+  if (!reg.OpenKey(kScreenKey, false)) return;
+  try {
+    // A value that is not a number ends the loading there.
+    const auto read = [&](const char* name, auto apply) {
+      if (reg.ValueExists(name)) apply(base::StrToInt(reg.ReadString(name)));
+    };
+    ui::Form& window = form.Form();
+    read("status", [&](int status) {
+      form.Statusleiste1->SetChecked(status != 0);
+      form.StatusBar1->SetVisible(form.Statusleiste1->Checked());
+    });
+    read("left", [&](int v) { window.SetLeft(v); });
+    read("top", [&](int v) { window.SetTop(v); });
+    read("width", [&](int v) { window.SetWidth(v); });
+    read("height", [&](int v) { window.SetHeight(v); });
+    read("treewidth", [&](int v) { form.Panel2->SetWidth(v); });
+    if (form.Panel2->Width() > window.Width()) form.Panel2->SetWidth(260);
+  } catch (const std::exception&) {
+  }
+  reg.CloseKey();
+}
+
+void StoreWindowSettings(TForm1& form) {
+  sysaccess::TRegistry& reg = form.SharedRegistry;
+  reg.SetRootKey(os::RegRoot::CurrentUser);
+  try {
+    if (reg.OpenKey(kScreenKey, true)) {
+      const ui::Form& window = form.Form();
+      reg.WriteString("status", form.Statusleiste1->Checked() ? "1" : "0");
+      reg.WriteString("left", base::IntToStr(window.Left()));
+      reg.WriteString("top", base::IntToStr(window.Top()));
+      reg.WriteString("height", base::IntToStr(window.Height()));
+      reg.WriteString("width", base::IntToStr(window.Width()));
+      reg.WriteString("treewidth", base::IntToStr(form.Panel2->Width()));
+    }
+  } catch (const std::exception&) {
+  }
+  reg.CloseKey();
+}
+
+void ReadEnvironment(TForm1& form) {
+  for (const std::string& entry : form.services.system.EnvironmentBlock()) {
+    const size_t equals = entry.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string name = base::UpperCase(entry.substr(0, equals));
+    const std::string value = entry.substr(equals + 1);
+    if (name == "ALLUSERSPROFILE") form.AllUsersProfileDir = value;
+    if (name == "USERPROFILE") form.UserProfileDir = value;
+    if (name == "APPDATA") form.AppDataDir = value;
+  }
+}
+
+void ReadUserKeyName(TForm1& form) {
+  if (form.WindowsVersion < 1) {
+    form.UserKeyName = ".DEFAULT";
+    return;
+  }
+  form.UserKeyName.clear();
+  sysaccess::TRegistry& reg = form.SharedRegistry;
+  reg.SetRootKey(os::RegRoot::Users);
+  if (reg.OpenKeyReadOnly("")) {
+    for (const std::string& name : reg.GetKeyNames()) {
+      form.UserKeyName = base::UpperCase(name);
+      if (form.UserKeyName != ".DEFAULT" &&
+          form.UserKeyName.find("_CLASSES") == std::string::npos) {
+        break;
+      }
+    }
+  }
+  reg.CloseKey();
+}
+
+}  // namespace shell

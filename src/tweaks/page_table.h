@@ -1,0 +1,52 @@
+// The page table: every PageId that has a page, its headline and how it uses the information
+// area, and the builders that the branches register for their pages.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace shell {
+class TForm1;
+}
+
+namespace tweaks {
+
+enum class InfoArea {
+  Apply,          // description and apply button
+  NoApplyButton,  // description only
+  Hidden,         // the whole information area hidden
+  Group,          // the group page
+};
+
+struct PageRecord {
+  int pageId;
+  const char* headline;  // nullptr: no headline
+  InfoArea infoArea;
+};
+
+const std::vector<PageRecord>& PageRecords();
+const PageRecord* FindPageRecord(int pageId);
+
+using Builder = std::function<void(shell::TForm1& form)>;
+
+class PageTable {
+ public:
+  void Register(int pageId, Builder builder);
+  bool HasBuilder(int pageId) const { return builders_.count(pageId) > 0; }
+  // Runs the page's builder; a page without one yet shows its headline and a note, and no
+  // apply button. A PageId without a page builds nothing.
+  void Build(int pageId, shell::TForm1& form) const;
+
+ private:
+  std::map<int, Builder> builders_;
+};
+
+// Every branch registers its pages here.
+void RegisterAllPages(PageTable& table);
+
+// The note on pages that this version does not offer yet.
+inline constexpr const char* kPageNotAvailable =
+    "Diese Seite steht in dieser Version noch nicht zur Verfügung.";
+
+}  // namespace tweaks

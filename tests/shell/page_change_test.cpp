@@ -1,0 +1,217 @@
+// The page change: group pages, leaf pages, the toolbar's state, teardown of the previous page.
+#include "shell/category_tree.h"
+#include "shell_fixture.h"
+#include "tweaks/page_table.h"
+
+namespace {
+
+using testing_support::ShellTest;
+
+class PageChangeTest : public ShellTest {
+ protected:
+  void SetUp() override { Start(); }
+};
+
+TEST_F(PageChangeTest, GroupNodesShowTheGroupPage) {
+  for (const char* group : {"Kalmora", "Hardware", "Priorität beim Druck"}) {
+    Select(group);
+    EXPECT_EQ(Status(1), group);
+    EXPECT_TRUE(form->Image5->Visible()) << group;
+    EXPECT_TRUE(form->Image6->Visible());
+    EXPECT_FALSE(form->RichEdit2->Visible()) << "no description";
+    EXPECT_FALSE(form->Panel5->Visible()) << "no apply button";
+    EXPECT_EQ(form->Label3->Caption(), group);
+    ASSERT_EQ(form->PagePanel->Children().size(), 1u);
+    const auto& header = *form->PagePanel->Children()[0];
+    EXPECT_EQ(header.Kind(), ui::ControlKind::Image);
+    EXPECT_EQ(header.GetAlign(), ui::Align::Top);
+    EXPECT_EQ(header.Height(), 32);
+  }
+}
+
+TEST_F(PageChangeTest, LeafPagesWithoutTheirPageYetSayWhatIsMissing) {
+  Select("Tastatur");
+  EXPECT_EQ(Status(1), "Tastatur");
+  EXPECT_FALSE(form->Image6->Visible());
+  EXPECT_FALSE(form->Image5->Visible());
+  EXPECT_TRUE(form->RichEdit2->Visible());
+  EXPECT_EQ(form->Labels[10]->Caption(), "Tastatur");
+  EXPECT_EQ(form->RichEdit2->Text(), tweaks::kPageNotAvailable);
+  EXPECT_FALSE(form->Panel5->Visible()) << "nothing pretends to work";
+  EXPECT_EQ(form->Label3->Caption(), "Aktion") << "leaf pages leave the header caption alone";
+}
+
+TEST_F(PageChangeTest, HeadlinesAreGreyTahomaBoldItalicUnderlined) {
+  Select("Priorität Drucker Spooler ");
+  ui::Label* headline = form->Labels[10];
+  ASSERT_TRUE(headline);
+  EXPECT_EQ(headline->Caption(), "Drucker - Priorität Drucker Spooler");
+  EXPECT_EQ(headline->Bounds().left, 10);
+  EXPECT_EQ(headline->Bounds().top, 10);
+  EXPECT_EQ(headline->GetFont().name, "Tahoma");
+  EXPECT_EQ(headline->GetFont().Size(), 10);
+  EXPECT_EQ(headline->GetFont().color, ui::clGray);
+  EXPECT_EQ(headline->GetFont().style, ui::kBold | ui::kItalic | ui::kUnderline);
+}
+
+TEST_F(PageChangeTest, UpIsDisabledOnlyAtTheRoot) {
+  Select("Kalmora");
+  EXPECT_FALSE(form->ToolButton6->Enabled());
+  Select("Desktop");
+  EXPECT_TRUE(form->ToolButton6->Enabled());
+  Select("Kalmora");
+  EXPECT_FALSE(form->ToolButton6->Enabled());
+}
+
+TEST_F(PageChangeTest, NothingOfThePreviousPageSurvives) {
+  Select("Tastatur");
+  const int peersOnOnePage = backend.LivePeers();
+  Select("Maus");
+  Select("Tastatur");
+  EXPECT_EQ(backend.LivePeers(), peersOnOnePage);
+  EXPECT_EQ(form->Panel1->Children().size(), 6u) << "the fixed parts and one page panel";
+}
+
+TEST_F(PageChangeTest, EveryNodeCanBeSelected) {
+  for (ui::TreeNode* node : form->TreeView1->AllNodes()) {
+    form->TreeView1->UserClickNode(node);
+    EXPECT_EQ(Status(1), node->Text());
+    EXPECT_EQ(form->SelectedNode, node);
+    EXPECT_TRUE(form->PagePanel);
+    EXPECT_EQ(Status(2), "");
+    EXPECT_EQ(backend.ScreenCursor(), ui::Cursor::Default);
+  }
+  EXPECT_TRUE(backend.Dialogs().Messages().empty());
+}
+
+TEST_F(PageChangeTest, EveryPageIdOfTheTreeIsInThePageTable) {
+  for (ui::TreeNode* node : form->TreeView1->AllNodes()) {
+    const tweaks::PageRecord* record = tweaks::FindPageRecord(node->ImageIndex());
+    if (shell::IsGroupPage(*node)) {
+      EXPECT_TRUE(!record || record->infoArea == tweaks::InfoArea::Group) << node->Text();
+    } else {
+      EXPECT_TRUE(record) << node->Text() << " " << node->ImageIndex();
+    }
+  }
+  EXPECT_EQ(tweaks::PageRecords().size(), 122u) << "121 pages and the root";
+}
+
+TEST_F(PageChangeTest, ABuilderThatFailsLeavesItsPageAsFarAsItGot) {
+  form->Pages().Register(127, [](shell::TForm1& f) {
+    f.WorkText = "Tastatur";
+    f.HeadLine("Tastatur");
+    throw std::runtime_error("kaputt");
+  });
+  Select("Tastatur");
+  EXPECT_EQ(form->Labels[10]->Caption(), "Tastatur");
+  EXPECT_EQ(backend.ScreenCursor(), ui::Cursor::Default);
+  Select("Maus");
+  EXPECT_EQ(Status(1), "Maus");
+}
+
+TEST_F(PageChangeTest, TheApplyButtonRunsTheBoundWriterAndTheStatusResets) {
+  int writes = 0;
+  form->Pages().Register(127, [&](shell::TForm1& f) {
+    f.BindApply([&] {
+      ++writes;
+      f.ReportApplied();
+    });
+  });
+  Select("Tastatur");
+  EXPECT_TRUE(form->Panel5->Visible());
+  form->Image1->UserMouseDown(ui::MouseButton::Left, 0, 1, 1);
+  EXPECT_EQ(form->Panel5->BevelOuter(), ui::BevelCut::Lowered);
+  form->Image1->UserMouseUp(ui::MouseButton::Left, 0, 1, 1);
+  EXPECT_EQ(form->Panel5->BevelOuter(), ui::BevelCut::Raised);
+  ClickApply();
+  ClickApply();
+  EXPECT_EQ(writes, 2);
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+  Select("Maus");
+  EXPECT_EQ(Status(), "");
+  EXPECT_FALSE(form->Panel5->Visible()) << "a page without a writer hides the stale binding";
+}
+
+TEST_F(PageChangeTest, TheStatusBarDrawsItsProgramPanelAndCanBeHidden) {
+  struct Recorder : ui::Canvas {
+    std::vector<std::string> calls;
+    void DrawImage(const ui::ImageList&, int index, int x, int y) override {
+      calls.push_back("image " + std::to_string(index) + " " + std::to_string(x) + "," +
+                      std::to_string(y));
+    }
+    void TextOut(int x, int y, std::string_view text) override {
+      calls.push_back("text " + std::string(text) + " " + std::to_string(x) + "," +
+                      std::to_string(y));
+    }
+    void FillRect(const ui::Rect&, ui::Color) override {}
+  } canvas;
+  form->StatusBar1->SetPanelWidth(0, 10);
+  form->StatusBar1->DrawPanel(0, {2, 3, 120, 17}, canvas);
+  EXPECT_EQ(canvas.calls, (std::vector<std::string>{"image 26 5,3", "text Kalmora2x 22,3"}));
+  EXPECT_EQ(form->StatusBar1->Panel(0).width, 120);
+  EXPECT_EQ(form->StatusBar1->Panel(1).width, 450);
+  form->Statusleiste1->UserChoose();
+  EXPECT_FALSE(form->StatusBar1->Visible());
+  form->Statusleiste1->UserChoose();
+  EXPECT_TRUE(form->StatusBar1->Visible());
+}
+
+TEST_F(PageChangeTest, TreeContextMenuClosesAndOpensNodes) {
+  ui::TreeNode* desktop = form->FindNodeRoot("Desktop");
+  Select("Abstand der Desktopicons");
+  EXPECT_TRUE(desktop->Expanded());
+  form->PopupMenu6.Items().Find("Alle Knoten &schließen")->UserChoose();
+  EXPECT_EQ(form->TreeView1->Selected(), form->TreeView1->Root(0));
+  EXPECT_FALSE(form->TreeView1->Root(0)->Expanded());
+  EXPECT_TRUE(desktop->Expanded()) << "children keep their own state";
+  form->PopupMenu6.Items().Find("Alle Knoten &expandieren")->UserChoose();
+  for (ui::TreeNode* node : form->TreeView1->AllNodes()) {
+    if (node->Count() > 0) {
+      EXPECT_TRUE(node->Expanded()) << node->Text();
+    }
+  }
+  Select("Hardware");
+  form->PopupMenu6.Items().Find("Knoten sch&ießen")->UserChoose();
+  EXPECT_FALSE(form->FindNodeRoot("Hardware")->Expanded());
+}
+
+TEST_F(PageChangeTest, TheToolbarsOtherButtons) {
+  form->ToolButton12->UserClick();
+  ASSERT_EQ(shell.executed.size(), 1u);
+  EXPECT_EQ(shell.executed[0].verb, "open");
+  EXPECT_EQ(shell.executed[0].file, "Kalmora2X.chm");
+  EXPECT_EQ(shell.executed[0].show, 1);
+
+  Seed("[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]\n\"Shell Icon Size\"=\"40\"\n");
+  form->ToolButton18->UserClick();
+  EXPECT_EQ(
+      Value(os::RegRoot::CurrentUser, "Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size"),
+      os::RegValue::String("40"))
+      << "the user's size comes back";
+  EXPECT_EQ(shell.notifications.size(), 4u);
+  EXPECT_EQ(shell.broadcasts.size(), 4u);
+  EXPECT_EQ(shell.broadcasts[0], (std::pair<unsigned, std::string>{42, "WindowMetrics"}));
+
+  form->PopupMenu9.Items().Find("&Herunterfahren")->UserChoose();
+  form->PopupMenu9.Items().Find("&Abmelden")->UserChoose();
+  form->PopupMenu9.Items().Find("&Neu starten")->UserChoose();
+  EXPECT_EQ(system.exitRequests, (std::vector<unsigned>{13, 0, 6}));
+  EXPECT_FALSE(backend.Terminated());
+  form->PopupMenu9.Items().Find("&Programm beenden")->UserChoose();
+  EXPECT_TRUE(backend.Terminated());
+}
+
+TEST_F(PageChangeTest, ConfirmationsAnswerYesOrNo) {
+  AnswerConfirm(true);
+  EXPECT_TRUE(form->Confirm("Wollen Sie den Registrierungseintrag entfernen ?"));
+  EXPECT_EQ(form->ConfirmResult, 1);
+  AnswerConfirm(false);
+  EXPECT_FALSE(form->Confirm("Wollen Sie den Registrierungseintrag entfernen ?"));
+  EXPECT_EQ(form->ConfirmResult, 0);
+  EXPECT_FALSE(form->Confirm("nobody answers"));
+  EXPECT_EQ(
+      backend.ModalCaptions(),
+      (std::vector<std::string>{"Löschen bestätigen", "Löschen bestätigen", "Löschen bestätigen"}));
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// A running main window on in-memory services, with what page tests need: seeding the registry
+// and files, selecting nodes as a user does, answering confirmations, reading the status bar.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "headless/headless_backend.h"
+#include "os/file_system.h"
+#include "os/memory_registry.h"
+#include "os/reg_file.h"
+#include "os/shell.h"
+#include "os/system.h"
+#include "shell/main_window.h"
+#include "shell/services.h"
+
+namespace testing_support {
+
+class ShellTest : public ::testing::Test {
+ protected:
+  ShellTest() : services{backend, registry, system, shell, files} {
+    registry.CreateKey(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Options")
+        ->SetValue("InstallDir", os::RegValue::String("C:\\Programme\\Kalmora2x"));
+    files.AddDirectory("C:\\WINNT\\System32");
+  }
+
+  // Creates the main window and runs its start-up (as the program does when it loads).
+  shell::TForm1& Start(uint32_t version = os::MemorySystem::kWindows2000) {
+    system.version = version;
+    form = std::make_unique<shell::TForm1>(services);
+    form->FormCreate();
+    return *form;
+  }
+
+  void Seed(const std::string& regText) {
+    os::RegFileError error;
+    ASSERT_TRUE(
+        os::ImportRegFile(registry, "Windows Registry Editor Version 5.00\n" + regText, error))
+        << error.message;
+  }
+
+  // Clicks the first node with that text, as the user does.
+  ui::TreeNode* Select(std::string_view text) {
+    ui::TreeNode* node = form->FindNodeRoot(text);
+    EXPECT_TRUE(node) << "no node " << text;
+    if (node) form->TreeView1->UserClickNode(node);
+    return node;
+  }
+
+  void ClickApply() { form->Image1->UserClick(); }
+  std::string Status(int panel = 2) const { return form->StatusBar1->Panel(panel).text; }
+
+  // The next confirmation is answered with "&Ja" (true) or "&Nein".
+  void AnswerConfirm(bool yes) {
+    backend.OnNextModal([yes](ui::Form& dialog) {
+      auto* button = static_cast<ui::Button*>(dialog.FindByName(yes ? "Button1" : "Button2"));
+      ASSERT_TRUE(button);
+      button->UserClick();
+    });
+  }
+
+  std::optional<os::RegValue> Value(os::RegRoot root, const std::string& path,
+                                    const std::string& name) {
+    auto key = registry.OpenKey(root, path, os::RegAccess::Read);
+    os::RegValue value;
+    if (!key || key->QueryValue(name, value) != os::RegStatus::Ok) return std::nullopt;
+    return value;
+  }
+
+  headless::HeadlessBackend backend;
+  os::MemoryRegistry registry;
+  os::MemorySystem system;
+  os::MemoryShell shell;
+  os::MemoryFileSystem files;
+  shell::Services services;
+  std::unique_ptr<shell::TForm1> form;
+};
+
+}  // namespace testing_support

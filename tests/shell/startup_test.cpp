@@ -1,0 +1,182 @@
+// Start-up of the main window under each Windows version.
+#include "shell/category_tree.h"
+#include "shell/settings.h"
+#include "shell_fixture.h"
+
+namespace {
+
+using testing_support::ShellTest;
+
+class StartupTest : public ShellTest {};
+
+std::vector<std::string> TextsOf(const ui::TreeView& tree) {
+  std::vector<std::string> texts;
+  for (ui::TreeNode* node : tree.AllNodes()) texts.push_back(node->Text());
+  return texts;
+}
+
+bool Has(const std::vector<std::string>& texts, const std::string& text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+TEST_F(StartupTest, TheTreeHas150NodesInTheirOrder) {
+  const auto& nodes = shell::CategoryNodes();
+  ASSERT_EQ(nodes.size(), 150u);
+  EXPECT_STREQ(nodes[52].text, "Priorität Drucker Spooler ");
+  EXPECT_STREQ(nodes[149].text, "SystemCache ");
+  auto& main = Start();
+  ui::TreeNode* root = main.TreeView1->Root(0);
+  ASSERT_TRUE(root);
+  EXPECT_EQ(root->ImageIndex(), 1);
+  EXPECT_EQ(root->SelectedIndex(), 1);
+  ui::TreeNode* spooler = main.FindNodeRoot("Priorität Drucker Spooler ");
+  ASSERT_TRUE(spooler);
+  EXPECT_EQ(spooler->ImageIndex(), 137);
+  EXPECT_EQ(spooler->SelectedIndex(), 153);
+  EXPECT_EQ(spooler->Parent()->Text(), "Priorität beim Druck");
+  EXPECT_EQ(spooler->Parent()->SelectedIndex(), 0) << "group nodes";
+  EXPECT_EQ(spooler->Level(), 4);
+}
+
+struct VersionCase {
+  uint32_t word;
+  int windowsVersion;
+  std::vector<std::string> removed;
+  friend std::ostream& operator<<(std::ostream& out, const VersionCase& c) {
+    return out << "WindowsVersion " << c.windowsVersion;
+  }
+};
+
+class VersionNodes : public StartupTest, public ::testing::WithParamInterface<VersionCase> {};
+
+TEST_P(VersionNodes, RemovesTheNodesOfOtherSystems) {
+  auto& main = Start(GetParam().word);
+  EXPECT_EQ(main.WindowsVersion, GetParam().windowsVersion);
+  const auto texts = TextsOf(*main.TreeView1);
+  EXPECT_EQ(texts.size(), 150 - GetParam().removed.size());
+  for (const auto& text : GetParam().removed) EXPECT_FALSE(Has(texts, text)) << text;
+  // Everything else is still there.
+  for (const auto& node : shell::CategoryNodes()) {
+    const bool removed = std::find(GetParam().removed.begin(), GetParam().removed.end(),
+                                   node.text) != GetParam().removed.end();
+    if (!removed) {
+      EXPECT_TRUE(Has(texts, node.text)) << node.text;
+    }
+  }
+  EXPECT_FALSE(backend.Terminated());
+  EXPECT_EQ(main.SelectedNode, main.TreeView1->Root(0));
+  EXPECT_TRUE(main.TreeView1->Root(0)->Expanded());
+  EXPECT_EQ(main.TreeView1->Selected(), nullptr) << "start-up builds no page";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Systems, VersionNodes,
+    ::testing::Values(VersionCase{os::MemorySystem::kNt4,
+                                  1,
+                                  {"Programme Kläne zuweisen", "Auslagerungsdatei",
+                                   "OEM-Info in der Systemsteuerung"}},
+                      VersionCase{os::MemorySystem::kWindows2000, 2, {"Programme Kläne zuweisen"}},
+                      VersionCase{
+                          os::MemorySystem::kWindowsXp,
+                          3,
+                          {"Programme Kläne zuweisen", "DMA-Modus", "Dateien & Ordner",
+                           "ShellIcon ändern", "Tool Tips", "Systemordner ins Startmenü einfügen",
+                           "Systemdateien sichern", "Laufwerkssymbol ändern", "Icons umbenennen",
+                           "Bootdiskette erstellen"}}));
+
+TEST_F(StartupTest, RefusesSystemsOutsideTheNtFamily) {
+  Start(0xC0000A04u);  // Windows 98
+  ASSERT_FALSE(backend.Dialogs().Messages().empty());
+  EXPECT_EQ(backend.Dialogs().Messages()[0].text,
+            "Dieses Programm läuft nur unter NT, Windows2000, XP oder höher!\nStart wird "
+            "abgebrochen !");
+  EXPECT_EQ(backend.Dialogs().Messages()[0].caption, "Hinweis");
+  EXPECT_TRUE(backend.Terminated());
+  EXPECT_EQ(form->UserKeyName, ".DEFAULT") << "the remaining steps still run";
+  EXPECT_EQ(form->SystemDir, "C:\\WINNT\\System\\");
+}
+
+TEST_F(StartupTest, EndsWithoutTheInstallationKey) {
+  registry.DeleteKeyTree(os::RegRoot::CurrentUser, "Software\\Kalmora2x");
+  Start();
+  ASSERT_EQ(backend.Dialogs().Messages().size(), 1u);
+  EXPECT_EQ(backend.Dialogs().Messages()[0].text,
+            "Schlüssel des Installationsordners kann nicht ermittelt werden !\nInstallieren "
+            "Sie das Programm neu.\nDas Programm wird beendet !");
+  EXPECT_EQ(backend.Dialogs().Messages()[0].caption, "Fehler");
+  EXPECT_TRUE(backend.Terminated());
+}
+
+TEST_F(StartupTest, ReadsTheFoldersAndTheUserKey) {
+  registry.CreateKey(os::RegRoot::Users, "S-1-5-21-0-0-0-1000_Classes");
+  system.environment.push_back("=C:=C:\\");
+  auto& main = Start();
+  EXPECT_EQ(main.InstallDir, "C:\\Programme\\Kalmora2x");
+  EXPECT_EQ(main.WindowsDir, "C:\\WINNT");
+  EXPECT_EQ(main.SystemDir, "C:\\WINNT\\System32\\");
+  EXPECT_EQ(main.DeviceClassKey, "SYSTEM\\CurrentControlSet\\Control\\Class");
+  EXPECT_EQ(main.AllUsersProfileDir, "C:\\Documents and Settings\\All Users");
+  EXPECT_EQ(main.UserProfileDir, "C:\\Documents and Settings\\Anwender");
+  EXPECT_EQ(main.AppDataDir, "C:\\Documents and Settings\\Anwender\\Anwendungsdaten");
+  EXPECT_EQ(main.UserKeyName, "S-1-5-21-0-0-0-1000");
+  EXPECT_TRUE(backend.Dialogs().Messages().empty());
+}
+
+TEST_F(StartupTest, MarksCoolDllExceptOnXp) {
+  Start(os::MemorySystem::kWindows2000);
+  EXPECT_EQ(Value(os::RegRoot::LocalMachine, "Software\\Microsoft\\Plus!\\Setup", "COOL.DLL"),
+            os::RegValue::String("1"));
+  registry.DeleteKeyTree(os::RegRoot::LocalMachine, "Software\\Microsoft\\Plus!");
+  Start(os::MemorySystem::kWindowsXp);
+  EXPECT_FALSE(Value(os::RegRoot::LocalMachine, "Software\\Microsoft\\Plus!\\Setup", "COOL.DLL"));
+}
+
+TEST_F(StartupTest, RestoresTheStoredFontAndWindowSettings) {
+  ui::Font stored = ui::Font::Of("Tahoma", 10, ui::kBold);
+  {
+    // Written the way the program writes it.
+    Start();
+    form->UserFont = stored;
+    form->UserFont.color = ui::clNavy;
+    shell::WriteFont(*form);
+  }
+  Seed(
+      "[HKEY_CURRENT_USER\\Software\\Kalmora2x\\Options\\ScreenSettings]\n"
+      "\"status\"=\"0\"\n\"left\"=\"10\"\n\"top\"=\"20\"\n\"width\"=\"800\"\n"
+      "\"height\"=\"600\"\n\"treewidth\"=\"900\"\n");
+  auto& restarted = Start();
+  EXPECT_EQ(restarted.UserFont.name, "Tahoma");
+  EXPECT_EQ(restarted.UserFont.Size(), 10);
+  EXPECT_EQ(restarted.UserFont.style, ui::kBold);
+  EXPECT_EQ(restarted.UserFont.color, ui::clNavy);
+  EXPECT_EQ(restarted.TreeView1->GetFont().name, "Tahoma");
+  EXPECT_FALSE(restarted.Statusleiste1->Checked());
+  EXPECT_FALSE(restarted.StatusBar1->Visible());
+  EXPECT_EQ(restarted.Form().Bounds(), (ui::Rect{10, 20, 800, 600}));
+  EXPECT_EQ(restarted.Panel2->Width(), 260) << "a tree wider than the window is cut back";
+}
+
+TEST_F(StartupTest, ASettingThatIsNotANumberEndsTheLoadingThere) {
+  Seed(
+      "[HKEY_CURRENT_USER\\Software\\Kalmora2x\\Options\\ScreenSettings]\n"
+      "\"left\"=\"15\"\n\"top\"=\"oben\"\n\"width\"=\"700\"\n");
+  auto& main = Start();
+  EXPECT_EQ(main.Form().Left(), 15);
+  EXPECT_EQ(main.Form().Width(), 751);
+  EXPECT_TRUE(backend.Dialogs().Messages().empty());
+}
+
+TEST_F(StartupTest, ClosingSavesTheWindowSettings) {
+  auto& main = Start();
+  main.Statusleiste1->UserChoose();
+  main.Form().SetBounds({1, 2, 700, 500});
+  main.ToolButton16->UserClick();
+  EXPECT_TRUE(backend.Terminated());
+  const std::string key = "Software\\Kalmora2x\\Options\\ScreenSettings";
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "status"), os::RegValue::String("0"));
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "left"), os::RegValue::String("1"));
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "height"), os::RegValue::String("500"));
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "treewidth"), os::RegValue::String("257"));
+}
+
+}  // namespace
