@@ -1,5 +1,7 @@
 #include "os/file_system.h"
 
+#include <algorithm>
+
 #include "base/text.h"
 
 namespace os {
@@ -14,9 +16,17 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 
 MemoryFileSystem::MemoryFileSystem(std::string drives) {
   for (const char drive : drives) {
-    const std::string root = std::string(1, drive) + ":";
-    entries_[base::UpperCase(root)] = {root, kAttrDirectory, {}};
+    AddDrive({drive, DriveType::Fixed, "", "NTFS", 0x1234ABCD, 4ull << 30, 1ull << 30});
   }
+}
+
+void MemoryFileSystem::AddDrive(const DriveInfo& drive) {
+  drives_.push_back(drive);
+  std::sort(drives_.begin(), drives_.end(),
+            [](const DriveInfo& a, const DriveInfo& b) { return a.letter < b.letter; });
+  if (drive.fileSystem.empty()) return;  // no medium, no root folder
+  const std::string root = std::string(1, drive.letter) + ":";
+  entries_[base::UpperCase(root)] = {root, kAttrDirectory, {}};
 }
 
 std::optional<std::string> MemoryFileSystem::Key(std::string_view path) {

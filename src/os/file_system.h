@@ -20,6 +20,26 @@ enum FileAttribute : uint32_t {
   kAttrNormal = 0x80,
 };
 
+enum class DriveType {
+  Unknown = 0,
+  NoRootDir = 1,
+  Removable = 2,
+  Fixed = 3,
+  Remote = 4,
+  CdRom = 5,
+  RamDisk = 6
+};
+
+struct DriveInfo {
+  char letter = 'C';
+  DriveType type = DriveType::Fixed;
+  std::string volumeName;  // empty when the drive has no medium or no name
+  std::string fileSystem;
+  uint32_t serialNumber = 0;
+  uint64_t totalBytes = 0;
+  uint64_t freeBytes = 0;
+};
+
 struct DirEntry {
   std::string name;
   uint32_t attributes = 0;
@@ -47,6 +67,8 @@ class FileSystem {
   virtual std::optional<std::vector<DirEntry>> ListDirectory(std::string_view path) = 0;
   virtual std::optional<uint32_t> GetAttributes(std::string_view path) = 0;
   virtual bool SetAttributes(std::string_view path, uint32_t attributes) = 0;
+  // Every drive letter that exists, A to Z.
+  virtual std::vector<DriveInfo> Drives() = 0;
 
   bool Exists(std::string_view path) { return GetAttributes(path).has_value(); }
   bool DirectoryExists(std::string_view path) {
@@ -73,10 +95,13 @@ class MemoryFileSystem : public FileSystem {
   std::optional<std::vector<DirEntry>> ListDirectory(std::string_view path) override;
   std::optional<uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
+  std::vector<DriveInfo> Drives() override { return drives_; }
 
   // Test set-up: makes the file and every missing folder above it.
   void AddFile(std::string_view path, std::string_view bytes, uint32_t attributes = kAttrArchive);
   void AddDirectory(std::string_view path);
+  // Adds a drive (with its root folder when it has a medium).
+  void AddDrive(const DriveInfo& drive);
   // How many times a file was written in place of another (ReplaceFile).
   int Replacements() const { return replacements_; }
 
@@ -90,6 +115,7 @@ class MemoryFileSystem : public FileSystem {
   static std::optional<std::string> Key(std::string_view path);
   static std::string ParentKey(const std::string& key);
   std::map<std::string, Entry> entries_;
+  std::vector<DriveInfo> drives_;
   int replacements_ = 0;
 };
 

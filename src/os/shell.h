@@ -2,6 +2,7 @@
 // the system's icon lists and file operations with the recycle bin.
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,9 @@ class Shell {
   virtual int SystemIconIndex(const std::string& path, bool small) = 0;
   // Moves the files to the recycle bin in one shell operation with its own confirmation.
   virtual RecycleResult RecycleFiles(const std::vector<std::string>& paths) = 0;
+  // The path of a special folder (CSIDL_DESKTOPDIRECTORY = 0x10 and the like); empty when the
+  // system has none.
+  virtual std::string SpecialFolderPath(int csidl) = 0;
   // SHChangeNotify with an event (e.g. 0x8000 image updated, 0x08000000 associations changed)
   // and flags, without items.
   virtual void ChangeNotify(long event, unsigned flags) = 0;
@@ -52,6 +56,10 @@ class MemoryShell : public Shell {
     recycled.push_back(paths);
     return recycleResult;
   }
+  std::string SpecialFolderPath(int csidl) override {
+    const auto it = specialFolders.find(csidl);
+    return it == specialFolders.end() ? std::string() : it->second;
+  }
   void ChangeNotify(long event, unsigned flags) override {
     notifications.push_back({event, flags});
   }
@@ -64,6 +72,8 @@ class MemoryShell : public Shell {
   int iconIndex = 3;
   std::vector<std::vector<std::string>> recycled;
   RecycleResult recycleResult = RecycleResult::Done;
+  std::map<int, std::string> specialFolders = {
+      {0x10, "C:\\Documents and Settings\\Anwender\\Desktop"}};
   std::vector<std::pair<long, unsigned>> notifications;
   std::vector<std::pair<unsigned, std::string>> broadcasts;
 };

@@ -16,6 +16,7 @@ class Win32FileSystem : public os::FileSystem {
   std::optional<std::vector<os::DirEntry>> ListDirectory(std::string_view path) override;
   std::optional<uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
+  std::vector<os::DriveInfo> Drives() override;
 };
 
 }  // namespace win32

@@ -1,8 +1,9 @@
 #include "win32/win32_shell.h"
 
+#include <windows.h>
+
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "win32/wide.h"
 
@@ -41,6 +42,15 @@ os::RecycleResult Win32Shell::RecycleFiles(const std::vector<std::string>& paths
   const int result = SHFileOperationW(&operation);
   if (operation.fAnyOperationsAborted) return os::RecycleResult::Cancelled;
   return result == 0 ? os::RecycleResult::Done : os::RecycleResult::Failed;
+}
+
+std::string Win32Shell::SpecialFolderPath(int csidl) {
+  LPITEMIDLIST list = nullptr;
+  if (SHGetSpecialFolderLocation(nullptr, csidl, &list) != S_OK || !list) return "";
+  wchar_t path[MAX_PATH + 1] = {};
+  const bool found = SHGetPathFromIDListW(list, path) != FALSE;
+  CoTaskMemFree(list);
+  return found ? Narrow(path) : "";
 }
 
 void Win32Shell::ChangeNotify(long event, unsigned flags) {

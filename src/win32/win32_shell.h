@@ -10,6 +10,7 @@ class Win32Shell : public os::Shell {
   void Execute(const os::ShellExecuteCall& call) override;
   int SystemIconIndex(const std::string& path, bool small) override;
   os::RecycleResult RecycleFiles(const std::vector<std::string>& paths) override;
+  std::string SpecialFolderPath(int csidl) override;
   void ChangeNotify(long event, unsigned flags) override;
   void BroadcastSettingChange(unsigned wParam, const std::string& section, int timeoutMs) override;
 };
