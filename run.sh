@@ -27,7 +27,7 @@ case "$version" in nt4|2000|xp) ;; *) echo "run.sh: --windows takes nt4, 2000 or
 
 ./scripts/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target Kalmora2x
+cmake --build --preset windows --target Kalmora2x reg_import
 
 prefix="$root/.sandbox/$version"
 [ "$fresh" = 1 ] && rm -rf "$prefix"
