@@ -1,0 +1,302 @@
+#include "win32/ui/pictures.h"
+
+#include <shellapi.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "os/jpeg_image.h"
+#include "win32/unique_handle.h"
+#include "win32/wide.h"
+
+namespace win32 {
+namespace {
+
+uint16_t Read16(const std::vector<uint8_t>& b, size_t at) {
+  return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
+}
+uint32_t Read32(const std::vector<uint8_t>& b, size_t at) {
+  return static_cast<uint32_t>(Read16(b, at)) | (static_cast<uint32_t>(Read16(b, at + 2)) << 16);
+}
+
+bool EndsWith(std::string_view text, std::string_view tail) {
+  if (text.size() < tail.size()) return false;
+  for (size_t i = 0; i < tail.size(); ++i) {
+    char c = text[text.size() - tail.size() + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != tail[i]) return false;
+  }
+  return true;
+}
+
+// A 24-bit top-down DIB section; bits receives its pixel memory.
+UniqueBitmap MakeDib(int width, int height, uint8_t** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* memory = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
+  *bits = static_cast<uint8_t*>(memory);
+  return bitmap;
+}
+
+LoadedPicture FromIco(const std::vector<uint8_t>& bytes, int iconSize) {
+  LoadedPicture picture;
+  if (bytes.size() < 6 || Read16(bytes, 0) != 0 || Read16(bytes, 2) != 1) return picture;
+  const int count = Read16(bytes, 4);
+  int best = -1;
+  int bestScore = 0;
+  for (int i = 0; i < count; ++i) {
+    const size_t entry = 6 + static_cast<size_t>(i) * 16;
+    if (entry + 16 > bytes.size()) break;
+    const int width = bytes[entry] ? bytes[entry] : 256;
+    const int bits = Read16(bytes, entry + 6);
+    // The size nearest to the one wanted, then the most colours.
+    const int score = 100000 - std::abs(width - iconSize) * 100 + bits;
+    if (best < 0 || score > bestScore) {
+      best = i;
+      bestScore = score;
+    }
+  }
+  if (best < 0) return picture;
+  const size_t entry = 6 + static_cast<size_t>(best) * 16;
+  const uint32_t size = Read32(bytes, entry + 8);
+  const uint32_t offset = Read32(bytes, entry + 12);
+  if (offset >= bytes.size() || size > bytes.size() - offset) return picture;
+  const int width = bytes[entry] ? bytes[entry] : 256;
+  const int height = bytes[entry + 1] ? bytes[entry + 1] : 256;
+  picture.icon.reset(CreateIconFromResourceEx(const_cast<uint8_t*>(bytes.data() + offset), size,
+                                              TRUE, 0x00030000, width, height, LR_DEFAULTCOLOR));
+  if (picture.icon) {
+    picture.width = width;
+    picture.height = height;
+  }
+  return picture;
+}
+
+LoadedPicture FromBmp(const std::vector<uint8_t>& bytes) {
+  LoadedPicture picture;
+  if (bytes.size() < 14 + sizeof(BITMAPINFOHEADER) || bytes[0] != 'B' || bytes[1] != 'M') {
+    return picture;
+  }
+  BITMAPINFOHEADER header;
+  std::memcpy(&header, bytes.data() + 14, sizeof header);
+  const uint32_t offset = Read32(bytes, 10);
+  const int width = header.biWidth;
+  const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+  if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || offset >= bytes.size()) {
+    return picture;
+  }
+  if (header.biCompression == BI_RGB || header.biCompression == BI_BITFIELDS) {
+    const size_t stride = ((static_cast<size_t>(width) * header.biBitCount + 31) / 32) * 4;
+    if (stride * static_cast<size_t>(height) > bytes.size() - offset) return picture;
+  }
+  WindowDc screen(nullptr);
+  picture.bitmap.reset(CreateDIBitmap(screen.get(), &header, CBM_INIT, bytes.data() + offset,
+                                      reinterpret_cast<const BITMAPINFO*>(bytes.data() + 14),
+                                      DIB_RGB_COLORS));
+  if (picture.bitmap) {
+    picture.width = width;
+    picture.height = height;
+  }
+  return picture;
+}
+
+LoadedPicture FromJpeg(const std::vector<uint8_t>& bytes) {
+  LoadedPicture picture;
+  os::RgbImage image;
+  try {
+    image = os::DecodeJpeg(bytes.data(), bytes.size());
+  } catch (const os::JpegError&) {
+    return picture;
+  }
+  uint8_t* bits = nullptr;
+  picture.bitmap = MakeDib(image.width, image.height, &bits);
+  if (!picture.bitmap) return picture;
+  const size_t stride = ((static_cast<size_t>(image.width) * 3 + 3) / 4) * 4;
+  for (int y = 0; y < image.height; ++y) {
+    const uint8_t* from = image.pixels.data() + static_cast<size_t>(y) * image.width * 3;
+    uint8_t* to = bits + static_cast<size_t>(y) * stride;
+    for (int x = 0; x < image.width; ++x, from += 3, to += 3) {
+      to[0] = from[2];
+      to[1] = from[1];
+      to[2] = from[0];
+    }
+  }
+  picture.width = image.width;
+  picture.height = image.height;
+  return picture;
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  UniqueHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return bytes;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (64 << 20)) return bytes;
+  bytes.resize(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() &&
+      (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+       read != bytes.size())) {
+    bytes.clear();
+  }
+  return bytes;
+}
+
+void SizeOfIcon(LoadedPicture& picture) {
+  ICONINFO info{};
+  if (!GetIconInfo(picture.icon.get(), &info)) return;
+  BITMAP bitmap{};
+  GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
+  picture.width = bitmap.bmWidth;
+  picture.height = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+}
+
+}  // namespace
+
+std::wstring AssetResourceName(std::string_view name) {
+  std::string upper(name);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c == '\\') c = '/';
+  }
+  return Wide(upper);
+}
+
+std::vector<uint8_t> AssetBytes(std::string_view name) {
+  const std::wstring resource = AssetResourceName(name);
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC found = FindResourceW(module, resource.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (!found) return {};
+  HGLOBAL loaded = LoadResource(module, found);
+  const auto* data = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+  if (!data) return {};
+  return std::vector<uint8_t>(data, data + SizeofResource(module, found));
+}
+
+LoadedPicture PictureFromBytes(const std::vector<uint8_t>& bytes, int iconSize) {
+  if (bytes.size() >= 4 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1 && bytes[3] == 0) {
+    return FromIco(bytes, iconSize);
+  }
+  if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return FromBmp(bytes);
+  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8) return FromJpeg(bytes);
+  return {};
+}
+
+LoadedPicture LoadPicture(const ui::Picture& picture, int iconSize) {
+  using Kind = ui::Picture::Kind;
+  LoadedPicture loaded;
+  switch (picture.kind) {
+    case Kind::None:
+      break;
+    case Kind::Asset:
+      loaded = PictureFromBytes(AssetBytes(picture.name), iconSize);
+      break;
+    case Kind::File:
+      if (EndsWith(picture.name, ".ico") || EndsWith(picture.name, ".bmp") ||
+          EndsWith(picture.name, ".jpg") || EndsWith(picture.name, ".jpeg")) {
+        loaded = PictureFromBytes(ReadWholeFile(picture.name), iconSize);
+      }
+      break;
+    case Kind::IconInFile: {
+      HICON large = nullptr;
+      HICON small = nullptr;
+      if (ExtractIconExW(Wide(picture.name).c_str(), picture.index, &large, &small, 1) > 0) {
+        const bool wantSmall = iconSize <= 16 && small;
+        loaded.icon.reset(wantSmall ? small : large);
+        HICON other = wantSmall ? large : small;
+        if (other) DestroyIcon(other);
+      }
+      break;
+    }
+    case Kind::SystemIcon:
+      if (HIMAGELIST list = SystemImageList(picture.large)) {
+        loaded.icon.reset(ImageList_GetIcon(list, picture.index, ILD_NORMAL));
+      }
+      break;
+    case Kind::StockIcon:
+      // The shared stock icon must not be destroyed: keep a copy of our own.
+      if (HICON shared = LoadIconW(nullptr, MAKEINTRESOURCEW(picture.index))) {
+        loaded.icon.reset(CopyIcon(shared));
+      }
+      break;
+  }
+  if (loaded.icon && loaded.width == 0) SizeOfIcon(loaded);
+  return loaded;
+}
+
+UniqueBitmap RenderPicture(const LoadedPicture& picture, int width, int height, COLORREF background,
+                           bool transparent) {
+  if (width <= 0 || height <= 0) return {};
+  uint8_t* bits = nullptr;
+  UniqueBitmap target = MakeDib(width, height, &bits);
+  if (!target) return target;
+  WindowDc screen(nullptr);
+  MemoryDc dc(screen.get());
+  SelectGuard selectTarget(dc.get(), target.get());
+  RECT all{0, 0, width, height};
+  UniqueBrush brush(CreateSolidBrush(background));
+  FillRect(dc.get(), &all, brush.get());
+  if (picture.icon) {
+    DrawIconEx(dc.get(), 0, 0, picture.icon.get(), width, height, 0, nullptr, DI_NORMAL);
+  } else if (picture.bitmap) {
+    MemoryDc source(screen.get());
+    SelectGuard selectSource(source.get(), picture.bitmap.get());
+    if (transparent) {
+      const COLORREF key = GetPixel(source.get(), 0, picture.height - 1);
+      TransparentBlt(dc.get(), 0, 0, width, height, source.get(), 0, 0, picture.width,
+                     picture.height, key);
+    } else {
+      SetStretchBltMode(dc.get(), HALFTONE);
+      SetBrushOrgEx(dc.get(), 0, 0, nullptr);
+      StretchBlt(dc.get(), 0, 0, width, height, source.get(), 0, 0, picture.width, picture.height,
+                 SRCCOPY);
+    }
+  }
+  return target;
+}
+
+HIMAGELIST SystemImageList(bool large) {
+  SHFILEINFOW info{};
+  return reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoW(L"C:\\", 0, &info, sizeof info,
+                     SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
+}
+
+UniqueImageList BuildImageList(const ui::ImageList& images) {
+  const int width = images.width;
+  const int height = images.height;
+  UniqueImageList list(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, images.Count(), 4));
+  if (!list) return list;
+  for (const ui::Picture& description : images.pictures) {
+    const LoadedPicture picture = LoadPicture(description, width);
+    int added = -1;
+    if (picture.icon) {
+      added = ImageList_ReplaceIcon(list.get(), -1, picture.icon.get());
+    } else if (picture.bitmap) {
+      // The bottom-left colour is the transparent one, as with the program's tool bitmaps.
+      const COLORREF magenta = RGB(255, 0, 255);
+      UniqueBitmap scaled = RenderPicture(picture, width, height, magenta, true);
+      added = ImageList_AddMasked(list.get(), scaled.get(), magenta);
+    }
+    if (added < 0) {
+      // Keeps the indices of the pictures after it: an image that shows nothing.
+      uint8_t* bits = nullptr;
+      UniqueBitmap blank = MakeDib(width, height, &bits);
+      std::vector<uint8_t> maskBits(static_cast<size_t>((width + 15) / 16 * 2) * height, 0xFF);
+      UniqueBitmap mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
+      ImageList_Add(list.get(), blank.get(), mask.get());
+    }
+  }
+  return list;
+}
+
+}  // namespace win32

@@ -1,0 +1,427 @@
+#include "win32/ui/win32_backend.h"
+
+#include <algorithm>
+
+#include "ui/controls.h"
+#include "win32/ui/pictures.h"
+#include "win32/ui/window_peer.h"
+#include "win32/wide.h"
+
+namespace win32 {
+namespace {
+
+Win32Backend* current = nullptr;
+
+LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+DWORD FormStyle(const ui::Form& form, DWORD* exStyle) {
+  DWORD style = WS_CLIPCHILDREN;
+  DWORD ex = WS_EX_CONTROLPARENT;
+  switch (form.Border()) {
+    case ui::FormBorder::Sizeable:
+      style |= WS_OVERLAPPEDWINDOW;
+      break;
+    case ui::FormBorder::Dialog:
+      style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+      ex |= WS_EX_DLGMODALFRAME;
+      break;
+    case ui::FormBorder::Single:
+      style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+      break;
+    case ui::FormBorder::ToolWindow:
+      style |= WS_POPUP | WS_CAPTION | WS_SYSMENU;
+      ex |= WS_EX_TOOLWINDOW;
+      break;
+    case ui::FormBorder::SizeToolWin:
+      style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+      ex |= WS_EX_TOOLWINDOW;
+      break;
+    case ui::FormBorder::None:
+      style |= WS_POPUP;
+      break;
+  }
+  if (form.StayOnTop()) ex |= WS_EX_TOPMOST;
+  *exStyle = ex;
+  return style;
+}
+
+}  // namespace
+
+// The form's window styles are needed by the backend (frame size) and the form's peer.
+DWORD FormWindowStyle(const ui::Form& form, DWORD* exStyle) {
+  return FormStyle(form, exStyle);
+}
+
+void RegisterToolkitClasses() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const wchar_t* name : {kFormClass, kPanelClass, kGraphClass, kSplitterClass, kHelperClass}) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = PlainProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = name;
+    if (name == kPanelClass || name == kFormClass) windowClass.style |= CS_HREDRAW | CS_VREDRAW;
+    if (name == kFormClass) {
+      windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    }
+    RegisterClassExW(&windowClass);
+  }
+}
+
+LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER && current && window == current->helper_.get()) {
+    current->OnTimer(wParam);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+Win32Backend* Win32Backend::Instance() {
+  return current;
+}
+
+Win32Backend::Win32Backend() {
+  current = this;
+  INITCOMMONCONTROLSEX init{};
+  init.dwSize = sizeof init;
+  init.dwICC = ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
+               ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS | ICC_ANIMATE_CLASS |
+               ICC_STANDARD_CLASSES;
+  InitCommonControlsEx(&init);
+  richEdit_.reset(LoadLibraryW(L"riched20.dll"));
+  shell32_ = GetModuleHandleW(L"shell32.dll");
+  RegisterToolkitClasses();
+  // A hidden window of our own: timers, the owner of popup menus, the parent of nothing.
+  helper_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kHelperClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr));
+  SetWindowLongPtrW(helper_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HelperProc));
+}
+
+Win32Backend::~Win32Backend() {
+  for (const auto& [timer, id] : timers_) KillTimer(helper_.get(), id);
+  for (HWND window : doomedWindows_) {
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+  tooltip_.reset();
+  helper_.reset();
+  if (current == this) current = nullptr;
+}
+
+HWND Win32Backend::WindowOf(const ui::Control& control) {
+  auto* peer = dynamic_cast<WindowPeer*>(control.GetPeer());
+  return peer ? peer->Window() : nullptr;
+}
+
+std::unique_ptr<ui::Peer> Win32Backend::CreatePeer(ui::Control& control) {
+  return MakePeer(*this, control);
+}
+
+HWND Win32Backend::Tooltip() {
+  if (!tooltip_) {
+    tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, helper_.get(),
+                                   nullptr, GetModuleHandleW(nullptr), nullptr));
+  }
+  return tooltip_.get();
+}
+
+void Win32Backend::DestroyWindowSoon(HWND window) {
+  if (!IsWindow(window)) return;
+  if (dispatchDepth_ == 0) {
+    DestroyWindow(window);
+    return;
+  }
+  // A window procedure of ours is still running: hide now, destroy when it has returned.
+  ShowWindow(window, SW_HIDE);
+  doomedWindows_.push_back(window);
+}
+
+void Win32Backend::LeaveDispatch() {
+  if (--dispatchDepth_ > 0 || doomedWindows_.empty()) return;
+  const auto doomed = std::move(doomedWindows_);
+  doomedWindows_.clear();
+  for (HWND window : doomed) {
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+}
+
+// --- resources ----------------------------------------------------------------------------------
+
+COLORREF Win32Backend::ColorRef(ui::Color color) {
+  if (ui::IsSystemColor(color)) return GetSysColor(ui::SystemColorIndex(color));
+  if (color == ui::clNone) return GetSysColor(COLOR_BTNFACE);
+  return static_cast<COLORREF>(color & 0x00FFFFFF);
+}
+
+HFONT Win32Backend::FontFor(const ui::Font& font) {
+  FontKey key{font.name, font.height, font.style, font.charset};
+  auto it = fonts_.find(key);
+  if (it != fonts_.end()) return it->second.get();
+  LOGFONTW logFont{};
+  logFont.lfHeight = -font.height;
+  logFont.lfWeight = (font.style & ui::kBold) ? FW_BOLD : FW_NORMAL;
+  logFont.lfItalic = (font.style & ui::kItalic) ? TRUE : FALSE;
+  logFont.lfUnderline = (font.style & ui::kUnderline) ? TRUE : FALSE;
+  logFont.lfStrikeOut = (font.style & ui::kStrikeOut) ? TRUE : FALSE;
+  logFont.lfCharSet = static_cast<BYTE>(font.charset);
+  logFont.lfQuality = DEFAULT_QUALITY;
+  const std::wstring face = Wide(font.name).substr(0, LF_FACESIZE - 1);
+  std::copy(face.begin(), face.end(), logFont.lfFaceName);
+  UniqueFont created(CreateFontIndirectW(&logFont));
+  HFONT handle = created.get();
+  fonts_.emplace(std::move(key), std::move(created));
+  return handle;
+}
+
+HBRUSH Win32Backend::BrushFor(ui::Color color) {
+  if (ui::IsSystemColor(color)) return GetSysColorBrush(ui::SystemColorIndex(color));
+  if (color == ui::clNone) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  const COLORREF rgb = ColorRef(color);
+  auto it = brushes_.find(rgb);
+  if (it != brushes_.end()) return it->second.get();
+  UniqueBrush brush(CreateSolidBrush(rgb));
+  HBRUSH handle = brush.get();
+  brushes_.emplace(rgb, std::move(brush));
+  return handle;
+}
+
+HIMAGELIST Win32Backend::ImageListFor(const ui::ImageList* images) {
+  if (!images) return nullptr;
+  if (images->shared == ui::ImageList::Shared::SystemSmall) return SystemImageList(false);
+  if (images->shared == ui::ImageList::Shared::SystemLarge) return SystemImageList(true);
+  auto it = imageLists_.find(images);
+  if (it != imageLists_.end()) {
+    if (it->second.content == *images) return it->second.list.get();
+    retiredLists_.push_back(std::move(it->second.list));
+    imageLists_.erase(it);
+  }
+  CachedImageList cached{*images, BuildImageList(*images)};
+  HIMAGELIST handle = cached.list.get();
+  imageLists_.emplace(images, std::move(cached));
+  return handle;
+}
+
+HCURSOR Win32Backend::CursorFor(ui::Cursor cursor) const {
+  switch (cursor) {
+    case ui::Cursor::HourGlass:
+      return LoadCursorW(nullptr, IDC_WAIT);
+    case ui::Cursor::HandPoint:
+      return LoadCursorW(nullptr, IDC_HAND);
+    case ui::Cursor::SizeWE:
+      return LoadCursorW(nullptr, IDC_SIZEWE);
+    case ui::Cursor::Default:
+    case ui::Cursor::Arrow:
+      break;
+  }
+  return LoadCursorW(nullptr, IDC_ARROW);
+}
+
+// --- measuring ----------------------------------------------------------------------------------
+
+ui::Point Win32Backend::TextExtent(const ui::Font& font, std::string_view text) {
+  WindowDc screen(nullptr);
+  SelectGuard select(screen.get(), FontFor(font));
+  const std::wstring wide = Wide(text);
+  SIZE size{};
+  GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen.get(), &metrics);
+  return {static_cast<int>(size.cx), static_cast<int>(metrics.tmHeight)};
+}
+
+ui::Point Win32Backend::FrameSize(const ui::Form& form) {
+  DWORD exStyle = 0;
+  const DWORD style = FormStyle(form, &exStyle);
+  RECT rect{0, 0, 0, 0};
+  AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
+
+ui::Rect Win32Backend::WorkArea() {
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  return {static_cast<int>(area.left), static_cast<int>(area.top),
+          static_cast<int>(area.right - area.left), static_cast<int>(area.bottom - area.top)};
+}
+
+ui::Point Win32Backend::ClientToScreen(const ui::Control& control, ui::Point point) {
+  POINT at{point.x, point.y};
+  if (HWND window = WindowOf(control)) ::ClientToScreen(window, &at);
+  return {static_cast<int>(at.x), static_cast<int>(at.y)};
+}
+
+// --- cursor, timers, menus ----------------------------------------------------------------------
+
+void Win32Backend::SetScreenCursor(ui::Cursor cursor) {
+  screenCursor_ = cursor;
+  SetCursor(CursorFor(cursor));
+}
+
+void Win32Backend::TimerChanged(ui::Timer& timer) {
+  auto it = timers_.find(&timer);
+  const bool running = timer.Active() && timer.Interval() > 0;
+  if (it == timers_.end()) it = timers_.emplace(&timer, nextTimerId_++).first;
+  if (running) {
+    SetTimer(helper_.get(), it->second, static_cast<UINT>(timer.Interval()), nullptr);
+  } else {
+    KillTimer(helper_.get(), it->second);
+  }
+}
+
+void Win32Backend::TimerDestroyed(ui::Timer& timer) {
+  auto it = timers_.find(&timer);
+  if (it == timers_.end()) return;
+  KillTimer(helper_.get(), it->second);
+  timers_.erase(it);
+}
+
+void Win32Backend::OnTimer(UINT_PTR id) {
+  for (const auto& [timer, timerId] : timers_) {
+    if (timerId != id) continue;
+    if (timer->Active()) timer->Tick();
+    return;  // the tick may have changed the map
+  }
+}
+
+namespace {
+
+void AppendItems(HMENU menu, const ui::MenuItem& parent, std::vector<ui::MenuItem*>& commands,
+                 std::vector<UniqueMenu>& submenus) {
+  for (int i = 0; i < parent.Count(); ++i) {
+    ui::MenuItem* item = parent.Item(i);
+    if (item->IsSeparator()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    UINT flags = MF_STRING;
+    if (item->Checked()) flags |= MF_CHECKED;
+    if (!item->Enabled()) flags |= MF_GRAYED;
+    const std::wstring caption = Wide(item->Caption());
+    if (item->Count() > 0) {
+      UniqueMenu sub(CreatePopupMenu());
+      AppendItems(sub.get(), *item, commands, submenus);
+      AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), caption.c_str());
+      // The parent menu destroys its submenus.
+      submenus.push_back(std::move(sub));
+      submenus.back().release();
+      continue;
+    }
+    commands.push_back(item);
+    AppendMenuW(menu, flags, commands.size(), caption.c_str());
+  }
+}
+
+}  // namespace
+
+void Win32Backend::ShowPopupMenu(ui::PopupMenu& menu, ui::Point screen) {
+  UniqueMenu popup(CreatePopupMenu());
+  std::vector<ui::MenuItem*> commands;
+  std::vector<UniqueMenu> submenus;
+  AppendItems(popup.get(), menu.Items(), commands, submenus);
+  HWND owner = GetActiveWindow();
+  if (!owner) owner = helper_.get();
+  const UINT chosen =
+      TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
+                     screen.x, screen.y, 0, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
+  popup.reset();
+  if (chosen >= 1 && chosen <= commands.size()) commands[chosen - 1]->UserChoose();
+}
+
+// --- drag and drop ------------------------------------------------------------------------------
+
+void Win32Backend::StartDrag(WindowPeer& source) {
+  dragSource_ = &source;
+  SetCapture(source.Window());
+}
+
+// --- message loops ------------------------------------------------------------------------------
+
+void Win32Backend::Terminate() {
+  terminated_ = true;
+  PostMessageW(helper_.get(), WM_NULL, 0, 0);
+}
+
+bool Win32Backend::PumpOne(MSG& message) {
+  if (message.message == WM_QUIT) {
+    terminated_ = true;
+    return false;
+  }
+  // Tab, Enter and Esc as in dialogs, on whichever form the message is for.
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  wchar_t className[32] = {};
+  if (root && GetClassNameW(root, className, 32) && lstrcmpW(className, kFormClass) == 0 &&
+      IsDialogMessageW(root, &message)) {
+    return true;
+  }
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+  return true;
+}
+
+void Win32Backend::ProcessMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (!PumpOne(message)) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+  }
+}
+
+int Win32Backend::Run() {
+  MSG message;
+  while (!terminated_ && GetMessageW(&message, nullptr, 0, 0) > 0) PumpOne(message);
+  return 0;
+}
+
+namespace {
+
+struct DisableOthers {
+  HWND keep;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableWindow(HWND window, LPARAM data) {
+  auto* state = reinterpret_cast<DisableOthers*>(data);
+  if (window != state->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    state->disabled.push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+int Win32Backend::RunModal(ui::Form& form) {
+  HWND window = WindowOf(form);
+  DisableOthers others{window, {}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&others));
+  form.BeginModal();
+  MSG message;
+  while (form.Modal() && form.GetModalResult() == ui::mrNone && !terminated_ && IsWindow(window)) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 1);
+      break;
+    }
+    PumpOne(message);
+  }
+  const int result = form.GetModalResult() == ui::mrNone ? ui::mrCancel : form.GetModalResult();
+  // The owner comes back before the dialog goes, so it is the one activated.
+  for (HWND other : others.disabled) {
+    if (IsWindow(other)) EnableWindow(other, TRUE);
+  }
+  form.EndModal();
+  return result;
+}
+
+}  // namespace win32

@@ -1,0 +1,129 @@
+// The widget toolkit on real Win32 windows: every control is a window of its standard class (or
+// of one of our classes for forms, panels, the graph and splitters), kept in step with the
+// control's state by its peer, and real input goes back to the control's User... methods.
+#pragma once
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <windows.h>
+
+// The toolkit names these members plainly; the A/W macros must not rename them.
+#undef ChooseFont
+#undef ChooseColor
+#undef TextOut
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/backend.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "win32/ui/gdi_handles.h"
+
+namespace win32 {
+
+class WindowPeer;
+
+class Win32Dialogs : public ui::Dialogs {
+ public:
+  int ShowMessage(std::string_view text, std::string_view caption, ui::MsgButtons buttons,
+                  ui::MsgIcon icon) override;
+  std::optional<std::string> OpenFile(const ui::FileDialogOptions& options) override;
+  bool ChooseFont(ui::Font& font, const std::function<void(const ui::Font&)>& onApply) override;
+  bool ChooseColor(ui::Color& color) override;
+
+ private:
+  COLORREF customColors_[16] = {};
+};
+
+class Win32Backend : public ui::Backend {
+ public:
+  Win32Backend();
+  ~Win32Backend() override;
+  Win32Backend(const Win32Backend&) = delete;
+  Win32Backend& operator=(const Win32Backend&) = delete;
+
+  std::unique_ptr<ui::Peer> CreatePeer(ui::Control& control) override;
+  ui::Dialogs& GetDialogs() override { return dialogs_; }
+  int RunModal(ui::Form& form) override;
+  void ProcessMessages() override;
+  void SetScreenCursor(ui::Cursor cursor) override;
+  ui::Cursor ScreenCursor() const override { return screenCursor_; }
+  ui::Point TextExtent(const ui::Font& font, std::string_view text) override;
+  ui::Point FrameSize(const ui::Form& form) override;
+  ui::Rect WorkArea() override;
+  ui::Point ClientToScreen(const ui::Control& control, ui::Point point) override;
+  void ShowPopupMenu(ui::PopupMenu& menu, ui::Point screen) override;
+  void TimerChanged(ui::Timer& timer) override;
+  void TimerDestroyed(ui::Timer& timer) override;
+  void Terminate() override;
+  bool Terminated() const override { return terminated_; }
+
+  // The program's message loop: runs until Terminate (the main form closed). Returns 0.
+  int Run();
+
+  // The window that shows a control (null for timers and controls without a peer).
+  static HWND WindowOf(const ui::Control& control);
+
+  // --- for the peers ---
+  HFONT FontFor(const ui::Font& font);
+  HBRUSH BrushFor(ui::Color color);
+  static COLORREF ColorRef(ui::Color color);
+  // The image list of a toolkit list (the system's own for the shared ones); null for none.
+  HIMAGELIST ImageListFor(const ui::ImageList* images);
+  HCURSOR CursorFor(ui::Cursor cursor) const;
+  HWND HelperWindow() const { return helper_.get(); }
+  HWND Tooltip();
+  int NextControlId() { return nextId_++; }
+  HMODULE Shell32() const { return shell32_; }
+  // Destroys a window now, or after the window procedures on the stack have returned.
+  void DestroyWindowSoon(HWND window);
+  void EnterDispatch() { ++dispatchDepth_; }
+  void LeaveDispatch();
+  // Drag and drop between controls: a source drags until the button goes up.
+  void StartDrag(WindowPeer& source);
+  WindowPeer* DragSource() const { return dragSource_; }
+  void EndDrag() { dragSource_ = nullptr; }
+
+  static Win32Backend* Instance();
+
+ private:
+  friend LRESULT CALLBACK HelperProc(HWND, UINT, WPARAM, LPARAM);
+  bool PumpOne(MSG& message);
+  void OnTimer(UINT_PTR id);
+
+  struct FontKey {
+    std::string name;
+    int height;
+    unsigned style;
+    int charset;
+    auto operator<=>(const FontKey&) const = default;
+  };
+  struct CachedImageList {
+    ui::ImageList content;
+    UniqueImageList list;
+  };
+
+  Win32Dialogs dialogs_;
+  UniqueModule richEdit_;
+  HMODULE shell32_ = nullptr;
+  UniqueWindow helper_;
+  UniqueWindow tooltip_;
+  std::map<FontKey, UniqueFont> fonts_;
+  std::map<COLORREF, UniqueBrush> brushes_;
+  std::map<const ui::ImageList*, CachedImageList> imageLists_;
+  // Lists replaced by newer content stay alive: a control may still show them.
+  std::vector<UniqueImageList> retiredLists_;
+  std::map<ui::Timer*, UINT_PTR> timers_;
+  UINT_PTR nextTimerId_ = 1;
+  std::vector<HWND> doomedWindows_;
+  int dispatchDepth_ = 0;
+  int nextId_ = 1000;
+  ui::Cursor screenCursor_ = ui::Cursor::Default;
+  bool terminated_ = false;
+  WindowPeer* dragSource_ = nullptr;
+};
+
+}  // namespace win32

@@ -1,0 +1,517 @@
+#include "win32/ui/window_peer.h"
+
+#include <windowsx.h>
+
+#include "win32/wide.h"
+
+namespace win32 {
+
+unsigned ShiftFromKeys(WPARAM keys) {
+  unsigned shift = ui::kShiftNone;
+  if (keys & MK_SHIFT) shift |= ui::kShift;
+  if (keys & MK_CONTROL) shift |= ui::kCtrl;
+  if (keys & MK_LBUTTON) shift |= ui::kMouseLeft;
+  if (keys & MK_RBUTTON) shift |= ui::kMouseRight;
+  if (keys & MK_MBUTTON) shift |= ui::kMouseMiddle;
+  if (GetKeyState(VK_MENU) < 0) shift |= ui::kAlt;
+  return shift;
+}
+
+namespace {
+
+unsigned KeyShift() {
+  unsigned shift = ui::kShiftNone;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= ui::kShift;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= ui::kCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= ui::kAlt;
+  return shift;
+}
+
+}  // namespace
+
+WindowPeer::WindowPeer(Win32Backend& backend, ui::Control& control)
+    : backend_(backend), control_(control) {}
+
+WindowPeer::~WindowPeer() {
+  *alive_ = false;
+  if (backend_.DragSource() == this) backend_.EndDrag();
+  for (HWND window : {extra_, hwnd_}) {
+    if (!window) continue;
+    Unhook(window);
+    backend_.DestroyWindowSoon(window);
+  }
+}
+
+WindowPeer* WindowPeer::FromWindow(HWND window) {
+  DWORD_PTR data = 0;
+  if (!window || !GetWindowSubclass(window, SubclassProc, 0, &data)) return nullptr;
+  return reinterpret_cast<WindowPeer*>(data);
+}
+
+WindowPeer* WindowPeer::FindFor(HWND window) {
+  for (HWND w = window; w; w = GetParent(w)) {
+    if (WindowPeer* peer = FromWindow(w)) return peer;
+  }
+  return nullptr;
+}
+
+HWND WindowPeer::ParentWindow() const {
+  for (ui::Container* parent = control_.Parent(); parent; parent = parent->Parent()) {
+    if (auto* peer = dynamic_cast<WindowPeer*>(parent->GetPeer()); peer && peer->hwnd_) {
+      return peer->hwnd_;
+    }
+  }
+  return backend_.HelperWindow();
+}
+
+void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle) {
+  const ui::Rect& r = control_.Bounds();
+  style |= WS_CHILD | WS_CLIPSIBLINGS;
+  if (control_.Visible()) style |= WS_VISIBLE;
+  if (!control_.Enabled()) style |= WS_DISABLED;
+  {
+    Pushing pushing(*this);
+    hwnd_ = CreateWindowExW(exStyle, className, L"", style, r.left, r.top, r.width, r.height,
+                            ParentWindow(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(backend_.NextControlId())),
+                            GetModuleHandleW(nullptr), nullptr);
+  }
+  if (!hwnd_) return;
+  Route(hwnd_);
+  Prepare();
+  SyncAll();
+}
+
+void WindowPeer::Route(HWND window) {
+  SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void WindowPeer::Unhook(HWND window) {
+  RemoveWindowSubclass(window, SubclassProc, 0);
+}
+
+void WindowPeer::Forget(HWND window) {
+  Unhook(window);
+  if (window == hwnd_) hwnd_ = nullptr;
+  if (window == extra_) extra_ = nullptr;
+}
+
+void WindowPeer::Recreate() {
+  for (HWND window : {extra_, hwnd_}) {
+    if (!window) continue;
+    Unhook(window);
+    backend_.DestroyWindowSoon(window);
+  }
+  hwnd_ = extra_ = nullptr;
+  hinted_ = false;
+  CreateWindowNow();
+}
+
+void WindowPeer::SyncAll() {
+  ApplyFont();
+  ApplyStyle();
+  ApplyRange();
+  ApplyItems();
+  ApplyText();
+  ApplyPicture();
+  ApplyState();
+  ApplyHint();
+  ApplyBounds();
+}
+
+void WindowPeer::Update(ui::Change change) {
+  if (!hwnd_) return;
+  switch (change) {
+    case ui::Change::kBounds:
+      ApplyBounds();
+      break;
+    case ui::Change::kVisible:
+      ApplyVisible();
+      break;
+    case ui::Change::kEnabled:
+      ApplyEnabled();
+      break;
+    case ui::Change::kText:
+      ApplyText();
+      break;
+    case ui::Change::kFont:
+      ApplyFont();
+      break;
+    case ui::Change::kColor:
+      ApplyColor();
+      break;
+    case ui::Change::kHint:
+      ApplyHint();
+      break;
+    case ui::Change::kStyle:
+      ApplyStyle();
+      break;
+    case ui::Change::kState:
+      ApplyState();
+      break;
+    case ui::Change::kRange:
+      ApplyRange();
+      break;
+    case ui::Change::kItems:
+      ApplyItems();
+      break;
+    case ui::Change::kPicture:
+      ApplyPicture();
+      break;
+  }
+}
+
+void WindowPeer::ApplyBounds() {
+  const ui::Rect& r = control_.Bounds();
+  Pushing pushing(*this);
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+void WindowPeer::ApplyVisible() {
+  Pushing pushing(*this);
+  for (HWND window : {hwnd_, extra_}) {
+    if (window) ShowWindow(window, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+void WindowPeer::ApplyEnabled() {
+  Pushing pushing(*this);
+  for (HWND window : {hwnd_, extra_}) {
+    if (window) EnableWindow(window, control_.Enabled());
+  }
+}
+
+void WindowPeer::ApplyFont() {
+  Pushing pushing(*this);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(control_.GetFont())),
+               TRUE);
+}
+
+void WindowPeer::ApplyColor() {
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void WindowPeer::ApplyHint() {
+  HWND tip = backend_.Tooltip();
+  if (!tip) return;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  const bool want = !control_.Hint().empty();
+  if (want && !hinted_) SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!want && hinted_) SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  hinted_ = want;
+}
+
+void WindowPeer::Invalidate() {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void WindowPeer::SetFocus() {
+  if (hwnd_) ::SetFocus(hwnd_);
+}
+
+void WindowPeer::BeginUpdate() {
+  if (hwnd_) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+void WindowPeer::EndUpdate() {
+  if (!hwnd_) return;
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+std::string WindowPeer::WindowText(HWND window) const {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int got = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<size_t>(got > 0 ? got : 0));
+  return Narrow(text);
+}
+
+void WindowPeer::SetWindowTextQuietly(HWND window, const std::string& text) {
+  // Rewriting the same text would only move the caret to the start.
+  if (WindowText(window) == text) return;
+  Pushing pushing(*this);
+  SetWindowTextW(window, Wide(text).c_str());
+}
+
+void WindowPeer::SetStyleBits(DWORD bits, bool on, bool extended) {
+  const int index = extended ? GWL_EXSTYLE : GWL_STYLE;
+  const auto old = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, index));
+  const DWORD now = on ? (old | bits) : (old & ~bits);
+  if (now == old) return;
+  Pushing pushing(*this);
+  SetWindowLongPtrW(hwnd_, index, static_cast<LONG_PTR>(now));
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+COLORREF WindowPeer::TextColor() const {
+  return Win32Backend::ColorRef(control_.GetFont().color);
+}
+
+bool WindowPeer::OnCommand(WORD, WORD, LRESULT&) {
+  return false;
+}
+bool WindowPeer::OnNotify(NMHDR&, LRESULT&) {
+  return false;
+}
+bool WindowPeer::OnDrawItem(DRAWITEMSTRUCT&) {
+  return false;
+}
+bool WindowPeer::OnScroll(WORD) {
+  return false;
+}
+
+bool WindowPeer::OnCtlColor(HDC dc, LRESULT& result) {
+  SetTextColor(dc, TextColor());
+  SetBkColor(dc, Win32Backend::ColorRef(control_.GetColor()));
+  result = reinterpret_cast<LRESULT>(backend_.BrushFor(control_.GetColor()));
+  return true;
+}
+
+LRESULT CALLBACK WindowPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR data) {
+  auto* peer = reinterpret_cast<WindowPeer*>(data);
+  if (message == WM_NCDESTROY) {
+    // The window goes (perhaps with its parent) before the control: forget it.
+    peer->Forget(window);
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  Win32Backend& backend = peer->backend_;
+  backend.EnterDispatch();
+  const LRESULT result = peer->Dispatch(window, message, wParam, lParam);
+  backend.LeaveDispatch();
+  return result;
+}
+
+LRESULT WindowPeer::CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT WindowPeer::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (Reflect(message, wParam, lParam, result)) return result;
+  if (OnMessage(window, message, wParam, lParam, result)) return result;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Windows tell their parent what happened to them; the parent hands it to the child's peer,
+// whatever kind of window the parent is (a form, a panel, a group box, a tab control).
+bool WindowPeer::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  HWND from = nullptr;
+  switch (message) {
+    case WM_COMMAND:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      from = reinterpret_cast<HWND>(lParam);
+      break;
+    case WM_NOTIFY:
+      from = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+      break;
+    case WM_DRAWITEM:
+      if (wParam == 0) return false;  // menus
+      from = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
+      break;
+    default:
+      return false;
+  }
+  if (!from) return false;
+  // The edit inside a combo box reports through the combo box.
+  WindowPeer* child = FindFor(from);
+  if (!child || (child == this && from == hwnd_)) return false;
+  if (child == this && message != WM_CTLCOLOREDIT && message != WM_CTLCOLORLISTBOX &&
+      message != WM_CTLCOLORSTATIC && message != WM_NOTIFY && message != WM_VSCROLL &&
+      message != WM_HSCROLL) {
+    return false;
+  }
+  switch (message) {
+    case WM_COMMAND:
+      return child->OnCommand(HIWORD(wParam), LOWORD(wParam), result);
+    case WM_NOTIFY:
+      return child->OnNotify(*reinterpret_cast<NMHDR*>(lParam), result);
+    case WM_DRAWITEM:
+      if (child->OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam))) {
+        result = TRUE;
+        return true;
+      }
+      return false;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (child->OnScroll(LOWORD(wParam))) {
+        result = 0;
+        return true;
+      }
+      return false;
+    default:
+      return child->OnCtlColor(reinterpret_cast<HDC>(wParam), result);
+  }
+}
+
+bool WindowPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                           LRESULT& result) {
+  if (window != hwnd_) return false;
+  switch (message) {
+    case WM_SETCURSOR: {
+      if (reinterpret_cast<HWND>(wParam) != hwnd_ || LOWORD(lParam) != HTCLIENT) return false;
+      ui::Cursor cursor = backend_.ScreenCursor() != ui::Cursor::Default ? backend_.ScreenCursor()
+                                                                         : control_.GetCursor();
+      if (cursor == ui::Cursor::Default) return false;
+      if (cursor == ui::Cursor::SizeWE &&
+          (control_.GetAlign() == ui::Align::Top || control_.GetAlign() == ui::Align::Bottom)) {
+        SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+      } else {
+        SetCursor(backend_.CursorFor(cursor));
+      }
+      result = TRUE;
+      return true;
+    }
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->code != TTN_GETDISPINFOW || header->hwndFrom != backend_.Tooltip()) return false;
+      static std::wstring text;  // the tooltip copies it before the next request
+      text = Wide(control_.Hint());
+      reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = text.data();
+      result = 0;
+      return true;
+    }
+    case WM_CONTEXTMENU: {
+      ui::PopupMenu* menu = control_.GetPopupMenu();
+      if (!menu) return false;
+      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      if (lParam == -1) {
+        at = {0, 0};
+        ::ClientToScreen(hwnd_, &at);
+      }
+      menu->Popup({at.x, at.y});
+      result = 0;
+      return true;
+    }
+    case WM_KEYDOWN: {
+      const auto alive = AliveToken();
+      control_.UserKeyDown(static_cast<int>(wParam), KeyShift());
+      if (!*alive) return true;
+      return false;
+    }
+    default:
+      return HandleMouse(window, message, wParam, lParam, result);
+  }
+}
+
+// Mouse input: the control's own handling runs first (a tree moves its selection, a button
+// captures the mouse), then the toolkit's events, last, as they may destroy the control.
+bool WindowPeer::HandleMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                             LRESULT& result) {
+  const int x = GET_X_LPARAM(lParam);
+  const int y = GET_Y_LPARAM(lParam);
+  const unsigned shift = ShiftFromKeys(wParam);
+  ui::MouseButton button = ui::MouseButton::Left;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (backend_.DragSource() == this) {
+        POINT screen{x, y};
+        ::ClientToScreen(window, &screen);
+        DragTo(screen, false);
+        result = 0;
+        return true;
+      }
+      result = CallDefault(window, message, wParam, lParam);
+      control_.UserMouseMove(shift, x, y);
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      if (message == WM_RBUTTONDOWN) button = ui::MouseButton::Right;
+      if (message == WM_MBUTTONDOWN) button = ui::MouseButton::Middle;
+      const auto alive = AliveToken();
+      if (message == WM_LBUTTONDOWN) mouseDownHere_ = true;
+      result = CallDefault(window, message, wParam, lParam);
+      if (!*alive) return true;
+      control_.UserMouseDown(button, shift, x, y);
+      if (!*alive) return true;
+      // A handler that called BeginDrag starts dragging at once.
+      if (control_.Dragging() && backend_.DragSource() != this) backend_.StartDrag(*this);
+      return true;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      if (message == WM_RBUTTONUP) button = ui::MouseButton::Right;
+      if (message == WM_MBUTTONUP) button = ui::MouseButton::Middle;
+      if (backend_.DragSource() == this && message == WM_LBUTTONUP) {
+        POINT screen{x, y};
+        ::ClientToScreen(window, &screen);
+        DragTo(screen, true);
+        result = 0;
+        return true;
+      }
+      const auto alive = AliveToken();
+      result = CallDefault(window, message, wParam, lParam);
+      if (!*alive) return true;
+      RECT client{};
+      GetClientRect(window, &client);
+      const bool clicked = message == WM_LBUTTONUP && mouseDownHere_ && ClicksOnMouseUp() &&
+                           PtInRect(&client, POINT{x, y});
+      if (message == WM_LBUTTONUP) mouseDownHere_ = false;
+      if (clicked) {
+        control_.UserClick();
+        if (!*alive) return true;
+      }
+      control_.UserMouseUp(button, shift, x, y);
+      return true;
+    }
+    case WM_LBUTTONDBLCLK: {
+      const auto alive = AliveToken();
+      result = CallDefault(window, message, wParam, lParam);
+      if (!*alive) return true;
+      control_.UserDoubleClick();
+      return true;
+    }
+    case WM_CAPTURECHANGED:
+      if (backend_.DragSource() == this && reinterpret_cast<HWND>(lParam) != hwnd_) {
+        backend_.EndDrag();
+        control_.EndDrag();
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+void WindowPeer::DragTo(POINT screen, bool drop) {
+  HWND under = WindowFromPoint(screen);
+  WindowPeer* target = FindFor(under);
+  bool accept = false;
+  POINT local = screen;
+  const auto alive = AliveToken();
+  const auto targetAlive = target ? target->AliveToken() : nullptr;
+  if (target) {
+    ScreenToClient(target->hwnd_, &local);
+    accept = target->control_.UserDragOver(&control_, local.x, local.y);
+    if (!*alive) return;
+    if (!*targetAlive) target = nullptr;
+  }
+  if (!drop) {
+    SetCursor(LoadCursorW(nullptr, accept ? IDC_ARROW : IDC_NO));
+    return;
+  }
+  backend_.EndDrag();
+  if (GetCapture() == hwnd_) ReleaseCapture();
+  if (target && accept) {
+    target->control_.UserDragDrop(&control_, local.x, local.y);
+  } else {
+    control_.EndDrag();
+  }
+}
+
+}  // namespace win32

@@ -1,0 +1,134 @@
+// The peer of one control: its window, the messages that window and its parent get about it,
+// and the guard that keeps our own updates from coming back as user actions.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "win32/ui/win32_backend.h"
+
+#include "ui/control.h"
+
+namespace win32 {
+
+class WindowPeer : public ui::Peer {
+ public:
+  WindowPeer(Win32Backend& backend, ui::Control& control);
+  ~WindowPeer() override;
+
+  HWND Window() const { return hwnd_; }
+  ui::Control& GetControl() const { return control_; }
+  static WindowPeer* FromWindow(HWND window);
+  // The peer of a window or of the nearest ancestor that has one.
+  static WindowPeer* FindFor(HWND window);
+
+  void Update(ui::Change change) override;
+  void Invalidate() override;
+  void SetFocus() override;
+  void BeginUpdate() override;
+  void EndUpdate() override;
+
+  // Called by the parent's window procedure for notifications about this control.
+  virtual bool OnCommand(WORD code, WORD id, LRESULT& result);
+  virtual bool OnNotify(NMHDR& header, LRESULT& result);
+  virtual bool OnCtlColor(HDC dc, LRESULT& result);
+  virtual bool OnDrawItem(DRAWITEMSTRUCT& item);
+  virtual bool OnScroll(WORD code);
+
+  // The drag that started on this control moves over or drops at a screen point.
+  void DragTo(POINT screen, bool drop);
+
+ protected:
+  // Creates the window in the parent's window with the control's geometry, routes its messages
+  // here and pushes the whole state of the control.
+  void CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle);
+  // Runs between making the window and pushing the state (messages a window needs first).
+  virtual void Prepare() {}
+  // Kinds that click on the button going up inside them (labels, pictures, panels).
+  virtual bool ClicksOnMouseUp() const { return false; }
+  // Routes the messages of another window (the spin buttons of a spin edit) here too.
+  void Route(HWND window);
+  // Pushes every part of the control's state onto a new window.
+  virtual void SyncAll();
+  // Replaces the window by a new one (styles that a window cannot change once made).
+  void Recreate();
+  virtual void CreateWindowNow() = 0;
+
+  virtual void ApplyBounds();
+  virtual void ApplyVisible();
+  virtual void ApplyEnabled();
+  virtual void ApplyText() {}
+  virtual void ApplyFont();
+  virtual void ApplyColor();
+  virtual void ApplyHint();
+  virtual void ApplyStyle() {}
+  virtual void ApplyState() {}
+  virtual void ApplyRange() {}
+  virtual void ApplyItems() {}
+  virtual void ApplyPicture() {}
+
+  // A message for one of our windows; true when answered (with result).
+  virtual bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's text as UTF-8, and setting it without echo.
+  std::string WindowText(HWND window) const;
+  void SetWindowTextQuietly(HWND window, const std::string& text);
+  // Sets or clears style bits on the window.
+  void SetStyleBits(DWORD bits, bool on, bool extended = false);
+
+  HWND ParentWindow() const;
+  COLORREF TextColor() const;
+
+  // While set, notifications from the window are our own doing, not the user's.
+  class Pushing {
+   public:
+    explicit Pushing(WindowPeer& peer) : peer_(peer) { ++peer_.pushing_; }
+    ~Pushing() { --peer_.pushing_; }
+    Pushing(const Pushing&) = delete;
+    Pushing& operator=(const Pushing&) = delete;
+
+   private:
+    WindowPeer& peer_;
+  };
+  bool IsPushing() const { return pushing_ > 0; }
+  // False once this peer is gone: checked after every call into the model that may destroy it.
+  std::shared_ptr<bool> AliveToken() const { return alive_; }
+
+  Win32Backend& backend_;
+  ui::Control& control_;
+  HWND hwnd_ = nullptr;
+  HWND extra_ = nullptr;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data);
+  LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool HandleMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void Forget(HWND window);
+  void Unhook(HWND window);
+
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  int pushing_ = 0;
+  bool hinted_ = false;
+  bool mouseDownHere_ = false;
+};
+
+// Makes the peer for a control of any kind.
+std::unique_ptr<WindowPeer> MakePeer(Win32Backend& backend, ui::Control& control);
+
+// Registers our window classes once per process.
+void RegisterToolkitClasses();
+inline constexpr wchar_t kFormClass[] = L"KalmoraForm";
+inline constexpr wchar_t kPanelClass[] = L"KalmoraPanel";
+inline constexpr wchar_t kGraphClass[] = L"KalmoraGraph";
+inline constexpr wchar_t kSplitterClass[] = L"KalmoraSplitter";
+inline constexpr wchar_t kHelperClass[] = L"KalmoraHelper";
+
+// The window styles of a form's border.
+DWORD FormWindowStyle(const ui::Form& form, DWORD* exStyle);
+
+// Shift state bits of the toolkit from mouse-message key flags.
+unsigned ShiftFromKeys(WPARAM keys);
+
+}  // namespace win32
