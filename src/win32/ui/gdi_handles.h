@@ -2,9 +2,10 @@
 // lists, menus, and a scoped selection of a GDI object into a device context.
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <commdlg.h>
-#include <windows.h>
 
 // The toolkit names members plainly (Canvas::TextOut, Dialogs::ChooseFont); the A/W macros must
 // not rename them.

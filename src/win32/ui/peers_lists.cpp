@@ -1,7 +1,8 @@
 // Peers of the list view and the tree view.
+#include "win32/ui/peers.h"
+
 #include <windowsx.h>
 
-#include "win32/ui/peers.h"
 #include "win32/wide.h"
 
 namespace win32 {

@@ -3,9 +3,10 @@
 // control's state by its peer, and real input goes back to the control's User... methods.
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <commdlg.h>
-#include <windows.h>
 
 // The toolkit names these members plainly; the A/W macros must not rename them.
 #undef ChooseFont
