@@ -1,0 +1,61 @@
+// The autostart manager: what Windows starts by itself, from the Run keys of the registry, the
+// load= and run= lines of Win.ini and the two Autostart folders of the Start menu, with the
+// removal of single entries.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace shell {
+class TForm1;
+}
+
+namespace tools {
+
+// One registry page: its key below HKEY_CURRENT_USER (root 1) or HKEY_LOCAL_MACHINE (root 2).
+struct AutoRunPage {
+  int pageId;
+  const char* headline;
+  const char* description;
+  int root;
+  const char* key;
+};
+
+const std::vector<AutoRunPage>& AutoRunPages();
+
+// The registry pages' state: the key of the page on show, kept until the next registry page is
+// built.
+class AutoRun {
+ public:
+  std::string AutoRunKey;
+  int AutoRunRoot = 0;  // 1 HKEY_CURRENT_USER, 2 HKEY_LOCAL_MACHINE; others leave the root
+
+  void BuildPage(shell::TForm1& form, const AutoRunPage& page);
+  // Fills the page's list with the values of the key below AutoRunRoot.
+  void AutoRunReg(shell::TForm1& form, const std::string& key);
+  // The "Entfernen" button: deletes the selected value after asking.
+  void DelRegAutoRun(shell::TForm1& form);
+
+ private:
+  void SelectRoot(shell::TForm1& form) const;
+};
+
+// The Win.ini page.
+void BuildWinIniPage(shell::TForm1& form);
+void AutoRunWinIni(shell::TForm1& form, const std::string& fileName);
+void RemoveAutoWinIni(shell::TForm1& form);
+
+// The Autostart folder page.
+void BuildAutoStartPage(shell::TForm1& form);
+// The all-users and the current user's Autostart folders, in that order.
+std::vector<std::string> AutoStartFolders(shell::TForm1& form);
+void GetAutoStart(shell::TForm1& form);
+void DeleteAutoStart(shell::TForm1& form);
+
+// Win.ini as the lines of its 8-bit text, split at CR LF, LF or CR; a final line end makes no
+// empty line. Bytes stay as they are, so lines nobody touches are written back unchanged.
+std::vector<std::string> SplitLines(const std::string& bytes);
+// Every line followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+}  // namespace tools

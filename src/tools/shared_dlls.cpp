@@ -1,0 +1,143 @@
+#include "tools/shared_dlls.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "base/convert.h"
+#include "shell/main_window.h"
+#include "tools/tool_common.h"
+#include "tools/tool_pages.h"
+#include "tweaks/page_table.h"
+
+namespace tools {
+namespace {
+
+constexpr const char* kDescription =
+    "Es folgt die Auflistung aller dem System bekannten DLL-Dateien. 'Eintrag löschen' entfernt "
+    "nur den Eintrag aus der Registrierung. 'Datei löschen' entfernt "
+    " die Datei von der Festplatte in den Papierkorb  und aus der Registrierungsdatei.";
+
+// The usage count of a value: a DWORD, or binary data of up to four bytes read as a little-endian
+// 32-bit number. Other values have no count.
+std::optional<int32_t> ReadCount(const sysaccess::TRegistry& registry, const std::string& name) {
+  switch (registry.GetDataType(name)) {
+    case sysaccess::RegDataType::Integer:
+      return registry.ReadInteger(name);
+    case sysaccess::RegDataType::Binary: {
+      const std::vector<uint8_t> data = registry.ReadBinaryData(name);
+      if (data.empty() || data.size() > 4) return std::nullopt;
+      uint32_t bits = 0;
+      for (size_t i = 0; i < data.size(); ++i) bits |= static_cast<uint32_t>(data[i]) << (8 * i);
+      return static_cast<int32_t>(bits);
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+// Deletes the count of a file if it is still there; the result does not matter.
+bool DeleteCount(sysaccess::TRegistry& registry, const std::string& name) {
+  registry.SetRootKey(os::RegRoot::LocalMachine);
+  const bool opened = registry.OpenKey(kSharedDllsKey, false);
+  if (opened && registry.ValueExists(name)) registry.DeleteValue(name);
+  registry.CloseKey();
+  return opened;
+}
+
+// Keeps a list view's bulk update balanced whatever happens in between.
+class BulkUpdate {
+ public:
+  explicit BulkUpdate(ui::ListView& list) : list_(list) { list_.BeginUpdate(); }
+  ~BulkUpdate() { list_.EndUpdate(); }
+  BulkUpdate(const BulkUpdate&) = delete;
+  BulkUpdate& operator=(const BulkUpdate&) = delete;
+
+ private:
+  ui::ListView& list_;
+};
+
+}  // namespace
+
+const ui::ImageList& SystemSmallIcons() {
+  static const ui::ImageList kList = ui::ImageList::SystemSmall();
+  return kList;
+}
+
+void BuildSharedDllPage(shell::TForm1& form) {
+  ShowHeadline(form, "Gemeinsame Dll-dateien");
+  form.Panel5->Hide();
+  MakeButton(form, 0, "Eintrag löschen...", {330, 6, 120, 25}, [&form] { DelDLLEintrag(form); });
+  MakeButton(form, 1, "Datei löschen...", {200, 6, 120, 25}, [&form] { DelDLLDatei(form); });
+  if (ui::ListView* list = MakeList(form, {10, 40, 420, 200}, ui::ViewStyle::Report)) {
+    list->SetMultiSelect(true);
+    list->SetSmallImages(&SystemSmallIcons());
+    list->AddColumn("Auflistung gemeinsamer DLL-Dateien", 330);
+    list->AddColumn("Zugriffe", 70);
+  }
+  GetSharedDLL(form);
+  ShowDescription(form, kDescription);
+}
+
+void GetSharedDLL(shell::TForm1& form) {
+  ui::ListView* list = PageList(form);
+  if (!list) return;
+  BulkUpdate update(*list);
+  list->Clear();
+  Reported(form, [&] {
+    sysaccess::TRegistry& registry = form.SharedRegistry;
+    registry.SetRootKey(os::RegRoot::LocalMachine);
+    if (!registry.OpenKey(kSharedDllsKey, false)) return;
+    for (const std::string& name : registry.GetValueNames()) {
+      ui::ListItem* item = list->Add(name);
+      item->SetImageIndex(form.services.shell.SystemIconIndex(name, true));
+      if (!registry.ValueExists(name)) continue;  // gone meanwhile
+      std::optional<int32_t> count;
+      try {
+        count = ReadCount(registry, name);
+      } catch (const sysaccess::RegistryError&) {
+        // A DWORD of the wrong size: no count to show, like any other odd value.
+      }
+      item->AddSubItem(count ? base::IntToStr(*count) : std::string());
+    }
+    registry.CloseKey();
+  });
+}
+
+void DelDLLEintrag(shell::TForm1& form) {
+  ui::ListView* list = PageList(form);
+  if (!list || list->SelCount() == 0) return;
+  if (!form.Confirm("Wollen Sie den Registrierungseintrag wirklich entfernen ?")) return;
+  Reported(form, [&] {
+    for (int i = list->Count() - 1; i >= 0; --i) {
+      if (!list->Item(i)->Selected()) continue;
+      // The item goes even when its value had gone already; only a key that cannot be opened
+      // keeps it.
+      if (DeleteCount(form.SharedRegistry, list->Item(i)->Caption())) list->Delete(i);
+    }
+  });
+}
+
+void DelDLLDatei(shell::TForm1& form) {
+  ui::ListView* list = PageList(form);
+  if (!list || list->SelCount() == 0) return;
+  std::vector<std::string> paths;
+  for (int i = 0; i < list->Count(); ++i) {
+    if (list->Item(i)->Selected()) paths.push_back(list->Item(i)->Caption());
+  }
+  // The shell asks and reports errors itself; a count only goes together with its file.
+  if (form.services.shell.RecycleFiles(paths) != os::RecycleResult::Done) return;
+  Reported(form, [&] {
+    for (int i = list->Count() - 1; i >= 0; --i) {
+      if (!list->Item(i)->Selected()) continue;
+      DeleteCount(form.SharedRegistry, list->Item(i)->Caption());
+      list->Delete(i);
+    }
+  });
+}
+
+void RegisterSharedDllPages(tweaks::PageTable& table) {
+  table.Register(151, BuildSharedDllPage);
+}
+
+}  // namespace tools

@@ -1,0 +1,130 @@
+#include "tools/uninstall_entries.h"
+
+#include <memory>
+
+#include "shell/main_window.h"
+#include "tools/tool_common.h"
+#include "tools/tool_pages.h"
+#include "tweaks/page_table.h"
+
+namespace tools {
+namespace {
+
+constexpr const char* kDescription =
+    "Falls bei der Deinstalltion von Programmen Fehler auftreten oder Sie den Ordner löschen, "
+    "ohne das Programm zu deinstallieren, gelöscht haben, werden diese "
+    "  Einträge in \"Systemsteuerung->Software\" nicht entfernt. Werden diese Einträge "
+    "angeklickt, bekommen Sie nur eine Fehlermeldung,aber der Eintrag wird nicht gelöscht.\n"
+    "Zum Deinstallieren der Programme benutzen Sie bitte immer den Uninstaller von Windows, "
+    "indem Sie Sie z.b. auf den Button \"Windows Uninstaller \" klicken\n"
+    "Hier können Sie nur verwaiste Uninstalleinträge in der Registrierung löschen, die duch den "
+    "Uninstaller nicht entfernt wurden und immer noch angezeigt werden";
+
+constexpr const char* kConfirmRemoval =
+    "Wollen Sie markierten Einträge wirklich entfernen ?\nHinweis : Es wird nur der "
+    "Programmeintrag entfernt, nicht das Programm\n auf der Festplatte.\n"
+    "Deinstallieren Sie zuerst das Programm durch den Windows-Uninstaller !";
+
+std::string SubKeyPath(const std::string& name) {
+  return std::string(kUninstallKey) + "\\" + name;
+}
+
+// Whether the registration in subkey `name` is the one a list item shows. An item without a
+// command stands for every registration of its name.
+bool Matches(sysaccess::TRegistry& registry, const std::string& name,
+             const std::string& displayName, const std::string& command) {
+  if (!registry.OpenKey(SubKeyPath(name), false)) return false;
+  if (!registry.ValueExists("DisplayName")) return false;
+  const bool hasCommand = registry.ValueExists("UninstallString");
+  if (!hasCommand && !command.empty()) return false;
+  // Names compare exactly, case included.
+  if (registry.ReadString("DisplayName") != displayName) return false;
+  const std::string stored = hasCommand ? registry.ReadString("UninstallString") : "";
+  return stored == command || command.empty();
+}
+
+}  // namespace
+
+void UninstallEntries::BuildPage(shell::TForm1& form) {
+  form.PageBuilding = 1;
+  ShowHeadline(form, "Uninstaller");
+  ShowDescription(form, kDescription);
+  if (ui::ListView* list = MakeList(form, {10, 40, 420, 140}, ui::ViewStyle::Report)) {
+    list->SetMultiSelect(true);
+    list->AddColumn("Programmname", 200);
+    list->AddColumn("Uninstallstring", 200);
+  }
+  GetUninstallProgramms(form);
+  form.BindApply([this, &form] { DoUninstallProgramms(form); });
+  MakeButton(form, 0, "Windows Uninstaller", {260, 200, 160, 23},
+             [&form] { WindowsUninstaller(form); });
+}
+
+void UninstallEntries::GetUninstallProgramms(shell::TForm1& form) {
+  ui::ListView* list = PageList(form);
+  if (!list) return;
+  Reported(form, [&] {
+    sysaccess::TRegistry& registry = form.SharedRegistry;
+    registry.SetRootKey(os::RegRoot::LocalMachine);
+    if (!registry.OpenKey(kUninstallKey, false)) return;
+    KeyNames = registry.GetKeyNames();
+    registry.CloseKey();
+    for (const std::string& name : KeyNames) {
+      // Updates and components have no display name; they are no programs of their own.
+      if (registry.OpenKey(SubKeyPath(name), false) && registry.ValueExists("DisplayName")) {
+        const std::string displayName = registry.ReadString("DisplayName");
+        const std::string command = registry.ValueExists("UninstallString")
+                                        ? registry.ReadString("UninstallString")
+                                        : std::string();
+        list->Add(displayName)->AddSubItem(command);
+      }
+      registry.CloseKey();
+    }
+  });
+}
+
+void UninstallEntries::DoUninstallProgramms(shell::TForm1& form) {
+  ui::ListView* list = PageList(form);
+  if (!list || list->SelCount() == 0) return;
+  if (!form.Confirm(kConfirmRemoval)) return;
+  Reported(form, [&] {
+    sysaccess::TRegistry& registry = form.SharedRegistry;
+    registry.SetRootKey(os::RegRoot::LocalMachine);
+    if (!registry.OpenKey(kUninstallKey, false)) return;
+    KeyNames = registry.GetKeyNames();
+    registry.CloseKey();
+    for (int i = list->Count() - 1; i >= 0; --i) {
+      if (!list->Item(i)->Selected()) continue;
+      const std::string displayName = list->Item(i)->Caption();
+      const std::string command = list->Item(i)->SubItem(0);
+      bool itemRemoved = false;
+      // Every matching registration goes, so two identical ones both vanish with one item.
+      for (const std::string& name : KeyNames) {
+        if (!Matches(registry, name, displayName, command)) continue;
+        registry.CloseKey();
+        if (registry.OpenKey(std::string(kUninstallKey) + "\\", false) &&
+            registry.KeyExists(name)) {
+          registry.DeleteKey(name);
+        }
+        if (!itemRemoved) {
+          list->Delete(i);
+          itemRemoved = true;
+        }
+        registry.CloseKey();
+      }
+      registry.CloseKey();
+    }
+  });
+}
+
+void WindowsUninstaller(shell::TForm1& form) {
+  form.services.shell.Execute(
+      {"open", "rundll32", "shell32.dll,Control_RunDLL appwiz.cpl,,0", "", 1});
+}
+
+void RegisterUninstallPages(tweaks::PageTable& table) {
+  auto entries = std::make_shared<UninstallEntries>();
+  table.Register(143, [entries](shell::TForm1& form) { entries->BuildPage(form); });
+}
+
+}  // namespace tools
