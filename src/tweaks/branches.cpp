@@ -1,6 +1,7 @@
 #include "tweaks/page_table.h"
 
 #include "tools/tool_pages.h"
+#include "tweaks/branches.h"
 
 namespace tweaks {
 
@@ -9,6 +10,8 @@ void RegisterAllPages(PageTable& table) {
   tools::RegisterAutoStartPages(table);
   tools::RegisterUninstallPages(table);
   tools::RegisterSharedDllPages(table);
+  RegisterDesktopPages(table);
+  RegisterExplorerPages(table);
 }
 
 }  // namespace tweaks
