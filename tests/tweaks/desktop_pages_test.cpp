@@ -1,0 +1,469 @@
+// The pages of the "Desktop" branch, built against a seeded registry and file system: what
+// each shows, what its apply button and actions store.
+#include "page_fixture.h"
+
+namespace {
+
+using os::RegRoot;
+using testing_support::PageTest;
+using Texts = std::vector<std::string>;
+using Marks = std::vector<bool>;
+
+constexpr const char* kMetrics = "Control Panel\\Desktop\\WindowMetrics";
+constexpr const char* kDesktop = "Control Panel\\Desktop";
+constexpr const char* kPolicies =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+
+class DesktopPagesTest : public PageTest {
+ protected:
+  void SetUp() override { Start(); }
+};
+
+// --- lists and folders ---------------------------------------------------------------------------
+
+TEST_F(DesktopPagesTest, FolderContextEntriesAreListedAddedAndRemoved) {
+  Seed("[HKEY_CLASSES_ROOT\\Folder\\shell\\Editor\\command]\n@=\"notepad.exe %1\"\n");
+  Open(17);
+  EXPECT_FALSE(form->Panel5->Visible());
+  EXPECT_EQ(Captions(), Texts{"Editor"});
+  EXPECT_EQ(List().Item(0)->SubItem(0), "notepad.exe %1");
+
+  backend.Dialogs().AnswerOpenFile("C:\\Tools\\my.app.exe");
+  form->BitBtns[0]->UserClick();
+  EXPECT_EQ(Str(RegRoot::ClassesRoot, "Folder\\shell\\my\\command", ""), "C:\\Tools\\my.app.exe");
+  EXPECT_EQ(Captions(), (Texts{"Editor", "my"}));
+  form->BitBtns[0]->UserClick();  // dialog cancelled
+  EXPECT_EQ(List().Count(), 2);
+
+  form->BitBtns[1]->UserClick();  // nothing selected: no question
+  EXPECT_EQ(Modals(), 0);
+  List().UserClickItem(1);
+  AnswerConfirmKeeping(false);
+  form->BitBtns[1]->UserClick();
+  EXPECT_EQ(confirmCaption, "Änderung bestätigen");
+  EXPECT_EQ(confirmMessage,
+            "Wollen Sie die Anwendung\nmy\nwirklich aus der Schnellstartleiste entfernen ?");
+  EXPECT_TRUE(KeyExists(RegRoot::ClassesRoot, "Folder\\shell\\my"));
+  AnswerConfirm(true);
+  form->BitBtns[1]->UserClick();
+  EXPECT_FALSE(KeyExists(RegRoot::ClassesRoot, "Folder\\shell\\my"));
+  EXPECT_EQ(Captions(), Texts{"Editor"});
+}
+
+TEST_F(DesktopPagesTest, DesktopLinksFollowTheFoldersOnTheDesktop) {
+  const std::string desktop = shell.specialFolders[0x10];
+  files.AddDirectory(desktop + "\\Meine Drucker.{2227a280-3aea-1069-a2de-08002b30309d}");
+  files.AddFile(desktop + "\\Papierkorb.{645FF040-5081-101B-9F08-00AA002F954E}\\x.txt", "x");
+  Open(50);
+  ASSERT_EQ(List().Count(), 11);
+  EXPECT_EQ(Checks(),
+            (Marks{false, true, false, false, false, true, false, false, false, false, false}));
+  // Arbeitsplatz on; Drucker and Papierkorb off.
+  SetChecks({false, false, false, true, false, false});
+  ClickApply();
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+  EXPECT_TRUE(
+      files.DirectoryExists(desktop + "\\Arbeitsplatz.{20D04FE0-3AEA-1069-A2D8-08002B30309D}"));
+  EXPECT_FALSE(files.Exists(desktop + "\\Meine Drucker.{2227a280-3aea-1069-a2de-08002b30309d}"));
+  EXPECT_TRUE(files.Exists(desktop + "\\Papierkorb.{645FF040-5081-101B-9F08-00AA002F954E}"))
+      << "a folder with contents is never removed";
+  Open(50);
+  EXPECT_EQ(Checks(),
+            (Marks{false, false, false, true, false, true, false, false, false, false, false}));
+  ClickApply();  // an existing link is not made twice
+  EXPECT_EQ(files.ListDirectory(desktop)->size(), 4u);
+}
+
+TEST_F(DesktopPagesTest, StartMenuFoldersAreMadeInTheAllUsersMenuItemByItem) {
+  const std::string menu = "C:\\Documents and Settings\\All Users\\Startmenü";
+  files.AddDirectory(menu + "\\Drucker.{2227A280-3AEA-1069-A2DE-08002B30309D}");
+  Open(73);
+  EXPECT_EQ(Checks(), (Marks{false, true, false, false, false, false}));
+  SetChecks({true, false, false, false, true, false});
+  ClickApply();
+  EXPECT_TRUE(
+      files.DirectoryExists(menu + "\\Arbeitsplatz.{20D04FE0-3AEA-1069-A2D8-08002B30309D}"));
+  EXPECT_FALSE(files.Exists(menu + "\\Drucker.{2227A280-3AEA-1069-A2DE-08002B30309D}"));
+  // The fifth item stands for the fifth folder of the list.
+  EXPECT_TRUE(
+      files.DirectoryExists(menu + "\\Systemsteuerung.{21EC2020-3AEA-1069-A2DD-08002B30309D}"));
+  Open(73);
+  EXPECT_EQ(Checks(), (Marks{true, false, false, false, true, false}));
+}
+
+TEST_F(DesktopPagesTest, StartMenuFoldersOnNt4LiveInTheProfilesAndAMissingMenuIsSaid) {
+  Start(os::MemorySystem::kNt4);
+  Open(73);
+  EXPECT_EQ(Checks(), Marks(6, false));
+  ASSERT_TRUE(form->Labels[1]);
+  EXPECT_NE(form->Labels[1]->Caption().find("C:\\WINNT\\Profiles\\All Users\\Startmenü"),
+            std::string::npos);
+  files.AddDirectory("C:\\WINNT\\Profiles\\All Users\\Startmenü");
+  Open(73);
+  SetChecks({false, false, true});
+  ClickApply();
+  EXPECT_TRUE(files.DirectoryExists(
+      "C:\\WINNT\\Profiles\\All Users\\Startmenü\\Schriftarten.{BD84B380-8CA2-1069-AB1D-"
+      "08000948F534}"));
+}
+
+// --- check settings ------------------------------------------------------------------------------
+
+TEST_F(DesktopPagesTest, DesktopSettingsWriteEveryItemAndCreateTheirKey) {
+  ASSERT_FALSE(KeyExists(RegRoot::CurrentUser, kPolicies));
+  Open(42);
+  EXPECT_EQ(Checks(), Marks(6, false));
+  ClickApply();
+  for (const char* name : {"NoSaveSettings", "NoDesktop", "NoNetHood", "NoViewContextMenu",
+                           "NoInternetIcon", "NoDesktopUpdate"}) {
+    EXPECT_EQ(Dword(RegRoot::CurrentUser, kPolicies, name), 0u) << name;
+  }
+  List().UserToggleCheck(1);
+  ClickApply();
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kPolicies, "NoDesktop"), 1u);
+  Open(42);
+  EXPECT_EQ(Checks(), (Marks{false, true, false, false, false, false}));
+}
+
+TEST_F(DesktopPagesTest, SingleBoxPagesReadAndWriteTheirDword) {
+  Seed(R"(
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced]
+"ShowInfoTip"=dword:00000001
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"PaintDesktopVersion"="1"
+)");
+  Open(29);
+  EXPECT_TRUE(form->CheckBoxes[0]->Checked());
+  EXPECT_EQ(form->PageBuilding, 0);
+  form->CheckBoxes[0]->UserClick();
+  ClickApply();
+  EXPECT_EQ(
+      Dword(RegRoot::CurrentUser,
+            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowInfoTip"),
+      0u);
+  Open(32);  // a string where a DWORD belongs reads as missing
+  EXPECT_FALSE(form->CheckBoxes[0]->Checked());
+  form->CheckBoxes[0]->UserClick();
+  ClickApply();
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kDesktop, "PaintDesktopVersion"), 1u);
+}
+
+TEST_F(DesktopPagesTest, ActiveDesktopReadsBothPolicyKeys) {
+  Seed(R"(
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer]
+"NoActiveDesktopChanges"=dword:00000001
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\ActiveDesktop]
+"NoComponents"=dword:00000001
+"NoMovingBands"=dword:00000001
+)");
+  Open(53);
+  EXPECT_EQ(Checks(),
+            (Marks{false, true, true, false, false, false, false, false, false, false, true}));
+  List().UserToggleCheck(1);
+  ClickApply();
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kPolicies, "NoActiveDesktopChanges"), 0u);
+  EXPECT_EQ(Dword(RegRoot::CurrentUser,
+                  "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\ActiveDesktop",
+                  "NoHTMLWallpaper"),
+            0u);
+}
+
+TEST_F(DesktopPagesTest, StartMenuSettingsKnowYesNoAndTheSortOrder) {
+  const std::string advanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+  const std::string order =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu";
+  Seed(R"(
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced]
+"StartMenuScrollPrograms"="YES"
+"IntelliMenus"="yes"
+"StartMenuLogoff"=dword:00000001
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\MenuOrder\Start Menu]
+"Order"=hex:08,00,00,00
+)");
+  Open(72);
+  EXPECT_EQ(Checks(), (Marks{true, true, false, false, false, false}));
+  ClickApply();  // unsorted stays unsorted
+  EXPECT_TRUE(Value(RegRoot::CurrentUser, order, "Order"));
+  EXPECT_EQ(Str(RegRoot::CurrentUser, advanced, "IntelliMenus"), "NO");
+  EXPECT_EQ(Str(RegRoot::CurrentUser, advanced, "StartMenuScrollPrograms"), "YES");
+  List().UserToggleCheck(4);
+  ClickApply();
+  EXPECT_FALSE(Value(RegRoot::CurrentUser, order, "Order"));
+  Open(72);
+  EXPECT_TRUE(Checks()[4]);
+}
+
+TEST_F(DesktopPagesTest, DesktopRestrictionsPairItemsWithValuesByPosition) {
+  Open(76);
+  EXPECT_FALSE(form->Labels[10]) << "no headline";
+  ASSERT_EQ(List().Count(), 19);
+  EXPECT_EQ(List().Item(18)->Caption(), "Eigene Dateien in Start -> Dokumente verbergen / Win2000");
+  List().UserToggleCheck(18);
+  List().UserToggleCheck(0);
+  ClickApply();
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kPolicies, "NoFind"), 1u);
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kPolicies, "NoSMMyDocs"), 1u);
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kPolicies, "NoRecentDocsHistory"), 0u);
+}
+
+// --- radio pages ---------------------------------------------------------------------------------
+
+TEST_F(DesktopPagesTest, IconColoursUseTheExistingKeyOnly) {
+  Open(28);
+  EXPECT_EQ(form->PageBuilding, 0);
+  form->RadioButtons[1]->UserClick();
+  ClickApply();
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+  EXPECT_FALSE(KeyExists(RegRoot::CurrentUser, kMetrics)) << "the key is not created";
+
+  Seed("[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]\n\"Shell Icon BPP\"=\"16\"\n");
+  Open(28);
+  EXPECT_TRUE(form->RadioButtons[2]->Checked());
+  EXPECT_FALSE(form->RadioButtons[0]->Checked());
+  form->RadioButtons[3]->UserClick();
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kMetrics, "Shell Icon BPP"), "24");
+}
+
+TEST_F(DesktopPagesTest, WallpaperStyleOnWindows2000ReadsThePair) {
+  Seed(
+      "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n\"WallpaperStyle\"=\"2\"\n"
+      "\"TileWallpaper\"=\"0\"\n");
+  Open(31);
+  EXPECT_TRUE(form->RadioButtons[2]->Checked());
+  form->RadioButtons[1]->UserClick();
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "WallpaperStyle"), "0");
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "TileWallpaper"), "1");
+}
+
+TEST_F(DesktopPagesTest, WallpaperStyleElsewhereGoesByTheTileValueAlone) {
+  Start(os::MemorySystem::kWindowsXp);
+  Seed(
+      "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n\"WallpaperStyle\"=\"2\"\n"
+      "\"TileWallpaper\"=\"0\"\n");
+  Open(31);
+  EXPECT_TRUE(form->RadioButtons[0]->Checked());
+  EXPECT_FALSE(form->RadioButtons[2]->Checked());
+}
+
+TEST_F(DesktopPagesTest, ShortcutArrowsKnowTheirFilesAndCompleteCustomIcons) {
+  const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
+  Open(162);
+  EXPECT_TRUE(form->RadioButtons[0]->Checked()) << "nothing stored: the Windows arrow";
+  EXPECT_FALSE(form->Edits[0]->Enabled());
+  EXPECT_EQ(form->PageBuilding, 0);
+  form->RadioButtons[2]->UserClick();
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine, key, "29"), "C:\\Programme\\Kalmora2x\\NoShortCut.Ico,0");
+
+  form->RadioButtons[3]->UserClick();
+  EXPECT_TRUE(form->Edits[0]->Enabled());
+  EXPECT_TRUE(form->BitBtns[0]->Enabled());
+  backend.Dialogs().AnswerOpenFile("D:\\Icons\\pfeil.ico");
+  form->BitBtns[0]->UserClick();
+  EXPECT_TRUE(backend.Dialogs().FileDialogs().back().picture);
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine, key, "29"), "D:\\Icons\\pfeil.ico,0");
+  form->Edits[0]->UserType("D:\\Icons\\pfeile.dll,4");
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine, key, "29"), "D:\\Icons\\pfeile.dll,4");
+  Open(162);
+  EXPECT_TRUE(form->RadioButtons[3]->Checked());
+  EXPECT_EQ(form->Edits[0]->Text(), "D:\\Icons\\pfeile.dll,4");
+
+  Seed("[HKEY_LOCAL_MACHINE\\" + key + "]\n\"29\"=\"c:\\\\winnt\\\\system32\\\\shell32.dll,29\"\n");
+  Open(162);
+  EXPECT_TRUE(form->RadioButtons[0]->Checked()) << "paths compare without case";
+  EXPECT_FALSE(form->Edits[0]->Enabled());
+}
+
+// --- edits ---------------------------------------------------------------------------------------
+
+TEST_F(DesktopPagesTest, WallpaperOriginIsWrittenForTheUserAndRemovedWhenBothAreEmpty) {
+  Seed("[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n\"WallpaperOriginX\"=\"10\"\n");
+  Open(30);
+  EXPECT_EQ(form->Edits[0]->Text(), "10");
+  EXPECT_EQ(form->Edits[1]->Text(), "");
+  form->Edits[1]->UserType("20");
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "WallpaperOriginY"), "20");
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "TileWallpaper"), "0");
+  form->Edits[0]->UserType("");
+  form->Edits[1]->UserType("");
+  ClickApply();
+  EXPECT_FALSE(Value(RegRoot::CurrentUser, kDesktop, "WallpaperOriginX"));
+  EXPECT_FALSE(Value(RegRoot::CurrentUser, kDesktop, "WallpaperOriginY"));
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+}
+
+TEST_F(DesktopPagesTest, IconNamesOnWindows2000BelongToTheUser) {
+  const std::string machine = "SOFTWARE\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}";
+  const std::string user =
+      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\{645FF040-5081-101B-9F08-"
+      "00AA002F954E}";
+  Seed(R"(
+[HKEY_LOCAL_MACHINE\SOFTWARE\Classes\CLSID\{645FF040-5081-101B-9F08-00AA002F954E}]
+@="Papierkorb"
+[HKEY_LOCAL_MACHINE\SOFTWARE\Classes\CLSID\{2227A280-3AEA-1069-A2DE-08002B30309D}]
+@="Drucker"
+[HKEY_LOCAL_MACHINE\SOFTWARE\Classes\CLSID\{21EC2020-3AEA-1069-A2DD-08002B30309D}]
+@="Systemsteuerung"
+[HKEY_CLASSES_ROOT\CLSID\{645FF040-5081-101B-9F08-00AA002F954E}\ShellFolder]
+"Attributes"=hex:70,01,00,20
+)");
+  Open(49);
+  EXPECT_EQ(form->Edits[0]->Text(), "Papierkorb") << "the machine's name while the user has none";
+  EXPECT_EQ(form->Edits[2]->Text(), "Systemsteuerung");
+  EXPECT_TRUE(form->CheckBoxes[0]->Checked());
+  form->Edits[0]->UserType("Müll");
+  form->Edits[1]->UserType("");
+  form->CheckBoxes[0]->UserClick();
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, user, ""), "Müll");
+  EXPECT_EQ(Str(RegRoot::LocalMachine, machine, ""), "Papierkorb");
+  EXPECT_EQ(Str(RegRoot::LocalMachine,
+                "SOFTWARE\\Classes\\CLSID\\{2227A280-3AEA-1069-A2DE-08002B30309D}", ""),
+            "Drucker");
+  EXPECT_EQ(Bytes(RegRoot::ClassesRoot,
+                  "CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\ShellFolder", "Attributes"),
+            (std::vector<uint8_t>{0x40, 0x01, 0x00, 0x20}));
+  Open(49);
+  EXPECT_EQ(form->Edits[0]->Text(), "Müll");
+  form->Edits[0]->UserType("");
+  ClickApply();
+  EXPECT_FALSE(Value(RegRoot::CurrentUser, user, ""));
+}
+
+TEST_F(DesktopPagesTest, IconNamesOnNt4AreTheMachines) {
+  Start(os::MemorySystem::kNt4);
+  Open(49);
+  form->Edits[0]->UserType("Abfall");
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine,
+                "SOFTWARE\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}", ""),
+            "Abfall");
+}
+
+TEST_F(DesktopPagesTest, IconSettingsFontLinkTextAndShowDesktopFile) {
+  const std::string quickLaunch =
+      "C:\\Documents and Settings\\Anwender\\Anwendungsdaten\\Microsoft\\Internet "
+      "Explorer\\Quick Launch";
+  files.AddDirectory(quickLaunch);
+  Seed(R"(
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"IconTitleSize"="9"
+"IconTitleWrap"="1"
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer]
+"Link"=hex:01,00,00,00
+)");
+  Open(77);
+  EXPECT_EQ(form->Edits[0]->Text(), "MS Sans Serif, 9");
+  EXPECT_EQ(Checks(), (Marks{true, false, true, false}));
+
+  backend.Dialogs().AnswerFont(ui::Font::Of("Verdana", 12));
+  form->BitBtns[0]->UserClick();
+  EXPECT_EQ(form->Edits[0]->Text(), "Verdana, 12");
+  List().UserToggleCheck(3);
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "IconTitleFaceName"), "Verdana");
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "IconTitleSize"), "12");
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "IconTitleStyle"), "0");
+  EXPECT_EQ(
+      Bytes(RegRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "Link"),
+      (std::vector<uint8_t>{0, 0, 0, 0}));
+  std::string scf;
+  ASSERT_TRUE(files.ReadFile(quickLaunch + "\\Desktop anzeigen.SCF", scf));
+  EXPECT_EQ(scf,
+            "[Shell]\r\nCommand=2\r\nIconFile=explorer.exe,3\r\n[Taskbar]\r\nCommand="
+            "ToggleDesktop\r\n");
+
+  form->Edits[0]->UserType("Arial Narrow");  // a name alone keeps the stored size
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "IconTitleFaceName"), "Arial Narrow");
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "IconTitleSize"), "12");
+}
+
+// --- sliders -------------------------------------------------------------------------------------
+
+TEST_F(DesktopPagesTest, IconCacheStartsAtItsMinimumAndCanBeRemoved) {
+  const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\explorer";
+  Open(43);
+  EXPECT_EQ(form->Sliders[0]->Value(), 512);
+  EXPECT_EQ(form->Labels[1]->Caption(), "keine Angabe");
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, key, "Max Cached Icons"), "512");
+
+  form->Sliders[0]->UserSetValue(2048);
+  EXPECT_EQ(form->Labels[1]->Caption(), "2048");
+  ClickApply();
+  Open(43);
+  EXPECT_EQ(form->Sliders[0]->Value(), 2048);
+  EXPECT_EQ(form->Labels[1]->Caption(), "2048");
+
+  AnswerConfirm(false);
+  form->CheckBoxes[0]->UserClick();
+  EXPECT_TRUE(Value(RegRoot::CurrentUser, key, "Max Cached Icons"));
+  form->CheckBoxes[0]->UserClick();
+  AnswerConfirm(true);
+  form->CheckBoxes[0]->UserClick();
+  EXPECT_FALSE(Value(RegRoot::CurrentUser, key, "Max Cached Icons"));
+  EXPECT_EQ(form->Sliders[0]->Value(), 512);
+  EXPECT_EQ(form->Labels[1]->Caption(), "keine Angabe");
+}
+
+TEST_F(DesktopPagesTest, MenuDelayShowsMillisecondsAndForgetsItsValue) {
+  Seed("[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n\"MenuShowDelay\"=\"400\"\n");
+  Open(74);
+  EXPECT_EQ(form->Sliders[0]->Value(), 400);
+  EXPECT_EQ(form->Labels[1]->Caption(), "400 ms");
+  form->Sliders[0]->UserSetValue(150);
+  EXPECT_EQ(form->Labels[1]->Caption(), "150");
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kDesktop, "MenuShowDelay"), "150");
+
+  AnswerConfirmKeeping(true);
+  form->CheckBoxes[0]->UserClick();
+  EXPECT_EQ(confirmMessage, "Wollen Sie den Registrierungseintrag entfernen ?");
+  EXPECT_FALSE(Value(RegRoot::CurrentUser, kDesktop, "MenuShowDelay"));
+  EXPECT_EQ(form->Labels[1]->Caption(), "Keine Angabe");
+}
+
+TEST_F(DesktopPagesTest, IconSpacingConvertsTwipsAndPixels) {
+  Seed("[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]\n\"IconSpacing\"=\"-1125\"\n");
+  Open(75);
+  EXPECT_FALSE(form->Panel4->Visible());
+  EXPECT_EQ(form->PageBuilding, 0);
+  EXPECT_EQ(form->Sliders[1]->Value(), 43);
+  EXPECT_EQ(form->Sliders[0]->Value(), 42) << "missing: the Windows standard";
+
+  const int column1 = form->Images[1]->Left();
+  form->Sliders[1]->UserSetValue(63);
+  EXPECT_EQ(form->Images[1]->Left(), column1 + 20);
+  EXPECT_EQ(form->Images[2]->Left(), form->Images[0]->Left() + 2 * (63 + 30));
+
+  form->Sliders[1]->UserSetValue(66);
+  AnswerConfirm(false);
+  form->BitBtns[0]->UserClick();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kMetrics, "IconSpacing"), "-1125");
+  AnswerConfirmKeeping(true);
+  form->BitBtns[0]->UserClick();
+  EXPECT_EQ(confirmMessage, "Wollen Sie die Icongröße wirklich verändern ?");
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kMetrics, "IconSpacing"), "-1478");
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+  Open(75);
+  EXPECT_EQ(form->Sliders[1]->Value(), 66);
+  EXPECT_EQ(form->Sliders[0]->Value(), 42);
+}
+
+TEST_F(DesktopPagesTest, IconSizeLabelFollowsTheStoredSize) {
+  Seed("[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]\n\"Shell Icon Size\"=\"48\"\n");
+  Open(146);
+  EXPECT_EQ(form->Sliders[0]->Value(), 48);
+  EXPECT_EQ(form->Labels[1]->Caption(), "48");
+  form->Sliders[0]->UserSetValue(40);
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kMetrics, "Shell Icon Size"), "40");
+}
+
+}  // namespace
