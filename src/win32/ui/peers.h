@@ -67,17 +67,16 @@ class PanelPeer final : public WindowPeer {
 class LabelPeer final : public WindowPeer {
  public:
   LabelPeer(Win32Backend& backend, ui::Label& label);
-  bool OnCtlColor(HDC dc, LRESULT& result) override;
 
  protected:
   void CreateWindowNow() override;
   void ApplyStyle() override;
   void ApplyText() override;
-  void ApplyBounds() override;
   bool ClicksOnMouseUp() const override { return true; }
+  bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  void RepaintBehind();
+  void PaintTransparent(HDC dc);
   ui::Label& label_;
 };
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -234,38 +235,65 @@ void LabelPeer::ApplyStyle() {
     Pushing pushing(*this);
     SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>((old & ~SS_TYPEMASK) | type));
   }
-  // Transparent: painted after the siblings below, over whatever they show.
-  SetStyleBits(WS_EX_TRANSPARENT, label_.Transparent(), true);
-  RepaintBehind();
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void LabelPeer::ApplyText() {
   SetWindowTextQuietly(hwnd_, label_.Caption());
-  RepaintBehind();
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void LabelPeer::ApplyBounds() {
-  RepaintBehind();
-  WindowPeer::ApplyBounds();
-}
-
-void LabelPeer::RepaintBehind() {
-  if (!label_.Transparent()) {
-    InvalidateRect(hwnd_, nullptr, TRUE);
-    return;
+// A transparent label shows what lies behind it: the parent's colour and the sibling windows
+// below it (the banner picture under a headline), which it has print themselves into its own
+// paint, then its text on top.
+void LabelPeer::PaintTransparent(HDC dc) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const ui::Color behind = label_.Parent() ? label_.Parent()->GetColor() : label_.GetColor();
+  FillRect(dc, &client, backend_.BrushFor(behind));
+  std::vector<HWND> below;
+  RECT mine{};
+  GetWindowRect(hwnd_, &mine);
+  for (HWND w = GetWindow(hwnd_, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    RECT theirs{};
+    RECT overlap{};
+    if (IsWindowVisible(w) && GetWindowRect(w, &theirs) &&
+        IntersectRect(&overlap, &mine, &theirs)) {
+      below.push_back(w);
+    }
   }
-  HWND parent = GetParent(hwnd_);
-  RECT rect{};
-  GetWindowRect(hwnd_, &rect);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-  RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  for (auto it = below.rbegin(); it != below.rend(); ++it) {
+    POINT origin{0, 0};
+    MapWindowPoints(*it, hwnd_, &origin, 1);
+    const int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    SendMessageW(*it, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                 PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    RestoreDC(dc, saved);
+  }
+  UINT format = DT_EXPANDTABS;
+  if (label_.Alignment() == ui::TextAlign::Center) format |= DT_CENTER;
+  if (label_.Alignment() == ui::TextAlign::Right) format |= DT_RIGHT;
+  if (label_.WordWrap() || label_.Alignment() != ui::TextAlign::Left) format |= DT_WORDBREAK;
+  const std::wstring caption = Wide(label_.Caption());
+  SelectGuard font(dc, backend_.FontFor(label_.GetFont()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, label_.Enabled() ? TextColor() : GetSysColor(COLOR_GRAYTEXT));
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &client, format);
 }
 
-bool LabelPeer::OnCtlColor(HDC dc, LRESULT& result) {
-  if (!label_.Transparent()) return WindowPeer::OnCtlColor(dc, result);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, TextColor());
-  result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+bool LabelPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                          LRESULT& result) {
+  if (!label_.Transparent() || (message != WM_PAINT && message != WM_ERASEBKGND)) {
+    return WindowPeer::OnMessage(window, message, wParam, lParam, result);
+  }
+  result = message == WM_ERASEBKGND ? 1 : 0;
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(hwnd_, &paint);
+    PaintTransparent(dc);
+    EndPaint(hwnd_, &paint);
+  }
   return true;
 }
 
@@ -686,7 +714,12 @@ void ImagePeer::ApplyPicture() {
   shownHeight_ = r.height;
   // Setting a picture sizes the window to it; the control's own size counts.
   WindowPeer::ApplyBounds();
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  // Transparent labels on the picture show it too.
+  RECT area{};
+  GetWindowRect(hwnd_, &area);
+  HWND parent = GetParent(hwnd_);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+  RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool ImagePeer::OnCtlColor(HDC dc, LRESULT& result) {

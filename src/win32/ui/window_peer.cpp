@@ -42,10 +42,13 @@ WindowPeer::~WindowPeer() {
   }
 }
 
+namespace {
+// Which peer a window belongs to, for its parent's notifications.
+constexpr wchar_t kPeerProperty[] = L"KalmoraPeer";
+}  // namespace
+
 WindowPeer* WindowPeer::FromWindow(HWND window) {
-  DWORD_PTR data = 0;
-  if (!window || !GetWindowSubclass(window, SubclassProc, 0, &data)) return nullptr;
-  return reinterpret_cast<WindowPeer*>(data);
+  return window ? static_cast<WindowPeer*>(GetPropW(window, kPeerProperty)) : nullptr;
 }
 
 WindowPeer* WindowPeer::FindFor(HWND window) {
@@ -80,14 +83,24 @@ void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWOR
   Route(hwnd_);
   Prepare();
   SyncAll();
+  // A new window goes below its siblings; pictures stay below everything placed on them.
+  if (control_.Kind() == ui::ControlKind::Image) return;
+  for (HWND w = GetWindow(hwnd_, GW_HWNDFIRST); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    WindowPeer* sibling = FromWindow(w);
+    if (sibling && w == sibling->hwnd_ && sibling->control_.Kind() == ui::ControlKind::Image) {
+      SetWindowPos(w, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
 }
 
 void WindowPeer::Route(HWND window) {
+  SetPropW(window, kPeerProperty, this);
   SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void WindowPeer::Unhook(HWND window) {
   RemoveWindowSubclass(window, SubclassProc, 0);
+  RemovePropW(window, kPeerProperty);
 }
 
 void WindowPeer::Forget(HWND window) {

@@ -1,0 +1,725 @@
+// The toolkit on real windows under Wine: every control is a window of its standard class, the
+// windows show the model's state, and real window messages reach the model as the user's
+// actions, with the events in the order the in-memory backend gives them.
+#include "win32/ui/win32_backend.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "headless/headless_backend.h"
+#include "scenario.h"
+#include "screenshot.h"
+#include "win32/wide.h"
+
+namespace {
+
+using guitest::Scenario;
+using win32::Win32Backend;
+
+HWND W(const ui::Control* control) {
+  return Win32Backend::WindowOf(*control);
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::string TextOf(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return win32::Narrow(text);
+}
+
+DWORD StyleOf(HWND window) {
+  return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+}
+
+int CountDescendants(HWND window) {
+  int count = 0;
+  EnumChildWindows(
+      window,
+      [](HWND, LPARAM data) {
+        ++*reinterpret_cast<int*>(data);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// The window's rectangle in its parent's client coordinates.
+ui::Rect RectInParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return {static_cast<int>(rect.left), static_cast<int>(rect.top),
+          static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
+
+void PostClick(HWND window, int x, int y) {
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// Tells the parent what a control would tell it.
+LRESULT Notify(HWND control, UINT code) {
+  NMHDR header{control, static_cast<UINT_PTR>(GetDlgCtrlID(control)), code};
+  return SendMessageW(GetParent(control), WM_NOTIFY, header.idFrom,
+                      reinterpret_cast<LPARAM>(&header));
+}
+
+void Command(HWND control, WORD code) {
+  SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+               reinterpret_cast<LPARAM>(control));
+}
+
+std::string ListText(HWND list, int row, int column) {
+  wchar_t text[128] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = 128;
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return win32::Narrow(text);
+}
+
+std::string TreeText(HWND tree, HTREEITEM handle) {
+  wchar_t text[128] = {};
+  TVITEMW item{};
+  item.mask = TVIF_TEXT | TVIF_HANDLE;
+  item.hItem = handle;
+  item.pszText = text;
+  item.cchTextMax = 128;
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  return win32::Narrow(text);
+}
+
+// The tree item showing a text, found by walking the visible rows.
+HTREEITEM TreeItem(HWND tree, const std::string& text) {
+  for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+       item; item = reinterpret_cast<HTREEITEM>(SendMessageW(
+                 tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)))) {
+    if (TreeText(tree, item) == text) return item;
+  }
+  return nullptr;
+}
+
+class Win32Toolkit : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sc = guitest::BuildScenario(backend);
+    guitest::WorkScenario(*sc);
+    sc->form->Show();
+    Pump();
+    sc->events.clear();
+  }
+  void TearDown() override {
+    sc.reset();
+    Pump();
+  }
+  // Lets posted input and painting run.
+  void Pump(int milliseconds = 30) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    do {
+      backend.ProcessMessages();
+      Sleep(2);
+    } while (static_cast<int>(end - GetTickCount()) > 0);
+  }
+  // Pumps until the condition holds, at most a few seconds.
+  bool PumpUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 300 && !done(); ++i) Pump(10);
+    return done();
+  }
+  std::vector<std::string> TakeEvents() {
+    auto events = std::move(sc->events);
+    sc->events.clear();
+    return events;
+  }
+
+  Win32Backend backend;
+  std::unique_ptr<Scenario> sc;
+};
+
+using Events = std::vector<std::string>;
+
+// --- the same calls on both backends ------------------------------------------------------------
+
+TEST(BothBackends, TheSameCallsLeaveTheSameState) {
+  headless::HeadlessBackend memory;
+  auto inMemory = guitest::BuildScenario(memory);
+  guitest::WorkScenario(*inMemory);
+  inMemory->form->Show();
+  Win32Backend real;
+  auto onScreen = guitest::BuildScenario(real);
+  guitest::WorkScenario(*onScreen);
+  onScreen->form->Show();
+  real.ProcessMessages();
+  const auto expected = guitest::Observe(*inMemory);
+  const auto actual = guitest::Observe(*onScreen);
+  EXPECT_EQ(actual, expected);
+  // The run is meant to see something: the work did fire events on both.
+  EXPECT_GT(expected.size(), 40u);
+}
+
+// --- real windows of the standard classes
+// ---------------------------------------------------------
+
+TEST_F(Win32Toolkit, EveryKindIsAWindowOfItsClassWithTheModelsGeometry) {
+  const std::pair<ui::Control*, const wchar_t*> expected[] = {
+      {sc->form.get(), L"KalmoraForm"},
+      {sc->page, L"KalmoraPanel"},
+      {sc->pages->Sheet(0), L"KalmoraPanel"},
+      {sc->headline, L"Static"},
+      {sc->apply, L"Button"},
+      {sc->check1, L"Button"},
+      {sc->radios[0], L"Button"},
+      {sc->group, L"Button"},
+      {sc->edit, L"Edit"},
+      {sc->memo, L"Edit"},
+      {sc->rich, L"RichEdit20W"},
+      {sc->combo, L"ComboBox"},
+      {sc->list, L"SysListView32"},
+      {sc->tree, L"SysTreeView32"},
+      {sc->slider, L"msctls_trackbar32"},
+      {sc->spin, L"Edit"},
+      {sc->gauge, L"msctls_progress32"},
+      {sc->banner, L"Static"},
+      {sc->pages, L"SysTabControl32"},
+      {sc->animation, L"SysAnimate32"},
+      {sc->graph, L"KalmoraGraph"},
+      {sc->splitter, L"KalmoraSplitter"},
+      {sc->statusBar, L"msctls_statusbar32"},
+      {sc->toolBar, L"ToolbarWindow32"},
+  };
+  for (const auto& [control, className] : expected) {
+    SCOPED_TRACE(control->Name());
+    HWND window = W(control);
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_EQ(_wcsicmp(ClassOf(window).c_str(), className), 0);
+    if (control->Kind() == ui::ControlKind::Form) continue;
+    // Children sit in their parent's window where the model put them.
+    EXPECT_EQ(GetParent(window), W(control->Parent()));
+    if (control->Kind() != ui::ControlKind::ComboBox &&
+        control->Kind() != ui::ControlKind::SpinEdit) {
+      EXPECT_EQ(RectInParent(window), control->Bounds());
+    }
+    EXPECT_EQ(IsWindowVisible(window) != 0, control->Showing());
+  }
+  EXPECT_EQ(W(sc->timer), nullptr) << "a timer has no window";
+  RECT client{};
+  GetClientRect(W(sc->form.get()), &client);
+  EXPECT_EQ(client.right, sc->form->ClientWidth());
+  EXPECT_EQ(client.bottom, sc->form->ClientHeight());
+  EXPECT_EQ(TextOf(W(sc->form.get())), sc->form->Caption());
+
+  // Styles that carry the model's settings.
+  EXPECT_EQ(StyleOf(W(sc->check1)) & BS_TYPEMASK, static_cast<DWORD>(BS_CHECKBOX));
+  EXPECT_EQ(StyleOf(W(sc->radios[0])) & BS_TYPEMASK, static_cast<DWORD>(BS_RADIOBUTTON));
+  EXPECT_EQ(StyleOf(W(sc->group)) & BS_TYPEMASK, static_cast<DWORD>(BS_GROUPBOX));
+  EXPECT_EQ(StyleOf(W(sc->apply)) & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+  EXPECT_EQ(StyleOf(W(sc->glyphButton)) & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+  EXPECT_EQ(SendMessageW(W(sc->password), EM_GETPASSWORDCHAR, 0, 0), '*');
+  EXPECT_TRUE(StyleOf(W(sc->memo)) & ES_MULTILINE);
+  EXPECT_TRUE(StyleOf(W(sc->memo)) & WS_VSCROLL);
+  EXPECT_TRUE(StyleOf(W(sc->rich)) & ES_READONLY);
+  EXPECT_EQ(StyleOf(W(sc->combo)) & 3, static_cast<DWORD>(CBS_DROPDOWNLIST));
+  EXPECT_EQ(StyleOf(W(sc->list)) & LVS_TYPEMASK, static_cast<DWORD>(LVS_REPORT));
+  EXPECT_TRUE(StyleOf(W(sc->list)) & LVS_SHOWSELALWAYS);
+  EXPECT_EQ(SendMessageW(W(sc->list), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
+                (LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES),
+            LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+
+  // Texts and fonts as the model has them.
+  EXPECT_EQ(TextOf(W(sc->headline)), "Tastatur");
+  EXPECT_EQ(TextOf(W(sc->group)), "Verzögerung");
+  EXPECT_EQ(TextOf(W(sc->apply)), "&Übernehmen");
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(W(sc->headline), WM_GETFONT, 0, 0)), sizeof font,
+             &font);
+  EXPECT_EQ(font.lfHeight, -sc->headline->GetFont().height);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(std::wstring(font.lfFaceName), L"Arial");
+  // An auto-sized label is as wide as its text in its font.
+  const ui::Point extent =
+      backend.TextExtent(sc->description->GetFont(), sc->description->Caption());
+  EXPECT_EQ(RectInParent(W(sc->description)).width, extent.x);
+
+  // The spin edit is an edit with an up-down control as its neighbour.
+  HWND updown = GetWindow(W(sc->spin), GW_HWNDNEXT);
+  ASSERT_TRUE(updown);
+  EXPECT_EQ(ClassOf(updown), L"msctls_updown32");
+  EXPECT_EQ(RectInParent(updown).Right(), sc->spin->Bounds().Right());
+}
+
+TEST_F(Win32Toolkit, AScreenshotShowsTheForm) {
+  RedrawWindow(W(sc->form.get()), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  Pump(300);
+  EXPECT_GT(sc->panelDraws, 0) << "the owner-drawn status panel was painted";
+  {
+    // The transparent headline shows its white text on the banner, and the banner around it.
+    HWND headline = W(sc->headline);
+    RECT rect{};
+    GetClientRect(headline, &rect);
+    HDC dc = GetDC(headline);
+    int white = 0;
+    int banner = 0;
+    for (int y = 0; y < rect.bottom; ++y) {
+      for (int x = 0; x < rect.right; ++x) {
+        const COLORREF pixel = GetPixel(dc, x, y);
+        if (pixel == RGB(255, 255, 255)) ++white;
+        // The banner is a blue gradient; the panel's face is grey.
+        if (GetBValue(pixel) > GetRValue(pixel) + 40) ++banner;
+      }
+    }
+    ReleaseDC(headline, dc);
+    EXPECT_GT(white, 10);
+    EXPECT_GT(banner, rect.right * rect.bottom / 3);
+  }
+  const std::wstring folder = guitest::ArtifactsFolder();
+  ASSERT_TRUE(guitest::SaveWindowBitmap(W(sc->form.get()), folder + L"\\toolkit.bmp"));
+  sc->pages->UserSelectTab(1);
+  Pump(200);
+  ASSERT_TRUE(guitest::SaveWindowBitmap(W(sc->form.get()), folder + L"\\toolkit-lists.bmp"));
+  sc->pages->UserSelectTab(2);
+  Pump(200);
+  ASSERT_TRUE(guitest::SaveWindowBitmap(W(sc->form.get()), folder + L"\\toolkit-pictures.bmp"));
+}
+
+// --- buttons, check boxes, radio buttons
+// -------------------------------------------------------------
+
+TEST_F(Win32Toolkit, ChecksAndRadiosFollowClicksAndTheModelWithoutEcho) {
+  HWND check = W(sc->check1);
+  ASSERT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED) << "set by the work";
+  SendMessageW(check, BM_CLICK, 0, 0);
+  EXPECT_FALSE(sc->check1->Checked());
+  EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  // By code: the window follows and the one click event is the control's own.
+  sc->check1->SetChecked(true);
+  EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+  // A real mouse click, posted as the system would.
+  PostClick(check, 5, 5);
+  Pump();
+  EXPECT_FALSE(sc->check1->Checked());
+  EXPECT_EQ(TakeEvents(), (Events{"check1 off", "check1 on", "check1 off"}));
+
+  SendMessageW(W(sc->radios[2]), BM_CLICK, 0, 0);
+  EXPECT_TRUE(sc->radios[2]->Checked());
+  EXPECT_FALSE(sc->radios[1]->Checked());
+  EXPECT_EQ(SendMessageW(W(sc->radios[1]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(W(sc->radios[2]), BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageW(W(sc->radios[2]), BM_CLICK, 0, 0);
+  EXPECT_EQ(TakeEvents(), Events{"radio 2"}) << "clicking the checked one changes nothing";
+
+  SendMessageW(W(sc->apply), BM_CLICK, 0, 0);
+  SendMessageW(W(sc->glyphButton), BM_CLICK, 0, 0);  // no handler: nothing happens
+  EXPECT_EQ(TakeEvents(), Events{"apply"});
+  sc->apply->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(W(sc->apply)));
+}
+
+// --- texts
+// ------------------------------------------------------------------------------------------
+
+TEST_F(Win32Toolkit, TypingReachesTheModelAndCodeReachesTheWindow) {
+  HWND edit = W(sc->edit);
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1000"));
+  EXPECT_EQ(sc->edit->Text(), "1000");
+  SendMessageW(edit, EM_SETSEL, 4, 4);
+  SendMessageW(edit, WM_CHAR, L'5', 1);
+  EXPECT_EQ(sc->edit->Text(), "10005");
+  sc->edit->SetText("Grün");
+  EXPECT_EQ(TextOf(edit), "Grün");
+  EXPECT_EQ(TakeEvents(), (Events{"edit 1000", "edit 10005", "edit Grün"}));
+
+  HWND memo = W(sc->memo);
+  EXPECT_EQ(TextOf(memo), "Zeile eins\r\nZeile zwei\r\nZeile drei");
+  // Typed over everything (a multi-line edit tells nothing of WM_SETTEXT).
+  SendMessageW(memo, EM_SETSEL, 0, -1);
+  SendMessageW(memo, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"a\r\nb"));
+  EXPECT_EQ(sc->memo->Lines(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(TakeEvents(), Events{"memo 2"});
+  EXPECT_EQ(sc->rich->Lines().size(), 2u);
+  EXPECT_NE(TextOf(W(sc->rich)).find("nächsten Start"), std::string::npos);
+
+  HWND combo = W(sc->combo);
+  EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+  SendMessageW(combo, CB_SETCURSEL, 3, 0);
+  Command(combo, CBN_SELCHANGE);
+  EXPECT_EQ(sc->combo->ItemIndex(), 3);
+  EXPECT_EQ(TakeEvents(), (Events{"combo click", "combo change Italienisch"}));
+  sc->combo->SetItemIndex(0);
+  EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(TakeEvents().empty()) << "set by code: no event";
+}
+
+// --- ranges
+// -----------------------------------------------------------------------------------------
+
+TEST_F(Win32Toolkit, SlidersSpinEditsAndGaugesFollowTheirWindows) {
+  HWND slider = W(sc->slider);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 20);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 12);
+  SendMessageW(slider, TBM_SETPOS, TRUE, 7);
+  SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 7),
+               reinterpret_cast<LPARAM>(slider));
+  EXPECT_EQ(sc->slider->Value(), 7);
+  // The keyboard moves the thumb and the trackbar tells its parent.
+  SendMessageW(slider, WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_EQ(sc->slider->Value(), 8);
+  sc->slider->SetValue(3);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 3);
+  EXPECT_EQ(TakeEvents(), (Events{"slider 7", "slider 8", "slider 3"}));
+
+  HWND spin = W(sc->spin);
+  HWND updown = GetWindow(spin, GW_HWNDNEXT);
+  EXPECT_EQ(TextOf(spin), "42");
+  RECT buttons{};
+  GetClientRect(updown, &buttons);
+  PostClick(updown, buttons.right / 2, buttons.bottom / 4);  // the upper arrow
+  ASSERT_TRUE(PumpUntil([&] { return sc->spin->Value() != 42; }));
+  EXPECT_EQ(sc->spin->Value(), 45) << "one step of the increment";
+  EXPECT_EQ(TextOf(spin), "45");
+  SendMessageW(spin, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"77"));
+  EXPECT_EQ(sc->spin->Value(), 77);
+  SendMessageW(spin, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"500"));
+  EXPECT_EQ(sc->spin->Value(), 77) << "out of range: not taken";
+  EXPECT_EQ(TakeEvents(), (Events{"spin 45", "spin 77"}));
+
+  EXPECT_EQ(SendMessageW(W(sc->gauge), PBM_GETPOS, 0, 0), 65);
+  sc->gauge->SetProgress(90);
+  EXPECT_EQ(SendMessageW(W(sc->gauge), PBM_GETPOS, 0, 0), 90);
+}
+
+// --- list views
+// -------------------------------------------------------------------------------------
+
+TEST_F(Win32Toolkit, ListRowsSelectionAndChecksGoBothWays) {
+  sc->pages->SetActivePageIndex(1);
+  Pump();
+  HWND list = W(sc->list);
+  ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), sc->list->Count());
+  EXPECT_EQ(ListText(list, 0, 0), "Autostart");
+  EXPECT_EQ(ListText(list, 1, 2), "21 KB");
+  EXPECT_EQ(ListText(list, 3, 0), "Dateien") << "the deleted row is gone, the added one is last";
+  EXPECT_EQ(ListText(list, 3, 2), "1 KB");
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMSTATE, 2, LVIS_SELECTED), LVIS_SELECTED);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMSTATE, 1, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(2));
+
+  // The user selects row 0: the list deselects row 2 first.
+  LVITEMW state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+  EXPECT_EQ(sc->list->ItemIndex(), 0);
+  EXPECT_EQ(sc->list->SelCount(), 1);
+  // The user ticks row 3's check box.
+  state.stateMask = LVIS_STATEIMAGEMASK;
+  state.state = INDEXTOSTATEIMAGEMASK(2);
+  SendMessageW(list, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&state));
+  EXPECT_TRUE(sc->list->Item(3)->Checked());
+  EXPECT_EQ(TakeEvents(), (Events{"select Papierkorb-", "select Autostart+", "checked Dateien+"}));
+
+  // A click on row 1.
+  RECT row{};
+  row.left = LVIR_LABEL;
+  SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  PostClick(list, (row.left + row.right) / 2, (row.top + row.bottom) / 2);
+  ASSERT_TRUE(PumpUntil([&] { return sc->list->ItemIndex() == 1; }));
+  EXPECT_EQ(TakeEvents(), (Events{"select Autostart-", "select Verlauf+"}));
+
+  // Code changes reach the window and are not reported back.
+  sc->list->Item(3)->SetChecked(false);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMSTATE, 3, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
+  sc->list->Item(0)->SetCaption("Start");
+  EXPECT_EQ(ListText(list, 0, 0), "Start");
+  sc->list->Delete(0);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+  EXPECT_EQ(ListText(list, 0, 0), "Verlauf");
+  sc->list->Clear();
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+  EXPECT_TRUE(TakeEvents().empty());
+}
+
+// --- tree views
+// -------------------------------------------------------------------------------------
+
+TEST_F(Win32Toolkit, TreeSelectionExpansionAndClicks) {
+  HWND tree = W(sc->tree);
+  EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), sc->tree->NodeCount());
+  auto caret = [&] {
+    return TreeText(
+        tree, reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)));
+  };
+  EXPECT_EQ(caret(), "Tastatur");
+
+  // The user selects with the tree's own message.
+  SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(TreeItem(tree, "Maus")));
+  EXPECT_EQ(sc->tree->Selected(), sc->mouse);
+  // Code selects: the tree follows without an echo.
+  sc->tree->SetSelected(sc->software);
+  EXPECT_EQ(caret(), "Software");
+  EXPECT_EQ(TakeEvents(), (Events{"tree change Maus", "tree change Software"}));
+
+  // The right-arrow key opens the lazy node: its children arrive while it opens.
+  SendMessageW(tree, WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_TRUE(sc->software->Expanded());
+  ASSERT_EQ(sc->software->Count(), 1);
+  EXPECT_NE(TreeItem(tree, "Programme"), nullptr);
+  EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), sc->tree->NodeCount());
+  EXPECT_EQ(TakeEvents(), Events{"tree expanding Software"});
+
+  // A click on a row: the selection has moved when the mouse-down event runs.
+  RECT row{};
+  HTREEITEM keyboard = TreeItem(tree, "Tastatur");
+  std::memcpy(&row, &keyboard, sizeof keyboard);  // TVM_GETITEMRECT takes the item in the rect
+  ASSERT_TRUE(SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row)));
+  const int x = (row.left + row.right) / 2;
+  const int y = (row.top + row.bottom) / 2;
+  EXPECT_EQ(sc->tree->GetNodeAt(x, y), sc->keyboard) << "hit-testing asks the real tree";
+  EXPECT_EQ(sc->tree->GetNodeAt(x, 2000), nullptr);
+  PostClick(tree, x, y);
+  ASSERT_TRUE(PumpUntil([&] { return sc->events.size() >= 2; }));
+  EXPECT_EQ(TakeEvents(), (Events{"tree change Tastatur", "tree down Tastatur"}));
+
+  // Deleting the selected node leaves the tree without a selection, as the model has it.
+  sc->tree->Delete(sc->hardware);
+  EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), sc->tree->NodeCount());
+  EXPECT_EQ(TreeItem(tree, "Tastatur"), nullptr);
+  EXPECT_EQ(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0), 0);
+}
+
+// --- tabs, tool bar, status bar -----------------------------------------------------------------
+
+TEST_F(Win32Toolkit, TabsShowTheirSheetAndMayBeRefused) {
+  HWND tabs = W(sc->pages);
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
+  SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
+  Notify(tabs, TCN_SELCHANGE);
+  EXPECT_EQ(sc->pages->ActivePageIndex(), 1);
+  EXPECT_TRUE(IsWindowVisible(W(sc->pages->Sheet(1))));
+  EXPECT_FALSE(IsWindowVisible(W(sc->pages->Sheet(0))));
+  EXPECT_TRUE(IsWindowVisible(W(sc->list)));
+  sc->pages->OnChanging = [](ui::PageControl&, bool& allow) { allow = false; };
+  SendMessageW(tabs, TCM_SETCURSEL, 2, 0);
+  Notify(tabs, TCN_SELCHANGE);
+  EXPECT_EQ(sc->pages->ActivePageIndex(), 1);
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1) << "the tab row goes back";
+  EXPECT_EQ(TakeEvents(), Events{"pages change 1"});
+}
+
+TEST_F(Win32Toolkit, ToolButtonsClickShowStatesAndHints) {
+  HWND bar = W(sc->toolBar);
+  ASSERT_EQ(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 4);
+  auto center = [&](int index) {
+    RECT rect{};
+    SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  };
+  EXPECT_TRUE(SendMessageW(bar, TB_ISBUTTONCHECKED, 4, 0)) << "set down by the work";
+  POINT forward = center(1);
+  PostClick(bar, forward.x, forward.y);
+  ASSERT_TRUE(PumpUntil([&] { return !sc->events.empty(); }));
+  POINT font = center(3);
+  PostClick(bar, font.x, font.y);
+  ASSERT_TRUE(PumpUntil([&] { return sc->events.size() >= 2; }));
+  EXPECT_FALSE(sc->toolBar->FindButton("Font")->Down());
+  EXPECT_FALSE(SendMessageW(bar, TB_ISBUTTONCHECKED, 4, 0));
+  EXPECT_EQ(TakeEvents(), (Events{"tool forward", "tool font up"}));
+
+  sc->toolBar->FindButton("Forward")->SetEnabled(false);
+  EXPECT_FALSE(SendMessageW(bar, TB_ISBUTTONENABLED, 2, 0));
+  PostClick(bar, forward.x, forward.y);
+  Pump(100);
+  EXPECT_TRUE(TakeEvents().empty()) << "a disabled button does nothing";
+
+  // The tooltip asks the tool bar for the hint of the button under the mouse.
+  NMTTDISPINFOW tip{};
+  tip.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
+  tip.hdr.idFrom = 1;
+  tip.hdr.code = TTN_GETDISPINFOW;
+  SendMessageW(bar, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+  ASSERT_NE(tip.lpszText, nullptr);
+  EXPECT_EQ(win32::Narrow(tip.lpszText), "Zur vorigen Seite");
+}
+
+TEST_F(Win32Toolkit, StatusPanelsShowTextsAndDrawTheOwnerDrawnOne) {
+  HWND bar = W(sc->statusBar);
+  int rights[4] = {};
+  EXPECT_EQ(SendMessageW(bar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(rights)), 3);
+  EXPECT_EQ(rights[0], 24);
+  EXPECT_EQ(rights[1], 244);
+  auto text = [&](int part) {
+    wchar_t buffer[64] = {};
+    SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(buffer));
+    return win32::Narrow(buffer);
+  };
+  EXPECT_EQ(text(1), "Bereit");
+  EXPECT_EQ(text(2), "Seite 2");
+  sc->statusBar->SetPanelText(1, "Fertig");
+  EXPECT_EQ(text(1), "Fertig");
+  sc->panelDraws = 0;
+  RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_GT(sc->panelDraws, 0);
+}
+
+// --- menus, timers, modal forms, message boxes
+// ------------------------------------------------------
+
+// Waits in the menu's own loop: a timer of the thread finds the menu window and answers it.
+void CALLBACK ChooseSecondItem(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, id);
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+    PostMessageW(menu, WM_KEYDOWN, key, 0);
+    PostMessageW(menu, WM_KEYUP, key, 0xC0000000);
+  }
+}
+
+TEST_F(Win32Toolkit, DropDownMenusShowAndRunTheChosenItem) {
+  SetTimer(nullptr, 0, 50, ChooseSecondItem);
+  // The arrow of the drop-down button.
+  HWND bar = W(sc->toolBar);
+  RECT rect{};
+  SendMessageW(bar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect));
+  PostClick(bar, rect.right - 4, (rect.top + rect.bottom) / 2);
+  ASSERT_TRUE(PumpUntil([&] { return !sc->events.empty(); }));
+  EXPECT_EQ(TakeEvents(), Events{"menu Seite 2"});
+  EXPECT_EQ(sc->backMenu.Items().Count(), 5) << "the menu prepared itself before it showed";
+}
+
+TEST_F(Win32Toolkit, TimersTickWhileActiveAndStopWhenDestroyed) {
+  int ticks = 0;
+  sc->timer->OnTimer = [&](ui::Control&) { ++ticks; };
+  sc->timer->SetInterval(15);
+  ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }));
+  sc->timer->SetActive(false);
+  Pump(20);
+  const int stopped = ticks;
+  Pump(100);
+  EXPECT_EQ(ticks, stopped);
+  sc->timer->SetActive(true);
+  ASSERT_TRUE(PumpUntil([&] { return ticks > stopped; }));
+  sc->pages->Sheet(2)->Destroy(sc->timer);
+  Pump(20);
+  const int destroyed = ticks;
+  Pump(100);
+  EXPECT_EQ(ticks, destroyed);
+}
+
+TEST_F(Win32Toolkit, AModalFormIsAnsweredByAPostedClickAndKeys) {
+  ui::Form dialog(backend, sc->form.get());
+  dialog.SetCaption("Löschen bestätigen");
+  dialog.SetBorder(ui::FormBorder::Dialog);
+  dialog.SetPosition(ui::FormPosition::OwnerFormCenter);
+  dialog.SetClientSize(260, 90);
+  auto* field = dialog.Add<ui::Edit>();
+  field->SetBounds({10, 10, 240, 21});
+  auto* yes = dialog.Add<ui::Button>();
+  yes->SetCaption("&Ja");
+  yes->SetBounds({10, 50, 75, 25});
+  yes->SetModalResult(ui::mrYes);
+  yes->SetDefault(true);
+  auto* no = dialog.Add<ui::Button>();
+  no->SetCaption("&Nein");
+  no->SetBounds({95, 50, 75, 25});
+  no->SetModalResult(ui::mrNo);
+  no->SetCancel(true);
+  bool ownerDisabled = false;
+  std::function<void()> answer;
+  dialog.OnShow = [&](ui::Control&) {
+    ownerDisabled = !IsWindowEnabled(W(sc->form.get()));
+    answer();
+  };
+
+  answer = [&] { PostMessageW(W(yes), BM_CLICK, 0, 0); };
+  EXPECT_EQ(dialog.ShowModal(), ui::mrYes);
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(IsWindowEnabled(W(sc->form.get())));
+  EXPECT_FALSE(IsWindowVisible(W(&dialog)));
+  // Centred on its owner.
+  EXPECT_NEAR(dialog.Left() + dialog.Width() / 2, sc->form->Left() + sc->form->Width() / 2, 1);
+
+  // Esc in the edit presses the cancel button, Enter the default one.
+  answer = [&] {
+    SetFocus(W(field));
+    PostMessageW(W(field), WM_KEYDOWN, VK_ESCAPE, 0);
+  };
+  EXPECT_EQ(dialog.ShowModal(), ui::mrNo);
+  answer = [&] {
+    SetFocus(W(field));
+    PostMessageW(W(field), WM_KEYDOWN, VK_RETURN, 0);
+  };
+  EXPECT_EQ(dialog.ShowModal(), ui::mrYes);
+  // The close box.
+  answer = [&] { PostMessageW(W(&dialog), WM_CLOSE, 0, 0); };
+  EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+}
+
+void CALLBACK AnswerNo(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = FindWindowW(L"#32770", L"Kalmora2x-Test");
+  if (!box) return;
+  KillTimer(nullptr, id);
+  PostMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+}
+
+TEST_F(Win32Toolkit, MessageBoxesReturnTheButtonPressed) {
+  SetTimer(nullptr, 0, 50, AnswerNo);
+  EXPECT_EQ(backend.GetDialogs().ShowMessage("Wirklich löschen?", "Kalmora2x-Test",
+                                             ui::MsgButtons::YesNo, ui::MsgIcon::Question),
+            ui::mrNo);
+}
+
+// --- lifetime
+// ---------------------------------------------------------------------------------------
+
+TEST_F(Win32Toolkit, DestroyingAPageLeavesNoWindowBehind) {
+  HWND form = W(sc->form.get());
+  HWND page = W(sc->page);
+  const int before = CountDescendants(form);
+  const int onPage = CountDescendants(page) + 1;
+  ASSERT_GT(onPage, 15);
+  sc->pages->Sheet(0)->Destroy(sc->page);
+  EXPECT_FALSE(IsWindow(page));
+  EXPECT_EQ(CountDescendants(form), before - onPage);
+
+  // A page that destroys itself from its own button's click.
+  auto* panel = sc->pages->Sheet(0)->Add<ui::Panel>();
+  panel->SetAlign(ui::Align::Client);
+  auto* button = panel->Add<ui::Button>();
+  button->SetBounds({10, 10, 80, 25});
+  auto* inner = panel->Add<ui::GroupBox>();
+  inner->Add<ui::CheckBox>();
+  button->OnClick = [&](ui::Control&) { sc->pages->Sheet(0)->Destroy(panel); };
+  HWND panelWindow = W(panel);
+  EXPECT_EQ(CountDescendants(form), before - onPage + 4);
+  SendMessageW(W(button), BM_CLICK, 0, 0);
+  EXPECT_FALSE(IsWindow(panelWindow));
+  EXPECT_EQ(CountDescendants(form), before - onPage);
+
+  // Destroying the whole form takes every window with it.
+  sc->form.reset();
+  EXPECT_FALSE(IsWindow(form));
+}
+
+TEST_F(Win32Toolkit, ASplitterDragResizesItsNeighbour) {
+  HWND splitter = W(sc->splitter);
+  const int treeWidth = sc->tree->Width();
+  SendMessageW(splitter, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 50));
+  SendMessageW(splitter, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(32, 50));
+  SendMessageW(splitter, WM_LBUTTONUP, 0, MAKELPARAM(2, 50));  // the splitter moved along
+  EXPECT_EQ(sc->tree->Width(), treeWidth + 30);
+  EXPECT_EQ(RectInParent(W(sc->tree)).width, treeWidth + 30);
+  EXPECT_EQ(RectInParent(splitter).left, treeWidth + 30);
+  EXPECT_EQ(RectInParent(W(sc->pages)), sc->pages->Bounds());
+}
+
+}  // namespace
