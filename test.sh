@@ -23,7 +23,13 @@ cleanup() {
 trap cleanup EXIT
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 "$root/scripts/wine-prefix" "$prefix" 2000
+# The GUI tests leave screenshots here (as .bmp; turned into .png for people to look at).
+export KALMORA_ARTIFACTS=$root/artifacts/gui
+mkdir -p "$KALMORA_ARTIFACTS"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
+for bitmap in "$KALMORA_ARTIFACTS"/*.bmp; do
+  if [ -e "$bitmap" ]; then convert "$bitmap" "${bitmap%.bmp}.png"; fi
+done
 
 echo "== fuzz targets (${KALMORA_FUZZ_SECONDS:-20} s each)"
 cmake --preset fuzz >/dev/null
