@@ -1,0 +1,214 @@
+// The maintenance tools on the real registry, files and shell of the prefix: the Run-key pages,
+// the Win.ini page, the Autostart folder, the uninstall entries and the shared DLLs.
+#include <algorithm>
+
+#include "support/real_shell_fixture.h"
+
+namespace {
+
+using namespace std::string_literals;
+using os::RegRoot;
+using os::RegValue;
+using testing_support::RealShellTest;
+
+constexpr const char* kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kRunServices = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+constexpr const char* kUninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+constexpr const char* kShared = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+
+class RealToolPages : public RealShellTest {
+ protected:
+  void SetUp() override { Start(); }
+  void Remove(const std::string& caption, bool yes = true) {
+    const int row = RowOf(caption);
+    ASSERT_GE(row, 0) << caption;
+    List().UserClickItem(row);
+    AnswerConfirm(yes);
+    form->BitBtns[0]->UserClick();
+  }
+};
+
+TEST_F(RealToolPages, RunKeyEntriesAreListedAndRemovedOneByOne) {
+  PutValue(RegRoot::CurrentUser, kRun, "KalmoraTest Eins", RegValue::String("C:\\kt\\eins.exe"));
+  PutValue(RegRoot::CurrentUser, kRun, "KalmoraTest Zwei",
+           RegValue::String("\"C:\\kt\\zwei.exe\" /min"));
+  PutValue(RegRoot::LocalMachine, kRun, "KalmoraTest Eins", RegValue::String("C:\\kt\\lm.exe"));
+  Select("AutoRun Programme(Current User)");
+  ASSERT_GE(RowOf("KalmoraTest Zwei"), 0);
+  EXPECT_EQ(List().Item(RowOf("KalmoraTest Zwei"))->SubItem(0), "\"C:\\kt\\zwei.exe\" /min");
+  EXPECT_EQ(List().Item(RowOf("KalmoraTest Eins"))->SubItem(0), "C:\\kt\\eins.exe");
+
+  Remove("KalmoraTest Eins");
+  EXPECT_FALSE(HasValue(RegRoot::CurrentUser, kRun, "KalmoraTest Eins"));
+  EXPECT_TRUE(HasValue(RegRoot::CurrentUser, kRun, "KalmoraTest Zwei"));
+  EXPECT_TRUE(HasValue(RegRoot::LocalMachine, kRun, "KalmoraTest Eins"));
+  EXPECT_EQ(RowOf("KalmoraTest Eins"), -1);
+  EXPECT_GE(RowOf("KalmoraTest Zwei"), 0);
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+  EXPECT_TRUE(backend.Dialogs().Messages().empty());
+}
+
+TEST_F(RealToolPages, TheLastServiceEntryGoesAndItsKeyStays) {
+  PutValue(RegRoot::LocalMachine, kRunServices, "KalmoraTest Dienst",
+           RegValue::String("C:\\kt\\dienst.exe"));
+  Select("AutoRun Services");
+  Remove("KalmoraTest Dienst");
+  EXPECT_FALSE(HasValue(RegRoot::LocalMachine, kRunServices, "KalmoraTest Dienst"));
+  EXPECT_TRUE(HasKey(RegRoot::LocalMachine, kRunServices));
+}
+
+TEST_F(RealToolPages, ARunValueThatIsNoStringIsReported) {
+  PutValue(RegRoot::CurrentUser, kRun, "KalmoraTest Zahl", RegValue::Dword(1));
+  Select("AutoRun Programme(Current User)");
+  ASSERT_EQ(backend.Dialogs().Messages().size(), 1u);
+  EXPECT_EQ(backend.Dialogs().Messages()[0].caption, "Kalmora2x");
+}
+
+// Win.ini in the prefix's Windows folder, put back as it was afterwards.
+class RealWinIni : public RealToolPages {
+ protected:
+  void SetUp() override {
+    RealToolPages::SetUp();
+    path_ = system.WindowsDirectory() + "\\Win.ini";
+    std::string bytes;
+    if (files.ReadFile(path_, bytes)) original_ = bytes;
+    before_ = Names(system.WindowsDirectory());
+  }
+  void TearDown() override {
+    if (original_) {
+      files.WriteFile(path_, *original_);
+    } else {
+      files.RemoveFile(path_);
+    }
+  }
+  std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : files.ListDirectory(folder).value_or(std::vector<os::DirEntry>{})) {
+      names.push_back(entry.name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  std::string path_;
+  std::optional<std::string> original_;
+  std::vector<std::string> before_;
+};
+
+TEST_F(RealWinIni, ARunLineIsBlankedInANewFileThatTakesTheOldOnesPlace) {
+  ASSERT_TRUE(
+      files.WriteFile(path_,
+                      "[windows]\r\nWallpaper=Bild\xE4.bmp\r\nrun=c:\\kt\\a.exe c:\\kt\\b.exe\r\n"
+                      "load=c:\\kt\\\xFC"
+                      "ber.exe\r\n"s));
+  Select("AutoRun Win.ini");
+  ASSERT_EQ(List().Count(), 2);
+  EXPECT_EQ(List().Item(0)->Caption(), "C:\\KT\\A.EXE C:\\KT\\B.EXE");
+  EXPECT_EQ(List().Item(1)->Caption(), "C:\\KT\\ÜBER.EXE");
+
+  Remove("C:\\KT\\A.EXE C:\\KT\\B.EXE");
+  std::string bytes;
+  ASSERT_TRUE(files.ReadFile(path_, bytes));
+  EXPECT_EQ(bytes,
+            "[windows]\r\nWallpaper=Bild\xE4.bmp\r\nrun=\r\nload=c:\\kt\\\xFC"
+            "ber.exe\r\n"s);
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+  EXPECT_EQ(Names(system.WindowsDirectory()), before_) << "no file left beside it";
+  ASSERT_EQ(List().Count(), 1);
+  EXPECT_EQ(List().Item(0)->Caption(), "C:\\KT\\ÜBER.EXE");
+}
+
+TEST_F(RealToolPages, AnAutostartFileIsDeletedFromTheUsersFolder) {
+  const std::string folder = shell.SpecialFolderPath(0x07);
+  if (folder.empty()) GTEST_SKIP() << "the prefix has no Autostart folder";
+  PutDirectory(folder);
+  PutFile(folder + "\\KalmoraTest.lnk", "kein Link");
+  Select("Autostart");
+  const int row = RowOf("KalmoraTest.lnk");
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(List().Item(row)->SubItem(0), folder);
+  List().UserClickItem(row);
+  AnswerConfirm(true);
+  form->Image1->UserClick();
+  EXPECT_FALSE(files.Exists(folder + "\\KalmoraTest.lnk"));
+  EXPECT_EQ(RowOf("KalmoraTest.lnk"), -1);
+}
+
+TEST_F(RealToolPages, IdenticalUninstallRegistrationsGoTogether) {
+  for (const char* name : {"KalmoraTest Eins", "KalmoraTest Zwei"}) {
+    auto key = PutKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\" + name);
+    ASSERT_TRUE(key);
+    key->SetValue("DisplayName", RegValue::String("KalmoraTest Programm"));
+    key->SetValue("UninstallString", RegValue::String("C:\\kt\\uninst.exe"));
+    ASSERT_TRUE(key->CreateSubKey("Teile"));
+  }
+  auto other = PutKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\KalmoraTest Drei");
+  other->SetValue("DisplayName", RegValue::String("KalmoraTest Anderes"));
+  Select("Uninstaller");
+  const int row = RowOf("KalmoraTest Programm");
+  ASSERT_GE(row, 0);
+  List().UserClickItem(row);
+  AnswerConfirm(true);
+  form->Image1->UserClick();
+  EXPECT_FALSE(HasKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\KalmoraTest Eins"));
+  EXPECT_FALSE(HasKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\KalmoraTest Zwei"));
+  EXPECT_TRUE(HasKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\KalmoraTest Drei"));
+  EXPECT_GE(RowOf("KalmoraTest Programm"), 0) << "one of the two rows stays";
+  EXPECT_TRUE(backend.Dialogs().Messages().empty());
+}
+
+class RealSharedDlls : public RealToolPages {
+ protected:
+  void SetUp() override {
+    RealToolPages::SetUp();
+    PutDirectory(kFolder);
+    PutFile(kDword, "MZ");
+    PutFile(kBinary, "MZ");
+    PutValue(RegRoot::LocalMachine, kShared, kDword, RegValue::Dword(3));
+    PutValue(RegRoot::LocalMachine, kShared, kBinary, RegValue::Binary({5, 0, 0, 0}));
+    Select("Gemeinsame DLL-Dateien");
+  }
+  void Mark(const std::string& caption) {
+    const int row = RowOf(caption);
+    ASSERT_GE(row, 0) << caption;
+    List().UserClickItem(row);
+  }
+  static constexpr const char* kFolder = "C:\\KalmoraTest";
+  static constexpr const char* kDword = "C:\\KalmoraTest\\zaehler.dll";
+  static constexpr const char* kBinary = "C:\\KalmoraTest\\binaer.ocx";
+};
+
+TEST_F(RealSharedDlls, CountsAndIconsComeFromTheSystem) {
+  ASSERT_GE(RowOf(kDword), 0);
+  ASSERT_GE(RowOf(kBinary), 0);
+  EXPECT_EQ(List().Item(RowOf(kDword))->SubItem(0), "3");
+  EXPECT_EQ(List().Item(RowOf(kBinary))->SubItem(0), "5");
+  EXPECT_GE(List().Item(RowOf(kDword))->ImageIndex(), 0) << "the system's icon of the file";
+}
+
+TEST_F(RealSharedDlls, AnEntryGoesAloneAndTheFileStays) {
+  Mark(kDword);
+  AnswerConfirm(true);
+  form->BitBtns[0]->UserClick();
+  EXPECT_FALSE(HasValue(RegRoot::LocalMachine, kShared, kDword));
+  EXPECT_TRUE(HasValue(RegRoot::LocalMachine, kShared, kBinary));
+  EXPECT_TRUE(files.Exists(kDword));
+  EXPECT_EQ(RowOf(kDword), -1);
+}
+
+TEST_F(RealSharedDlls, AFileAndItsEntryGoOnlyWhenTheShellDidIt) {
+  Mark(kBinary);
+  shell.recycleResult = os::RecycleResult::Cancelled;
+  form->BitBtns[1]->UserClick();
+  EXPECT_TRUE(HasValue(RegRoot::LocalMachine, kShared, kBinary));
+  EXPECT_GE(RowOf(kBinary), 0);
+
+  shell.recycleResult = os::RecycleResult::Done;
+  form->BitBtns[1]->UserClick();
+  ASSERT_EQ(shell.recycled.size(), 2u);
+  EXPECT_EQ(shell.recycled[1], std::vector<std::string>{kBinary});
+  EXPECT_FALSE(HasValue(RegRoot::LocalMachine, kShared, kBinary));
+  EXPECT_TRUE(HasValue(RegRoot::LocalMachine, kShared, kDword));
+  EXPECT_EQ(RowOf(kBinary), -1);
+}
+
+}  // namespace
