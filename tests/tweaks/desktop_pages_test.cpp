@@ -52,26 +52,29 @@ TEST_F(DesktopPagesTest, FolderContextEntriesAreListedAddedAndRemoved) {
 
 TEST_F(DesktopPagesTest, DesktopLinksFollowTheFoldersOnTheDesktop) {
   const std::string desktop = shell.specialFolders[0x10];
-  files.AddDirectory(desktop + "\\Meine Drucker.{2227a280-3aea-1069-a2de-08002b30309d}");
+  const std::string printers = desktop + "\\Meine Drucker.{2227a280-3aea-1069-a2de-08002b30309d}";
+  files.AddDirectory(printers);
   files.AddFile(desktop + "\\Papierkorb.{645FF040-5081-101B-9F08-00AA002F954E}\\x.txt", "x");
   Open(50);
   ASSERT_EQ(List().Count(), 11);
   EXPECT_EQ(Checks(),
             (Marks{false, true, false, false, false, true, false, false, false, false, false}));
-  // Arbeitsplatz on; Drucker and Papierkorb off.
-  SetChecks({false, false, false, true, false, false});
+  // Arbeitsplatz on, Papierkorb off.
+  SetChecks({false, true, false, true, false, false});
   ClickApply();
   EXPECT_EQ(Status(), "Änderungen übernommen");
   EXPECT_TRUE(
       files.DirectoryExists(desktop + "\\Arbeitsplatz.{20D04FE0-3AEA-1069-A2D8-08002B30309D}"));
-  EXPECT_FALSE(files.Exists(desktop + "\\Meine Drucker.{2227a280-3aea-1069-a2de-08002b30309d}"));
+  EXPECT_FALSE(files.Exists(desktop + "\\Drucker.{2227A280-3AEA-1069-A2DE-08002B30309D}"))
+      << "the link under another name does the job";
   EXPECT_TRUE(files.Exists(desktop + "\\Papierkorb.{645FF040-5081-101B-9F08-00AA002F954E}"))
       << "a folder with contents is never removed";
   Open(50);
   EXPECT_EQ(Checks(),
-            (Marks{false, false, false, true, false, true, false, false, false, false, false}));
-  ClickApply();  // an existing link is not made twice
-  EXPECT_EQ(files.ListDirectory(desktop)->size(), 4u);
+            (Marks{false, true, false, true, false, true, false, false, false, false, false}));
+  List().UserToggleCheck(1);
+  ClickApply();
+  EXPECT_FALSE(files.Exists(printers));
 }
 
 TEST_F(DesktopPagesTest, StartMenuFoldersAreMadeInTheAllUsersMenuItemByItem) {
@@ -454,6 +457,13 @@ TEST_F(DesktopPagesTest, IconSpacingConvertsTwipsAndPixels) {
   Open(75);
   EXPECT_EQ(form->Sliders[1]->Value(), 66);
   EXPECT_EQ(form->Sliders[0]->Value(), 42);
+
+  // 2730 twips are 150 pixels beyond the 495-twip base.
+  Seed(
+      "[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]\n"
+      "\"IconVerticalSpacing\"=\"-2730\"\n");
+  Open(75);
+  EXPECT_EQ(form->Sliders[0]->Value(), 151);
 }
 
 TEST_F(DesktopPagesTest, IconSizeLabelFollowsTheStoredSize) {
