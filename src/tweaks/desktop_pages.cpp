@@ -589,8 +589,9 @@ void GetRightClickFolder(shell::TForm1& form) {
   if (!list) return;
   list->Clear();
   std::vector<std::string> names;
-  WithExistingKey(form, 0, kFolderShell,
-                  [&](sysaccess::TRegistry& reg) { names = reg.GetKeyNames(); });
+  WithExistingKey(
+      form, 0, kFolderShell, [&](sysaccess::TRegistry& reg) { names = reg.GetKeyNames(); },
+      kReadOnlyKey);
   for (const std::string& name : names) {
     ui::ListItem* item = list->Add(name);
     item->AddSubItem(
@@ -629,12 +630,15 @@ void RemoveRightClickFolder(shell::TForm1& form) {
 // --- 28 ------------------------------------------------------------------------------------------
 
 void GetMaxIconColors(shell::TForm1& form) {
-  WithExistingKey(form, 1, kWindowMetrics, [&](sysaccess::TRegistry& reg) {
-    const std::string bits = reg.ReadString("Shell Icon BPP");
-    for (size_t i = 0; i < kIconBits.size(); ++i) {
-      if (bits == kIconBits[i] && form.RadioButtons[i]) form.RadioButtons[i]->SetChecked(true);
-    }
-  });
+  WithExistingKey(
+      form, 1, kWindowMetrics,
+      [&](sysaccess::TRegistry& reg) {
+        const std::string bits = reg.ReadString("Shell Icon BPP");
+        for (size_t i = 0; i < kIconBits.size(); ++i) {
+          if (bits == kIconBits[i] && form.RadioButtons[i]) form.RadioButtons[i]->SetChecked(true);
+        }
+      },
+      kReadOnlyKey);
 }
 
 void MaxIconColor(shell::TForm1& form) {

@@ -113,13 +113,14 @@ ui::ListView* AddCheckList(shell::TForm1& form, int slot, int left, int top, int
 // --- registry values ----------------------------------------------------------------------------
 
 bool WithExistingKey(shell::TForm1& form, int root, std::string_view path,
-                     const std::function<void(sysaccess::TRegistry&)>& body) {
+                     const std::function<void(sysaccess::TRegistry&)>& body, bool writable) {
   static constexpr os::RegRoot kRoots[] = {os::RegRoot::ClassesRoot,   os::RegRoot::CurrentUser,
                                            os::RegRoot::LocalMachine,  os::RegRoot::Users,
                                            os::RegRoot::CurrentConfig, os::RegRoot::DynData};
   sysaccess::TRegistry& reg = form.SharedRegistry;
   if (root >= 0 && root < static_cast<int>(std::size(kRoots))) reg.SetRootKey(kRoots[root]);
-  const bool opened = reg.OpenKey(path, false);
+  // A key the user may only read still shows its values.
+  const bool opened = writable ? reg.OpenKey(path, false) : reg.OpenKeyReadOnly(path);
   form.KeyOpened = opened ? 1 : 0;
   if (opened) Quietly([&] { body(reg); });
   reg.CloseKey();

@@ -78,10 +78,11 @@ struct RegValueRef {
 };
 
 // Opens an existing key of the shared registry object (root selector as for ReadReg, without
-// creating it) for body and closes it again; a failing body ends there quietly. Returns
-// whether the key opened.
+// creating it; for reading only unless writable) for body and closes it again; a failing body
+// ends there quietly. Returns whether the key opened.
 bool WithExistingKey(shell::TForm1& form, int root, std::string_view path,
-                     const std::function<void(sysaccess::TRegistry&)>& body);
+                     const std::function<void(sysaccess::TRegistry&)>& body, bool writable = true);
+inline constexpr bool kReadOnlyKey = false;
 
 // True when a stored text reads as set: not empty and its integer not 0. A text that is no
 // number reads as not set.
