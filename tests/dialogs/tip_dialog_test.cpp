@@ -33,14 +33,4 @@ TEST_F(TipDialogTest, OkHandsBackTheEditedTextAndCancelNothing) {
   EXPECT_EQ(dialog->Execute("alt"), std::nullopt);
 }
 
-TEST_F(TipDialogTest, OkIsTheDefaultAndTheTextFitsBesideThePicture) {
-  EXPECT_TRUE(dialog->BitBtn1->Default());
-  EXPECT_TRUE(dialog->BitBtn2->Cancel());
-  const ui::Rect memo = dialog->Memo1->BoundsInForm();
-  EXPECT_GE(memo.left, dialog->Image1->Bounds().Right()) << "the text does not cover the picture";
-  EXPECT_LE(memo.Bottom(), dialog->BitBtn1->Top()) << "nor the buttons";
-  EXPECT_GT(memo.height, 60);
-  EXPECT_EQ(dialog->Memo1->GetScrollBars(), ui::ScrollBars::Vertical);
-}
-
 }  // namespace

@@ -180,15 +180,6 @@ TEST_F(ExplorerPagesTest, CompressedColourIsNotWrittenWithoutItsKey) {
       KeyExists(RegRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer"));
 }
 
-TEST_F(ExplorerPagesTest, ExplorerRestrictionsAreDwords) {
-  Open(68);
-  ASSERT_EQ(List().Count(), 4);
-  SetChecks({false, false, false, true});
-  ClickApply();
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kPolicies, "NoRecentDocsHistory"), 1u);
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kPolicies, "NoFileMenu"), 0u);
-}
-
 TEST_F(ExplorerPagesTest, FolderOptionsInvertWhereWindowsCountsBackwards) {
   const std::string cabinet =
       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";

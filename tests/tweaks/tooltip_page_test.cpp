@@ -98,10 +98,4 @@ TEST_F(ToolTipsPageTest, AnEditedTipIsStoredOnlyByTheApplyButton) {
   EXPECT_FALSE(Value(RegRoot::LocalMachine, ClassKey(kPrinters), "InfoTip"));
 }
 
-TEST_F(ToolTipsPageTest, AClickBesideTheRowsOpensNoWindow) {
-  Open(kToolTips);
-  List().UserClickItem(-1);
-  EXPECT_EQ(Modals(), 0);
-}
-
 }  // namespace
