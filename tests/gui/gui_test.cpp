@@ -3,6 +3,7 @@
 // actions, with the events in the order the in-memory backend gives them.
 #include "win32/ui/win32_backend.h"
 
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -145,7 +146,7 @@ class Win32Toolkit : public ::testing::Test {
 
 using Events = std::vector<std::string>;
 
-// --- the same calls on both backends ------------------------------------------------------------
+// --- the same calls on both backends -------------------------------------------------------------
 
 TEST(BothBackends, TheSameCallsLeaveTheSameState) {
   headless::HeadlessBackend memory;
@@ -164,8 +165,7 @@ TEST(BothBackends, TheSameCallsLeaveTheSameState) {
   EXPECT_GT(expected.size(), 40u);
 }
 
-// --- real windows of the standard classes
-// ---------------------------------------------------------
+// --- real windows of the standard classes --------------------------------------------------------
 
 TEST_F(Win32Toolkit, EveryKindIsAWindowOfItsClassWithTheModelsGeometry) {
   const std::pair<ui::Control*, const wchar_t*> expected[] = {
@@ -289,8 +289,7 @@ TEST_F(Win32Toolkit, AScreenshotShowsTheForm) {
   ASSERT_TRUE(guitest::SaveWindowBitmap(W(sc->form.get()), folder + L"\\toolkit-pictures.bmp"));
 }
 
-// --- buttons, check boxes, radio buttons
-// -------------------------------------------------------------
+// --- buttons, check boxes, radio buttons ---------------------------------------------------------
 
 TEST_F(Win32Toolkit, ChecksAndRadiosFollowClicksAndTheModelWithoutEcho) {
   HWND check = W(sc->check1);
@@ -322,8 +321,7 @@ TEST_F(Win32Toolkit, ChecksAndRadiosFollowClicksAndTheModelWithoutEcho) {
   EXPECT_FALSE(IsWindowEnabled(W(sc->apply)));
 }
 
-// --- texts
-// ------------------------------------------------------------------------------------------
+// --- texts ---------------------------------------------------------------------------------------
 
 TEST_F(Win32Toolkit, TypingReachesTheModelAndCodeReachesTheWindow) {
   HWND edit = W(sc->edit);
@@ -358,8 +356,7 @@ TEST_F(Win32Toolkit, TypingReachesTheModelAndCodeReachesTheWindow) {
   EXPECT_TRUE(TakeEvents().empty()) << "set by code: no event";
 }
 
-// --- ranges
-// -----------------------------------------------------------------------------------------
+// --- ranges --------------------------------------------------------------------------------------
 
 TEST_F(Win32Toolkit, SlidersSpinEditsAndGaugesFollowTheirWindows) {
   HWND slider = W(sc->slider);
@@ -396,8 +393,7 @@ TEST_F(Win32Toolkit, SlidersSpinEditsAndGaugesFollowTheirWindows) {
   EXPECT_EQ(SendMessageW(W(sc->gauge), PBM_GETPOS, 0, 0), 90);
 }
 
-// --- list views
-// -------------------------------------------------------------------------------------
+// --- list views ----------------------------------------------------------------------------------
 
 TEST_F(Win32Toolkit, ListRowsSelectionAndChecksGoBothWays) {
   sc->pages->SetActivePageIndex(1);
@@ -448,8 +444,7 @@ TEST_F(Win32Toolkit, ListRowsSelectionAndChecksGoBothWays) {
   EXPECT_TRUE(TakeEvents().empty());
 }
 
-// --- tree views
-// -------------------------------------------------------------------------------------
+// --- tree views ----------------------------------------------------------------------------------
 
 TEST_F(Win32Toolkit, TreeSelectionExpansionAndClicks) {
   HWND tree = W(sc->tree);
@@ -489,14 +484,88 @@ TEST_F(Win32Toolkit, TreeSelectionExpansionAndClicks) {
   ASSERT_TRUE(PumpUntil([&] { return sc->events.size() >= 2; }));
   EXPECT_EQ(TakeEvents(), (Events{"tree change Tastatur", "tree down Tastatur"}));
 
-  // Deleting the selected node leaves the tree without a selection, as the model has it.
+  // Deleting the selected node leaves the tree without a selection, as the model has it, and
+  // whatever the tree does with its caret meanwhile is not the user's choice.
   sc->tree->Delete(sc->hardware);
   EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), sc->tree->NodeCount());
   EXPECT_EQ(TreeItem(tree, "Tastatur"), nullptr);
   EXPECT_EQ(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0), 0);
+  EXPECT_EQ(sc->tree->Selected(), nullptr);
+  EXPECT_EQ(TakeEvents(), Events{"tree change -"});
 }
 
-// --- tabs, tool bar, status bar -----------------------------------------------------------------
+TEST_F(Win32Toolkit, ATreeNodeDraggedOntoTheListDropsThere) {
+  sc->pages->SetActivePageIndex(1);
+  sc->tree->OnMouseDown = [&](ui::Control& sender, ui::MouseButton, unsigned, int, int) {
+    sc->events.push_back("down " + sc->tree->Selected()->Text());
+    sender.BeginDrag();
+  };
+  sc->list->OnDragOver = [&](ui::Control&, ui::Control* source, int, int, bool& accept) {
+    accept = source == sc->tree;
+  };
+  sc->list->OnDragDrop = [&](ui::Control&, ui::Control* source, int x, int y) {
+    auto* from = static_cast<ui::TreeView*>(source);
+    sc->events.push_back("drop " + from->Selected()->Text() + " at " + std::to_string(x) + "," +
+                         std::to_string(y));
+  };
+  Pump();
+  HWND tree = W(sc->tree);
+  RECT row{};
+  HTREEITEM mouse = TreeItem(tree, "Maus");
+  std::memcpy(&row, &mouse, sizeof mouse);
+  ASSERT_TRUE(SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row)));
+  // The point 30,40 of the list, in the tree's coordinates.
+  POINT target{30, 40};
+  MapWindowPoints(W(sc->list), tree, &target, 1);
+  const int x = (row.left + row.right) / 2;
+  const int y = (row.top + row.bottom) / 2;
+  PostClick(tree, x, y);
+  ASSERT_TRUE(PumpUntil([&] { return sc->tree->Dragging(); }));
+  // The mouse moves on with the button down: the tree has the capture, the list is under it.
+  PostMessageW(tree, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(target.x, target.y));
+  PostMessageW(tree, WM_LBUTTONUP, 0, MAKELPARAM(target.x, target.y));
+  ASSERT_TRUE(PumpUntil([&] { return sc->events.size() >= 3; }));
+  EXPECT_EQ(TakeEvents(), (Events{"tree change Maus", "down Maus", "drop Maus at 30,40"}));
+  EXPECT_FALSE(sc->tree->Dragging());
+  EXPECT_NE(GetCapture(), tree);
+}
+
+TEST_F(Win32Toolkit, TheUserSizingTheFormLaysItOutAgain) {
+  int resized = 0;
+  sc->form->OnResize = [&](ui::Control&) { ++resized; };
+  const ui::Rect before = sc->form->Bounds();
+  SetWindowPos(W(sc->form.get()), nullptr, before.left + 10, before.top + 5, before.width + 100,
+               before.height + 40, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(sc->form->Bounds(),
+            (ui::Rect{before.left + 10, before.top + 5, before.width + 100, before.height + 40}));
+  EXPECT_EQ(resized, 1);
+  // The aligned controls follow, window and model alike.
+  EXPECT_EQ(sc->pages->Width(), sc->form->ClientWidth() - sc->tree->Width() - 4);
+  EXPECT_EQ(RectInParent(W(sc->pages)), sc->pages->Bounds());
+  EXPECT_EQ(RectInParent(W(sc->statusBar)).top, sc->form->ClientHeight() - 20);
+}
+
+TEST_F(Win32Toolkit, HintsAreWhatTheTooltipShows) {
+  sc->check2->SetHint("Zeigt das Layout an");
+  NMTTDISPINFOW tip{};
+  tip.hdr.hwndFrom = backend.Tooltip();
+  tip.hdr.idFrom = reinterpret_cast<UINT_PTR>(W(sc->check2));
+  tip.hdr.code = TTN_GETDISPINFOW;
+  SendMessageW(W(sc->check2), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+  ASSERT_NE(tip.lpszText, nullptr);
+  EXPECT_EQ(win32::Narrow(tip.lpszText), "Zeigt das Layout an");
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = W(sc->check2);
+  tool.uId = reinterpret_cast<UINT_PTR>(W(sc->check2));
+  EXPECT_TRUE(
+      SendMessageW(backend.Tooltip(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+  sc->check2->SetHint("");
+  EXPECT_FALSE(
+      SendMessageW(backend.Tooltip(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+}
+
+// --- tabs, tool bar, status bar ------------------------------------------------------------------
 
 TEST_F(Win32Toolkit, TabsShowTheirSheetAndMayBeRefused) {
   HWND tabs = W(sc->pages);
@@ -570,14 +639,22 @@ TEST_F(Win32Toolkit, StatusPanelsShowTextsAndDrawTheOwnerDrawnOne) {
   EXPECT_GT(sc->panelDraws, 0);
 }
 
-// --- menus, timers, modal forms, message boxes
-// ------------------------------------------------------
+// --- menus, timers, modal forms, message boxes ---------------------------------------------------
+
+// What the menu showed: item count and the states of "Seite 2" and "Seite 3".
+int shownItems = 0;
+UINT secondState = 0;
+UINT thirdState = 0;
 
 // Waits in the menu's own loop: a timer of the thread finds the menu window and answers it.
 void CALLBACK ChooseSecondItem(HWND, UINT, UINT_PTR id, DWORD) {
   HWND menu = FindWindowW(L"#32768", nullptr);
   if (!menu || !IsWindowVisible(menu)) return;
   KillTimer(nullptr, id);
+  auto handle = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+  shownItems = GetMenuItemCount(handle);
+  secondState = GetMenuState(handle, 1, MF_BYPOSITION);
+  thirdState = GetMenuState(handle, 2, MF_BYPOSITION);
   for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
     PostMessageW(menu, WM_KEYDOWN, key, 0);
     PostMessageW(menu, WM_KEYUP, key, 0xC0000000);
@@ -593,7 +670,10 @@ TEST_F(Win32Toolkit, DropDownMenusShowAndRunTheChosenItem) {
   PostClick(bar, rect.right - 4, (rect.top + rect.bottom) / 2);
   ASSERT_TRUE(PumpUntil([&] { return !sc->events.empty(); }));
   EXPECT_EQ(TakeEvents(), Events{"menu Seite 2"});
-  EXPECT_EQ(sc->backMenu.Items().Count(), 5) << "the menu prepared itself before it showed";
+  EXPECT_EQ(shownItems, 5) << "the menu prepared itself before it showed";
+  EXPECT_TRUE(secondState & MF_CHECKED);
+  EXPECT_TRUE(thirdState & MF_GRAYED);
+  EXPECT_FALSE(secondState & MF_GRAYED);
 }
 
 TEST_F(Win32Toolkit, TimersTickWhileActiveAndStopWhenDestroyed) {
@@ -678,8 +758,58 @@ TEST_F(Win32Toolkit, MessageBoxesReturnTheButtonPressed) {
             ui::mrNo);
 }
 
-// --- lifetime
-// ---------------------------------------------------------------------------------------
+// The font dialog: "Apply" first, then OK.
+void CALLBACK ApplyThenOk(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dialog = nullptr;
+  for (HWND w = FindWindowW(L"#32770", nullptr); w;
+       w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+    if (GetDlgItem(w, cmb1) && IsWindowVisible(w)) dialog = w;
+  }
+  if (!dialog) return;
+  KillTimer(nullptr, id);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh3, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, psh3)));
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+// A TrueType family the system really has (the dialog lists only those).
+std::string SomeTrueTypeFamily() {
+  std::wstring found;
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  HDC dc = GetDC(nullptr);
+  EnumFontFamiliesExW(
+      dc, &wanted,
+      [](const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM data) -> int {
+        auto* name = reinterpret_cast<std::wstring*>(data);
+        if (!(type & TRUETYPE_FONTTYPE) || font->lfFaceName[0] == L'@') return 1;
+        *name = font->lfFaceName;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, dc);
+  return win32::Narrow(found);
+}
+
+TEST_F(Win32Toolkit, TheFontDialogPreviewsOnApplyAndReturnsTheFont) {
+  const std::string family = SomeTrueTypeFamily();
+  ASSERT_FALSE(family.empty());
+  ui::Font font = ui::Font::Of(family, 12, ui::kBold, ui::clBlue);
+  std::vector<ui::Font> applied;
+  SetTimer(nullptr, 0, 50, ApplyThenOk);
+  ASSERT_TRUE(backend.GetDialogs().ChooseFont(
+      font, [&](const ui::Font& preview) { applied.push_back(preview); }));
+  ASSERT_EQ(applied.size(), 1u);
+  for (const ui::Font& shown : {applied[0], font}) {
+    EXPECT_EQ(shown.name, family);
+    EXPECT_EQ(shown.style & ui::kBold, ui::kBold);
+    EXPECT_EQ(shown.Size(), 12);
+    EXPECT_EQ(shown.color, ui::clBlue);
+  }
+}
+
+// --- lifetime ------------------------------------------------------------------------------------
 
 TEST_F(Win32Toolkit, DestroyingAPageLeavesNoWindowBehind) {
   HWND form = W(sc->form.get());

@@ -4,8 +4,7 @@
 
 namespace win32 {
 
-// --- tab controls
-// ---------------------------------------------------------------------------------
+// --- tab controls --------------------------------------------------------------------------------
 
 PageControlPeer::PageControlPeer(Win32Backend& backend, ui::PageControl& pages)
     : WindowPeer(backend, pages), pages_(pages) {
@@ -59,8 +58,7 @@ bool PageControlPeer::OnNotify(NMHDR& header, LRESULT& result) {
   return true;
 }
 
-// --- status bars
-// ----------------------------------------------------------------------------------
+// --- status bars ---------------------------------------------------------------------------------
 
 namespace {
 
@@ -140,8 +138,7 @@ bool StatusBarPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
   return true;
 }
 
-// --- tool bars
-// ------------------------------------------------------------------------------------
+// --- tool bars -----------------------------------------------------------------------------------
 
 ToolBarPeer::ToolBarPeer(Win32Backend& backend, ui::ToolBar& bar)
     : WindowPeer(backend, bar), bar_(bar) {
@@ -289,8 +286,7 @@ bool ToolBarPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return WindowPeer::OnMessage(window, message, wParam, lParam, result);
 }
 
-// --- one peer per kind
-// ----------------------------------------------------------------------------
+// --- one peer per kind ---------------------------------------------------------------------------
 
 std::unique_ptr<WindowPeer> MakePeer(Win32Backend& backend, ui::Control& control) {
   using K = ui::ControlKind;

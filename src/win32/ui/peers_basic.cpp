@@ -17,11 +17,11 @@
 
 namespace win32 {
 
-// --- timers: no window --------------------------------------------------------------------------
+// --- timers: no window ---------------------------------------------------------------------------
 
 TimerPeer::TimerPeer(Win32Backend& backend, ui::Control& control) : WindowPeer(backend, control) {}
 
-// --- forms --------------------------------------------------------------------------------------
+// --- forms ---------------------------------------------------------------------------------------
 
 FormPeer::FormPeer(Win32Backend& backend, ui::Form& form) : WindowPeer(backend, form), form_(form) {
   CreateWindowNow();
@@ -135,8 +135,7 @@ bool FormPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   }
 }
 
-// --- panels and tab sheets
-// ------------------------------------------------------------------------
+// --- panels and tab sheets -----------------------------------------------------------------------
 
 PanelPeer::PanelPeer(Win32Backend& backend, ui::Container& control) : WindowPeer(backend, control) {
   CreateWindowNow();
@@ -213,8 +212,7 @@ bool PanelPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-// --- labels
-// ---------------------------------------------------------------------------------------
+// --- labels --------------------------------------------------------------------------------------
 
 LabelPeer::LabelPeer(Win32Backend& backend, ui::Label& label)
     : WindowPeer(backend, label), label_(label) {
@@ -297,8 +295,7 @@ bool LabelPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return true;
 }
 
-// --- buttons
-// --------------------------------------------------------------------------------------
+// --- buttons -------------------------------------------------------------------------------------
 
 ButtonPeer::ButtonPeer(Win32Backend& backend, ui::Button& button)
     : WindowPeer(backend, button), button_(button) {
@@ -376,8 +373,7 @@ bool ButtonPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
   return true;
 }
 
-// --- check boxes and radio buttons
-// ----------------------------------------------------------------
+// --- check boxes and radio buttons ---------------------------------------------------------------
 
 CheckPeer::CheckPeer(Win32Backend& backend, ui::Control& control) : WindowPeer(backend, control) {
   CreateWindowNow();
@@ -414,8 +410,7 @@ bool CheckPeer::OnCommand(WORD code, WORD, LRESULT& result) {
   return true;
 }
 
-// --- group boxes
-// ----------------------------------------------------------------------------------
+// --- group boxes ---------------------------------------------------------------------------------
 
 GroupBoxPeer::GroupBoxPeer(Win32Backend& backend, ui::GroupBox& group)
     : WindowPeer(backend, group), group_(group) {
@@ -453,8 +448,7 @@ bool GroupBoxPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
   }
 }
 
-// --- edits
-// ----------------------------------------------------------------------------------------
+// --- edits ---------------------------------------------------------------------------------------
 
 EditPeer::EditPeer(Win32Backend& backend, ui::Edit& edit) : WindowPeer(backend, edit), edit_(edit) {
   CreateWindowNow();
@@ -484,8 +478,7 @@ bool EditPeer::OnCommand(WORD code, WORD, LRESULT& result) {
   return true;
 }
 
-// --- memos and rich edits
-// -------------------------------------------------------------------------
+// --- memos and rich edits ------------------------------------------------------------------------
 
 MemoPeer::MemoPeer(Win32Backend& backend, ui::Memo& memo) : WindowPeer(backend, memo), memo_(memo) {
   CreateWindowNow();
@@ -562,8 +555,7 @@ bool MemoPeer::OnCommand(WORD code, WORD, LRESULT& result) {
   return true;
 }
 
-// --- combo boxes
-// ----------------------------------------------------------------------------------
+// --- combo boxes ---------------------------------------------------------------------------------
 
 ComboPeer::ComboPeer(Win32Backend& backend, ui::ComboBox& combo)
     : WindowPeer(backend, combo), combo_(combo) {
@@ -629,8 +621,7 @@ bool ComboPeer::OnCommand(WORD code, WORD, LRESULT& result) {
   return false;
 }
 
-// --- pictures
-// -------------------------------------------------------------------------------------
+// --- pictures ------------------------------------------------------------------------------------
 
 ImagePeer::ImagePeer(Win32Backend& backend, ui::Image& image)
     : WindowPeer(backend, image), image_(image) {
@@ -729,8 +720,7 @@ bool ImagePeer::OnCtlColor(HDC dc, LRESULT& result) {
   return true;
 }
 
-// --- sliders
-// --------------------------------------------------------------------------------------
+// --- sliders -------------------------------------------------------------------------------------
 
 SliderPeer::SliderPeer(Win32Backend& backend, ui::Slider& slider)
     : WindowPeer(backend, slider), slider_(slider) {
@@ -773,8 +763,7 @@ bool SliderPeer::OnScroll(WORD) {
   return true;
 }
 
-// --- spin edits
-// -----------------------------------------------------------------------------------
+// --- spin edits ----------------------------------------------------------------------------------
 
 SpinPeer::SpinPeer(Win32Backend& backend, ui::SpinEdit& spin)
     : WindowPeer(backend, spin), spin_(spin) {
@@ -852,8 +841,7 @@ bool SpinPeer::OnNotify(NMHDR& header, LRESULT& result) {
   return true;
 }
 
-// --- gauges
-// ---------------------------------------------------------------------------------------
+// --- gauges --------------------------------------------------------------------------------------
 
 GaugePeer::GaugePeer(Win32Backend& backend, ui::Gauge& gauge)
     : WindowPeer(backend, gauge), gauge_(gauge) {
@@ -909,8 +897,7 @@ bool GaugePeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return true;
 }
 
-// --- animations
-// -----------------------------------------------------------------------------------
+// --- animations ----------------------------------------------------------------------------------
 
 AnimationPeer::AnimationPeer(Win32Backend& backend, ui::Animation& animation)
     : WindowPeer(backend, animation), animation_(animation) {
@@ -943,8 +930,7 @@ void AnimationPeer::ApplyState() {
   }
 }
 
-// --- the performance graph
-// ------------------------------------------------------------------------
+// --- the performance graph -----------------------------------------------------------------------
 
 GraphPeer::GraphPeer(Win32Backend& backend, ui::PerformanceGraph& graph)
     : WindowPeer(backend, graph), graph_(graph) {
@@ -1014,8 +1000,7 @@ bool GraphPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-// --- splitters
-// ------------------------------------------------------------------------------------
+// --- splitters -----------------------------------------------------------------------------------
 
 SplitterPeer::SplitterPeer(Win32Backend& backend, ui::Splitter& splitter)
     : WindowPeer(backend, splitter), splitter_(splitter) {

@@ -7,8 +7,7 @@
 
 namespace win32 {
 
-// --- list views
-// -----------------------------------------------------------------------------------
+// --- list views ----------------------------------------------------------------------------------
 
 ListViewPeer::ListViewPeer(Win32Backend& backend, ui::ListView& list)
     : WindowPeer(backend, list), list_(list) {
@@ -204,8 +203,7 @@ bool ListViewPeer::OnNotify(NMHDR& header, LRESULT& result) {
   }
 }
 
-// --- tree views
-// -----------------------------------------------------------------------------------
+// --- tree views ----------------------------------------------------------------------------------
 
 TreeViewPeer::TreeViewPeer(Win32Backend& backend, ui::TreeView& tree)
     : WindowPeer(backend, tree), tree_(tree) {

@@ -153,7 +153,7 @@ void Win32Backend::LeaveDispatch() {
   }
 }
 
-// --- resources ----------------------------------------------------------------------------------
+// --- resources -----------------------------------------------------------------------------------
 
 COLORREF Win32Backend::ColorRef(ui::Color color) {
   if (ui::IsSystemColor(color)) return GetSysColor(ui::SystemColorIndex(color));
@@ -224,7 +224,7 @@ HCURSOR Win32Backend::CursorFor(ui::Cursor cursor) const {
   return LoadCursorW(nullptr, IDC_ARROW);
 }
 
-// --- measuring ----------------------------------------------------------------------------------
+// --- measuring -----------------------------------------------------------------------------------
 
 ui::Point Win32Backend::TextExtent(const ui::Font& font, std::string_view text) {
   WindowDc screen(nullptr);
@@ -258,7 +258,7 @@ ui::Point Win32Backend::ClientToScreen(const ui::Control& control, ui::Point poi
   return {static_cast<int>(at.x), static_cast<int>(at.y)};
 }
 
-// --- cursor, timers, menus ----------------------------------------------------------------------
+// --- cursor, timers, menus -----------------------------------------------------------------------
 
 void Win32Backend::SetScreenCursor(ui::Cursor cursor) {
   screenCursor_ = cursor;
@@ -336,14 +336,14 @@ void Win32Backend::ShowPopupMenu(ui::PopupMenu& menu, ui::Point screen) {
   if (chosen >= 1 && chosen <= commands.size()) commands[chosen - 1]->UserChoose();
 }
 
-// --- drag and drop ------------------------------------------------------------------------------
+// --- drag and drop -------------------------------------------------------------------------------
 
 void Win32Backend::StartDrag(WindowPeer& source) {
   dragSource_ = &source;
   SetCapture(source.Window());
 }
 
-// --- message loops ------------------------------------------------------------------------------
+// --- message loops -------------------------------------------------------------------------------
 
 void Win32Backend::Terminate() {
   terminated_ = true;

@@ -91,6 +91,29 @@ ui::Font FontOf(const LOGFONTW& logFont, COLORREF color) {
   return font;
 }
 
+// Wine's dialog leaves WM_CHOOSEFONT_GETLOGFONT unanswered: the font is read from its fields
+// (face, size in points, style with weight and italic as its item data, effects).
+ui::Font FontFromControls(HWND dialog, COLORREF color) {
+  LOGFONTW logFont{};
+  GetDlgItemTextW(dialog, cmb1, logFont.lfFaceName, LF_FACESIZE);
+  logFont.lfWeight = FW_NORMAL;
+  HWND styles = GetDlgItem(dialog, cmb2);
+  const LRESULT style = styles ? SendMessageW(styles, CB_GETCURSEL, 0, 0) : CB_ERR;
+  if (style != CB_ERR) {
+    const auto data = static_cast<DWORD>(SendMessageW(styles, CB_GETITEMDATA, style, 0));
+    logFont.lfWeight = LOWORD(data);
+    logFont.lfItalic = HIWORD(data) != 0;
+  }
+  logFont.lfStrikeOut = IsDlgButtonChecked(dialog, chx1) == BST_CHECKED;
+  logFont.lfUnderline = IsDlgButtonChecked(dialog, chx2) == BST_CHECKED;
+  logFont.lfCharSet = DEFAULT_CHARSET;
+  ui::Font font = FontOf(logFont, color);
+  wchar_t size[16] = {};
+  GetDlgItemTextW(dialog, cmb3, size, 16);
+  font.SetSize(std::max(1, _wtoi(size)));
+  return font;
+}
+
 struct FontDialogState {
   const std::function<void(const ui::Font&)>* onApply;
   COLORREF color;
@@ -114,7 +137,9 @@ UINT_PTR CALLBACK FontHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     if (selected != CB_ERR) {
       color = static_cast<COLORREF>(SendMessageW(colors, CB_GETITEMDATA, selected, 0));
     }
-    (*state->onApply)(FontOf(logFont, color));
+    ui::Font shown = FontOf(logFont, color);
+    if (logFont.lfFaceName[0] == 0) shown = FontFromControls(dialog, color);
+    (*state->onApply)(shown);
     return TRUE;
   }
   if (message == WM_DESTROY) RemovePropW(dialog, L"KalmoraFont");
