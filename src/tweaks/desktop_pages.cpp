@@ -444,8 +444,8 @@ void BuildAbstandIcons(shell::TForm1& form) {
   AddSlider(form, 0, 1, 200, 42, 250, 130, 220, 23);
   AddLabel(form, 4, 250, 155, "32");
   AddLabel(form, 5, 450, 155, "200");
-  AddLabel(form, 6, 250, 185, "Windows Standard -> x-Achse : 66; y-Achse : 42");
-  AddButton(form, 0, 250, 215, 100, 25, "Übernehmen")->OnClick = Action(form, AbstandIcons);
+  AddLabel(form, 6, 20, 300, "Windows Standard -> x-Achse : 66; y-Achse : 42");
+  AddButton(form, 0, 250, 190, 100, 25, "Übernehmen")->OnClick = Action(form, AbstandIcons);
 
   form.Sliders[0]->OnChange = Action(form, TrackBaryChange);
   form.Sliders[1]->OnChange = Action(form, TrackBarxChange);
