@@ -82,20 +82,11 @@ class RealShellTest : public ::testing::Test {
     ASSERT_EQ(key->SetValue(name, value), os::RegStatus::Ok);
     values_.push_back({{root, path}, name});
   }
-  // A key of the test's own, removed with everything below it when the test ends.
-  std::unique_ptr<os::RegKey> PutKey(os::RegRoot root, const std::string& path) {
-    if (!registry.OpenKey(root, path, os::RegAccess::Read)) createdKeys_.push_back({root, path});
-    return registry.CreateKey(root, path);
-  }
   bool HasValue(os::RegRoot root, const std::string& path, const std::string& name) {
     auto key = registry.OpenKey(root, path, os::RegAccess::Read);
     os::RegValue value;
     return key && key->QueryValue(name, value) == os::RegStatus::Ok;
   }
-  bool HasKey(os::RegRoot root, const std::string& path) {
-    return registry.OpenKey(root, path, os::RegAccess::Read) != nullptr;
-  }
-
   // A file of the test's own, removed when the test ends.
   void PutFile(const std::string& path, const std::string& bytes) {
     ASSERT_TRUE(files.WriteFile(path, bytes)) << path;

@@ -1,5 +1,5 @@
-// The maintenance tools on the real registry, files and shell of the prefix: the Run-key pages,
-// the Win.ini page, the Autostart folder, the uninstall entries and the shared DLLs.
+// The maintenance tools on the real registry, files and shell of the prefix: a Run-key page,
+// the Win.ini page, the user's Autostart folder and the shared DLLs.
 #include <algorithm>
 
 #include "support/real_shell_fixture.h"
@@ -12,8 +12,6 @@ using os::RegValue;
 using testing_support::RealShellTest;
 
 constexpr const char* kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* kRunServices = "Software\\Microsoft\\Windows\\CurrentVersion\\RunServices";
-constexpr const char* kUninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kShared = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 
 class RealToolPages : public RealShellTest {
@@ -46,22 +44,6 @@ TEST_F(RealToolPages, RunKeyEntriesAreListedAndRemovedOneByOne) {
   EXPECT_GE(RowOf("KalmoraTest Zwei"), 0);
   EXPECT_EQ(Status(), "Änderungen übernommen");
   EXPECT_TRUE(backend.Dialogs().Messages().empty());
-}
-
-TEST_F(RealToolPages, TheLastServiceEntryGoesAndItsKeyStays) {
-  PutValue(RegRoot::LocalMachine, kRunServices, "KalmoraTest Dienst",
-           RegValue::String("C:\\kt\\dienst.exe"));
-  Select("AutoRun Services");
-  Remove("KalmoraTest Dienst");
-  EXPECT_FALSE(HasValue(RegRoot::LocalMachine, kRunServices, "KalmoraTest Dienst"));
-  EXPECT_TRUE(HasKey(RegRoot::LocalMachine, kRunServices));
-}
-
-TEST_F(RealToolPages, ARunValueThatIsNoStringIsReported) {
-  PutValue(RegRoot::CurrentUser, kRun, "KalmoraTest Zahl", RegValue::Dword(1));
-  Select("AutoRun Programme(Current User)");
-  ASSERT_EQ(backend.Dialogs().Messages().size(), 1u);
-  EXPECT_EQ(backend.Dialogs().Messages()[0].caption, "Kalmora2x");
 }
 
 // Win.ini in the prefix's Windows folder, put back as it was afterwards.
@@ -133,29 +115,6 @@ TEST_F(RealToolPages, AnAutostartFileIsDeletedFromTheUsersFolder) {
   EXPECT_EQ(RowOf("KalmoraTest.lnk"), -1);
 }
 
-TEST_F(RealToolPages, IdenticalUninstallRegistrationsGoTogether) {
-  for (const char* name : {"KalmoraTest Eins", "KalmoraTest Zwei"}) {
-    auto key = PutKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\" + name);
-    ASSERT_TRUE(key);
-    key->SetValue("DisplayName", RegValue::String("KalmoraTest Programm"));
-    key->SetValue("UninstallString", RegValue::String("C:\\kt\\uninst.exe"));
-    ASSERT_TRUE(key->CreateSubKey("Teile"));
-  }
-  auto other = PutKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\KalmoraTest Drei");
-  other->SetValue("DisplayName", RegValue::String("KalmoraTest Anderes"));
-  Select("Uninstaller");
-  const int row = RowOf("KalmoraTest Programm");
-  ASSERT_GE(row, 0);
-  List().UserClickItem(row);
-  AnswerConfirm(true);
-  form->Image1->UserClick();
-  EXPECT_FALSE(HasKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\KalmoraTest Eins"));
-  EXPECT_FALSE(HasKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\KalmoraTest Zwei"));
-  EXPECT_TRUE(HasKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\KalmoraTest Drei"));
-  EXPECT_GE(RowOf("KalmoraTest Programm"), 0) << "one of the two rows stays";
-  EXPECT_TRUE(backend.Dialogs().Messages().empty());
-}
-
 class RealSharedDlls : public RealToolPages {
  protected:
   void SetUp() override {
@@ -177,15 +136,13 @@ class RealSharedDlls : public RealToolPages {
   static constexpr const char* kBinary = "C:\\KalmoraTest\\binaer.ocx";
 };
 
-TEST_F(RealSharedDlls, CountsAndIconsComeFromTheSystem) {
+TEST_F(RealSharedDlls, CountsAndIconsComeFromTheSystemAndAnEntryGoesAlone) {
   ASSERT_GE(RowOf(kDword), 0);
   ASSERT_GE(RowOf(kBinary), 0);
   EXPECT_EQ(List().Item(RowOf(kDword))->SubItem(0), "3");
   EXPECT_EQ(List().Item(RowOf(kBinary))->SubItem(0), "5");
   EXPECT_GE(List().Item(RowOf(kDword))->ImageIndex(), 0) << "the system's icon of the file";
-}
 
-TEST_F(RealSharedDlls, AnEntryGoesAloneAndTheFileStays) {
   Mark(kDword);
   AnswerConfirm(true);
   form->BitBtns[0]->UserClick();
