@@ -121,7 +121,8 @@ void AutoRun::AutoRunReg(shell::TForm1& form, const std::string& key) {
   Reported(form, [&] {
     sysaccess::TRegistry& registry = form.SharedRegistry;
     SelectRoot(form);
-    if (!registry.OpenKey(key, false)) return;  // no key, no entries
+    // Read-only, so that a user who may not change the machine's keys still sees them.
+    if (!registry.OpenKeyReadOnly(key)) return;  // no key, no entries
     for (const std::string& name : registry.GetValueNames()) {
       ui::ListItem* item = list->Add(name);
       item->SetImageIndex(kRegistryEntryImage);

@@ -87,7 +87,8 @@ void GetSharedDLL(shell::TForm1& form) {
   Reported(form, [&] {
     sysaccess::TRegistry& registry = form.SharedRegistry;
     registry.SetRootKey(os::RegRoot::LocalMachine);
-    if (!registry.OpenKey(kSharedDllsKey, false)) return;
+    // Listing only reads, so a user who may not change the key still sees it.
+    if (!registry.OpenKeyReadOnly(kSharedDllsKey)) return;
     for (const std::string& name : registry.GetValueNames()) {
       ui::ListItem* item = list->Add(name);
       item->SetImageIndex(form.services.shell.SystemIconIndex(name, true));

@@ -33,7 +33,7 @@ std::string SubKeyPath(const std::string& name) {
 // command stands for every registration of its name.
 bool Matches(sysaccess::TRegistry& registry, const std::string& name,
              const std::string& displayName, const std::string& command) {
-  if (!registry.OpenKey(SubKeyPath(name), false)) return false;
+  if (!registry.OpenKeyReadOnly(SubKeyPath(name))) return false;
   if (!registry.ValueExists("DisplayName")) return false;
   const bool hasCommand = registry.ValueExists("UninstallString");
   if (!hasCommand && !command.empty()) return false;
@@ -66,12 +66,13 @@ void UninstallEntries::GetUninstallProgramms(shell::TForm1& form) {
   Reported(form, [&] {
     sysaccess::TRegistry& registry = form.SharedRegistry;
     registry.SetRootKey(os::RegRoot::LocalMachine);
-    if (!registry.OpenKey(kUninstallKey, false)) return;
+    // Listing only reads, so a user who may not change the key still sees it.
+    if (!registry.OpenKeyReadOnly(kUninstallKey)) return;
     KeyNames = registry.GetKeyNames();
     registry.CloseKey();
     for (const std::string& name : KeyNames) {
       // Updates and components have no display name; they are no programs of their own.
-      if (registry.OpenKey(SubKeyPath(name), false) && registry.ValueExists("DisplayName")) {
+      if (registry.OpenKeyReadOnly(SubKeyPath(name)) && registry.ValueExists("DisplayName")) {
         const std::string displayName = registry.ReadString("DisplayName");
         const std::string command = registry.ValueExists("UninstallString")
                                         ? registry.ReadString("UninstallString")
