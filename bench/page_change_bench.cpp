@@ -32,7 +32,7 @@ void Seed(os::Registry& registry, const std::string& folder) {
     bytes << in.rdbuf();
     os::RegFileError failure;
     if (!os::ImportRegFile(registry, bytes.str(), failure)) {
-      std::fprintf(stderr, "%s: %s\n", entry.path().c_str(), failure.message.c_str());
+      std::fprintf(stderr, "%s: %s\n", entry.path().string().c_str(), failure.message.c_str());
     }
   }
 }

@@ -132,6 +132,7 @@ void TForm1::BuildWindow() {
   Label3->SetFont(ui::Font{"MS Sans Serif", 16, ui::kBold, ui::clWhite, 1});
   Label3->SetBounds({8, 16, 0, 0});
   Label3->SetCaption("Aktion");
+  Label3->Hide();  // shown with the header band of group pages
 
   Panel4 = Panel1->Add<ui::Panel>();
   Panel4->SetName("Panel4");
@@ -359,6 +360,8 @@ void TForm1::SaveSettings() {
 void TForm1::TreeView1Change(ui::TreeNode* node) {
   Image5->Hide();
   Image6->Hide();
+  // The header caption belongs to the header band; a leaf page covers both.
+  Label3->Hide();
   RichEdit2->Show();
   SetStatusText("");
   Backend().SetScreenCursor(ui::Cursor::HourGlass);
@@ -396,6 +399,7 @@ void TForm1::ShowGroupPage(ui::TreeNode& node) {
   Image6->Show();
   Panel5->Hide();
   Label3->SetCaption(node.Text());
+  Label3->Show();
 }
 
 void TForm1::UpdateToolbarState(ui::TreeNode* node) {

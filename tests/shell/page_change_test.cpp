@@ -21,6 +21,7 @@ TEST_F(PageChangeTest, GroupNodesShowTheGroupPage) {
     EXPECT_FALSE(form->RichEdit2->Visible()) << "no description";
     EXPECT_FALSE(form->Panel5->Visible()) << "no apply button";
     EXPECT_EQ(form->Label3->Caption(), group);
+    EXPECT_TRUE(form->Label3->Visible());
     ASSERT_EQ(form->PagePanel->Children().size(), 1u);
     const auto& header = *form->PagePanel->Children()[0];
     EXPECT_EQ(header.Kind(), ui::ControlKind::Image);
@@ -39,6 +40,7 @@ TEST_F(PageChangeTest, LeafPagesWithoutTheirPageYetSayWhatIsMissing) {
   EXPECT_EQ(form->RichEdit2->Text(), tweaks::kPageNotAvailable);
   EXPECT_FALSE(form->Panel5->Visible()) << "nothing pretends to work";
   EXPECT_EQ(form->Label3->Caption(), "Aktion") << "leaf pages leave the header caption alone";
+  EXPECT_FALSE(form->Label3->Visible()) << "and do not show it";
 }
 
 TEST_F(PageChangeTest, HeadlinesAreGreyTahomaBoldItalicUnderlined) {

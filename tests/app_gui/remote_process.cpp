@@ -1,0 +1,165 @@
+#include "remote_process.h"
+
+#include <cstdio>
+
+namespace app_gui {
+
+RemoteBuffer::RemoteBuffer(HANDLE process, size_t size)
+    : process_(process),
+      address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)),
+      size_(size) {}
+
+RemoteBuffer::~RemoteBuffer() {
+  if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+}
+
+bool RemoteBuffer::Write(const void* data, size_t size, size_t offset) {
+  if (!address_ || offset + size > size_) return false;
+  SIZE_T written = 0;
+  return WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
+                            &written) &&
+         written == size;
+}
+
+bool RemoteBuffer::Read(void* data, size_t size, size_t offset) const {
+  if (!address_ || offset + size > size_) return false;
+  SIZE_T read = 0;
+  return ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &read) &&
+         read == size;
+}
+
+std::wstring TreeItemText(HANDLE process, HWND tree, HTREEITEM item) {
+  constexpr int kChars = 512;
+  RemoteBuffer remote(process, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+  TVITEMW query{};
+  query.mask = TVIF_TEXT | TVIF_HANDLE;
+  query.hItem = item;
+  query.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof query);
+  query.cchTextMax = kChars;
+  if (!remote.Write(&query, sizeof query)) return L"";
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.address()));
+  wchar_t text[kChars] = {};
+  remote.Read(text, sizeof text - sizeof(wchar_t), sizeof query);
+  return text;
+}
+
+std::wstring StatusText(HANDLE process, HWND statusBar, int part) {
+  const LRESULT info = SendMessageW(statusBar, SB_GETTEXTLENGTHW, part, 0);
+  const size_t length = LOWORD(info);
+  RemoteBuffer remote(process, (length + 1) * sizeof(wchar_t));
+  SendMessageW(statusBar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(remote.address()));
+  std::wstring text(length, L'\0');
+  if (length) remote.Read(text.data(), length * sizeof(wchar_t));
+  return text;
+}
+
+std::vector<HTREEITEM> TreeItems(HWND tree) {
+  std::vector<HTREEITEM> items;
+  auto next = [&](HTREEITEM item, UINT code) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+  };
+  HTREEITEM item = next(nullptr, TVGN_ROOT);
+  while (item) {
+    items.push_back(item);
+    if (HTREEITEM child = next(item, TVGN_CHILD)) {
+      item = child;
+      continue;
+    }
+    while (item && !next(item, TVGN_NEXT)) item = next(item, TVGN_PARENT);
+    if (item) item = next(item, TVGN_NEXT);
+  }
+  return items;
+}
+
+namespace {
+
+struct ChildSearch {
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (lstrcmpiW(name, search->className) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct TopSearch {
+  DWORD processId;
+  const wchar_t* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<TopSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t title[128] = {};
+  GetWindowTextW(window, title, 128);
+  if (owner == search->processId && IsWindowVisible(window) &&
+      lstrcmpW(title, search->title) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindChild(HWND parent, const wchar_t* className) {
+  ChildSearch search{className, nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* title) {
+  TopSearch search{processId, title, nullptr};
+  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool SaveWindowPicture(HWND window, const std::wstring& path) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return false;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const int stride = ((width * 3 + 3) / 4) * 4;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * height);
+  bool saved = false;
+  if (FILE* out = _wfopen(path.c_str(), L"wb")) {
+    saved = fwrite(&file, sizeof file, 1, out) == 1 &&
+            fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+            fwrite(bits, static_cast<size_t>(stride) * height, 1, out) == 1;
+    fclose(out);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return saved;
+}
+
+}  // namespace app_gui

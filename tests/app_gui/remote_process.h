@@ -1,0 +1,44 @@
+// Reading the state of another process's common controls: their messages take pointers, so the
+// buffers live in that process's memory.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace app_gui {
+
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HANDLE process, size_t size);
+  ~RemoteBuffer();
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  void* address() const { return address_; }
+  bool Write(const void* data, size_t size, size_t offset = 0);
+  bool Read(void* data, size_t size, size_t offset = 0) const;
+
+ private:
+  HANDLE process_;
+  void* address_;
+  size_t size_;
+};
+
+// Text of a tree item, read through TVM_GETITEMW.
+std::wstring TreeItemText(HANDLE process, HWND tree, HTREEITEM item);
+// Text of a status bar part, read through SB_GETTEXTW.
+std::wstring StatusText(HANDLE process, HWND statusBar, int part);
+// Every item of the tree in tree order.
+std::vector<HTREEITEM> TreeItems(HWND tree);
+// The first child window of a class (depth first).
+HWND FindChild(HWND parent, const wchar_t* className);
+// A visible top-level window of the process with that title.
+HWND FindProcessWindow(DWORD processId, const wchar_t* title);
+// Saves what the screen shows of the window as a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const std::wstring& path);
+
+}  // namespace app_gui
