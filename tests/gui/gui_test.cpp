@@ -5,6 +5,7 @@
 
 #include <dlgs.h>
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <cstring>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "headless/headless_backend.h"
 #include "scenario.h"
 #include "screenshot.h"
+#include "win32/ui/pictures.h"
 #include "win32/wide.h"
 
 namespace {
@@ -287,6 +289,131 @@ TEST_F(Win32Toolkit, AScreenshotShowsTheForm) {
   sc->pages->UserSelectTab(2);
   Pump(200);
   ASSERT_TRUE(guitest::SaveWindowBitmap(W(sc->form.get()), folder + L"\\toolkit-pictures.bmp"));
+}
+
+TEST_F(Win32Toolkit, FormsTakeTheFrameOfTheirBorderAndTheirIcon) {
+  using B = ui::FormBorder;
+  for (const B border :
+       {B::Sizeable, B::Dialog, B::Single, B::ToolWindow, B::SizeToolWin, B::None}) {
+    ui::Form form(backend, sc->form.get());
+    form.SetBorder(border);
+    form.SetStayOnTop(border == B::ToolWindow);
+    form.SetClientSize(200, 100);
+    form.Show();
+    HWND window = W(&form);
+    SCOPED_TRACE(static_cast<int>(border));
+    RECT client{};
+    GetClientRect(window, &client);
+    // The toolkit's frame size is the real one: the client area is what was asked for.
+    EXPECT_EQ(client.right, 200);
+    EXPECT_EQ(client.bottom, 100);
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    EXPECT_EQ((exStyle & WS_EX_TOOLWINDOW) != 0,
+              border == B::ToolWindow || border == B::SizeToolWin);
+    EXPECT_EQ((exStyle & WS_EX_TOPMOST) != 0, border == B::ToolWindow);
+    EXPECT_EQ((StyleOf(window) & WS_THICKFRAME) != 0,
+              border == B::Sizeable || border == B::SizeToolWin);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), W(sc->form.get()));
+  }
+  EXPECT_NE(SendMessageW(W(sc->form.get()), WM_GETICON, ICON_SMALL, 0), 0);
+  EXPECT_NE(SendMessageW(W(sc->form.get()), WM_GETICON, ICON_BIG, 0), 0);
+}
+
+TEST_F(Win32Toolkit, CursorsFollowTheControlAndTheScreen) {
+  sc->tree->SetCursor(ui::Cursor::HandPoint);
+  HWND tree = W(sc->tree);
+  EXPECT_TRUE(SendMessageW(tree, WM_SETCURSOR, reinterpret_cast<WPARAM>(tree),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+  backend.SetScreenCursor(ui::Cursor::HourGlass);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+  SendMessageW(tree, WM_SETCURSOR, reinterpret_cast<WPARAM>(tree),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT)) << "the hourglass wins while it is set";
+  backend.SetScreenCursor(ui::Cursor::Default);
+  EXPECT_EQ(backend.ScreenCursor(), ui::Cursor::Default);
+}
+
+TEST_F(Win32Toolkit, PicturesOfEveryKindLoad) {
+  EXPECT_FALSE(win32::AssetBytes("test/sample.jpg").empty());
+  EXPECT_EQ(win32::AssetBytes("TEST\\Sample.JPG"), win32::AssetBytes("test/sample.jpg"))
+      << "asset names are case-blind, with either slash";
+  EXPECT_TRUE(win32::AssetBytes("test/missing.jpg").empty());
+  // A bitmap file of our own making: the screenshot of the form.
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring bitmapFile = std::wstring(temp) + L"kalmora-picture.bmp";
+  ASSERT_TRUE(guitest::SaveWindowBitmap(W(sc->statusBar), bitmapFile));
+  const ui::Rect bar = sc->statusBar->Bounds();
+
+  struct Case {
+    ui::Picture picture;
+    UINT type;
+    int width;
+  };
+  const Case cases[] = {
+      {ui::Picture::Asset("test/sample.ico"), IMAGE_ICON, 32},
+      {ui::Picture::Asset("test/sample.jpg"), IMAGE_BITMAP, 120},
+      {ui::Picture::FromFile(win32::Narrow(bitmapFile)), IMAGE_BITMAP, bar.width},
+      {ui::Picture::Icon("C:\\windows\\system32\\shell32.dll", 3), IMAGE_ICON, 32},
+      {ui::Picture::System(0, true), IMAGE_ICON, 32},
+      {ui::Picture::Stock(32514), IMAGE_ICON, 32},
+  };
+  auto* image = sc->page->Add<ui::Image>();
+  image->SetBounds({300, 260, 40, 40});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.picture.name + " " + std::to_string(static_cast<int>(c.picture.kind)));
+    const win32::LoadedPicture loaded = win32::LoadPicture(c.picture);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded.width, c.width);
+    image->SetPicture(c.picture);
+    EXPECT_NE(SendMessageW(W(image), STM_GETIMAGE, c.type, 0), 0);
+    EXPECT_EQ(RectInParent(W(image)), image->Bounds()) << "the picture does not size the window";
+  }
+  // Stretched: a bitmap of the control's size, whatever the picture's.
+  image->SetStretch(true);
+  image->SetPicture(ui::Picture::Asset("test/sample.ico"));
+  BITMAP shown{};
+  GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(W(image), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+             sizeof shown, &shown);
+  EXPECT_EQ(shown.bmWidth, 40);
+  EXPECT_EQ(shown.bmHeight, 40);
+  EXPECT_FALSE(win32::LoadPicture(ui::Picture::FromFile("C:\\nirgends\\da.jpg")));
+  DeleteFileW(bitmapFile.c_str());
+}
+
+TEST_F(Win32Toolkit, ListsShowTheSystemImageList) {
+  const ui::ImageList system = ui::ImageList::SystemSmall();
+  sc->list->SetSmallImages(&system);
+  SHFILEINFOW info{};
+  const auto expected = static_cast<LRESULT>(
+      SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  EXPECT_NE(expected, 0);
+  EXPECT_EQ(SendMessageW(W(sc->list), LVM_GETIMAGELIST, LVSIL_SMALL, 0), expected);
+  EXPECT_TRUE(StyleOf(W(sc->list)) & LVS_SHAREIMAGELISTS)
+      << "the system's list is not ours to free";
+  sc->list->SetSmallImages(nullptr);
+}
+
+TEST_F(Win32Toolkit, TheCommonControlsOfVersionSixAreInUse) {
+  // Loaded by name, the library comes from the side-by-side folder the manifest in our resources
+  // asks for; without it, from the system folder. (Wine's copy reports 5.81 as its version
+  // either way, so the folder is what tells.)
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(LoadLibraryW(L"comctl32.dll"), path, MAX_PATH);
+  std::wstring folder = path;
+  for (wchar_t& c : folder) c = static_cast<wchar_t>(towlower(c));
+  EXPECT_NE(folder.find(L"microsoft.windows.common-controls"), std::wstring::npos)
+      << win32::Narrow(path);
+  EXPECT_NE(folder.find(L"_6.0."), std::wstring::npos) << win32::Narrow(path);
+}
+
+TEST_F(Win32Toolkit, TheProgramLoopEndsWhenTheMainFormCloses) {
+  sc->form->SetMainForm(true);
+  PostMessageW(W(sc->form.get()), WM_CLOSE, 0, 0);
+  EXPECT_EQ(backend.Run(), 0);
+  EXPECT_TRUE(backend.Terminated());
+  EXPECT_FALSE(IsWindowVisible(W(sc->form.get())));
 }
 
 // --- buttons, check boxes, radio buttons ---------------------------------------------------------
@@ -807,6 +934,45 @@ TEST_F(Win32Toolkit, TheFontDialogPreviewsOnApplyAndReturnsTheFont) {
     EXPECT_EQ(shown.Size(), 12);
     EXPECT_EQ(shown.color, ui::clBlue);
   }
+}
+
+// The open dialog: checks its file types, types a name and presses OK.
+int fileTypes = 0;
+std::wstring fileToOpen;
+
+void CALLBACK OpenTheFile(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dialog = nullptr;
+  for (HWND w = FindWindowW(L"#32770", nullptr); w;
+       w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+    if (IsWindowVisible(w) && GetDlgItem(w, cmb1)) dialog = w;
+  }
+  if (!dialog) return;
+  KillTimer(nullptr, id);
+  fileTypes = static_cast<int>(SendDlgItemMessageW(dialog, cmb1, CB_GETCOUNT, 0, 0));
+  HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+  SetWindowTextW(name, fileToOpen.c_str());
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+TEST_F(Win32Toolkit, TheOpenDialogReturnsThePathChosen) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  fileToOpen = std::wstring(temp) + L"kalmora-öffnen.txt";
+  HANDLE file = CreateFileW(fileToOpen.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  ui::FileDialogOptions options;
+  options.title = "Datei öffnen";
+  options.filter = "Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
+  options.initialDir = win32::Narrow(temp);
+  SetTimer(nullptr, 0, 50, OpenTheFile);
+  const auto chosen = backend.GetDialogs().OpenFile(options);
+  DeleteFileW(fileToOpen.c_str());
+  EXPECT_EQ(fileTypes, 2);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(_wcsicmp(win32::Wide(*chosen).c_str(), fileToOpen.c_str()), 0) << *chosen;
 }
 
 // --- lifetime ------------------------------------------------------------------------------------
