@@ -516,6 +516,9 @@ TEST_F(Win32Toolkit, SlidersSpinEditsAndGaugesFollowTheirWindows) {
   EXPECT_EQ(TakeEvents(), (Events{"spin 45", "spin 77"}));
 
   EXPECT_EQ(SendMessageW(W(sc->gauge), PBM_GETPOS, 0, 0), 65);
+  // PBM_GETBARCOLOR: declared for Vista headers only, answered by the control all the same.
+  constexpr UINT kGetBarColor = WM_USER + 15;
+  EXPECT_EQ(static_cast<COLORREF>(SendMessageW(W(sc->gauge), kGetBarColor, 0, 0)), RGB(0, 0, 128));
   sc->gauge->SetProgress(90);
   EXPECT_EQ(SendMessageW(W(sc->gauge), PBM_GETPOS, 0, 0), 90);
 }
@@ -854,6 +857,18 @@ TEST_F(Win32Toolkit, AModalFormIsAnsweredByAPostedClickAndKeys) {
   EXPECT_FALSE(IsWindowVisible(W(&dialog)));
   // Centred on its owner.
   EXPECT_NEAR(dialog.Left() + dialog.Width() / 2, sc->form->Left() + sc->form->Width() / 2, 1);
+
+  // Tab moves from the edit to the first button.
+  HWND focused = nullptr;
+  answer = [&] {
+    SetFocus(W(field));
+    PostMessageW(W(field), WM_KEYDOWN, VK_TAB, 0);
+    PostMessageW(W(&dialog), WM_CLOSE, 0, 0);
+  };
+  dialog.OnClose = [&](ui::Form&, ui::CloseAction&) { focused = GetFocus(); };
+  EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+  EXPECT_EQ(focused, W(yes));
+  dialog.OnClose = nullptr;
 
   // Esc in the edit presses the cancel button, Enter the default one.
   answer = [&] {

@@ -1,6 +1,7 @@
 #include "screenshot.h"
 
-#include <vector>
+#include "win32/ui/gdi_handles.h"
+#include "win32/unique_handle.h"
 
 namespace guitest {
 
@@ -36,21 +37,20 @@ bool SaveWindowBitmap(HWND window, const std::wstring& path) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC windowDc = GetWindowDC(window);
-  HBITMAP dib = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool ok = false;
-  if (dib) {
-    HDC memory = CreateCompatibleDC(windowDc);
-    HGDIOBJ old = SelectObject(memory, dib);
-    ok = BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != 0;
-    GdiFlush();
-    SelectObject(memory, old);
-    DeleteDC(memory);
-  }
-  ReleaseDC(window, windowDc);
-  if (!ok) {
-    if (dib) DeleteObject(dib);
-    return false;
+  win32::UniqueBitmap dib;
+  {
+    // The window's own device context, frame included.
+    HDC windowDc = GetWindowDC(window);
+    dib.reset(CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bool copied = false;
+    if (dib) {
+      win32::MemoryDc memory(windowDc);
+      win32::SelectGuard select(memory.get(), dib.get());
+      copied = BitBlt(memory.get(), 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != 0;
+      GdiFlush();
+    }
+    ReleaseDC(window, windowDc);
+    if (!copied) return false;
   }
   const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
   const DWORD imageSize = stride * static_cast<DWORD>(height);
@@ -59,15 +59,12 @@ bool SaveWindowBitmap(HWND window, const std::wstring& path) {
   file.bfOffBits = sizeof file + sizeof info.bmiHeader;
   file.bfSize = file.bfOffBits + imageSize;
   info.bmiHeader.biSizeImage = imageSize;
-  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  win32::UniqueHandle out(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
-  ok = out != INVALID_HANDLE_VALUE && WriteFile(out, &file, sizeof file, &written, nullptr) &&
-       WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-       WriteFile(out, bits, imageSize, &written, nullptr);
-  if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
-  DeleteObject(dib);
-  return ok;
+  return out && WriteFile(out.get(), &file, sizeof file, &written, nullptr) &&
+         WriteFile(out.get(), &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+         WriteFile(out.get(), bits, imageSize, &written, nullptr);
 }
 
 }  // namespace guitest
