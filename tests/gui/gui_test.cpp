@@ -230,6 +230,8 @@ TEST_F(Win32Toolkit, EveryKindIsAWindowOfItsClassWithTheModelsGeometry) {
   EXPECT_EQ(StyleOf(W(sc->combo)) & 3, static_cast<DWORD>(CBS_DROPDOWNLIST));
   EXPECT_EQ(StyleOf(W(sc->list)) & LVS_TYPEMASK, static_cast<DWORD>(LVS_REPORT));
   EXPECT_TRUE(StyleOf(W(sc->list)) & LVS_SHOWSELALWAYS);
+  EXPECT_EQ(StyleOf(W(sc->tree)) & (TVS_SHOWSELALWAYS | TVS_HASLINES | TVS_HASBUTTONS),
+            static_cast<DWORD>(TVS_SHOWSELALWAYS | TVS_HASLINES | TVS_HASBUTTONS));
   EXPECT_EQ(SendMessageW(W(sc->list), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
                 (LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES),
             LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
