@@ -10,7 +10,7 @@ namespace headless {
 // --- dialogs -----------------------------------------------------------------------------------
 
 int HeadlessDialogs::ShowMessage(std::string_view text, std::string_view caption,
-                                ui::MsgButtons buttons, ui::MsgIcon icon) {
+                                 ui::MsgButtons buttons, ui::MsgIcon icon) {
   messages_.push_back({std::string(text), std::string(caption), buttons, icon});
   if (!messageAnswers_.empty()) {
     const int answer = messageAnswers_.front();
@@ -85,13 +85,7 @@ int HeadlessBackend::RunModal(ui::Form& form) {
   if (!modalActs_.empty()) {
     auto act = std::move(modalActs_.front());
     modalActs_.pop_front();
-    EnterEvent();
-    try {
-      act(form);
-    } catch (const std::exception& error) {
-      HandleException(error);
-    }
-    LeaveEvent();
+    ui::RunEvent(this, [&] { act(form); });
   }
   if (form.Modal() && form.GetModalResult() == ui::mrNone) form.Close();
   const int result = form.GetModalResult() == ui::mrNone ? ui::mrCancel : form.GetModalResult();

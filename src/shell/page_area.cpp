@@ -18,6 +18,23 @@ void Guarded(F&& lay) {
   }
 }
 
+// The order the pages rely on: font, left, width, check mark, top, caption, height. Setting the
+// check mark may already run the control's click handler.
+template <class Check, class Caption>
+void LayOut(ui::Control* control, const ui::Font& font, int left, int top, int width, int height,
+            Check setCheck, Caption setCaption) {
+  Guarded([&] {
+    control->SetFont(font);
+    control->SetLeft(left);
+    control->SetWidth(width);
+    setCheck();
+    control->SetTop(top);
+    setCaption();
+    control->SetHeight(height);
+    control->Show();
+  });
+}
+
 }  // namespace
 
 void PageArea::ClearSlots() {
@@ -95,47 +112,26 @@ void PageArea::HeadLine(const std::string& text) {
 void PageArea::CheckBox(int index, int left, int top, int width, int height, int checked) {
   ui::CheckBox* box = Slot(CheckBoxes, index);
   if (!box) return;
-  Guarded([&] {
-    box->SetFont(userFont_);
-    box->SetLeft(left);
-    box->SetWidth(width);
-    box->SetChecked(checked != 0);
-    box->SetTop(top);
-    box->SetCaption(workText_);
-    box->SetHeight(height);
-    box->SetTag(index);
-    box->Show();
-  });
+  LayOut(
+      box, userFont_, left, top, width, height, [&] { box->SetChecked(checked != 0); },
+      [&] { box->SetCaption(workText_); });
+  Guarded([&] { box->SetTag(index); });
 }
 
 void PageArea::RadioButton(int index, int left, int top, int width, int height, int checked) {
   ui::RadioButton* radio = Slot(RadioButtons, index);
   if (!radio) return;
-  Guarded([&] {
-    radio->SetFont(userFont_);
-    radio->SetLeft(left);
-    radio->SetWidth(width);
-    radio->SetChecked(checked != 0);
-    radio->SetTop(top);
-    radio->SetCaption(workText_);
-    radio->SetHeight(height);
-    radio->SetTag(index);
-    radio->Show();
-  });
+  LayOut(
+      radio, userFont_, left, top, width, height, [&] { radio->SetChecked(checked != 0); },
+      [&] { radio->SetCaption(workText_); });
+  Guarded([&] { radio->SetTag(index); });
 }
 
 void PageArea::Edit(int index, int left, int top, int width, int height) {
   ui::Edit* edit = Slot(Edits, index);
   if (!edit) return;
-  Guarded([&] {
-    edit->SetFont(userFont_);
-    edit->SetLeft(left);
-    edit->SetWidth(width);
-    edit->SetTop(top);
-    edit->SetText(workText_);
-    edit->SetHeight(height);
-    edit->Show();
-  });
+  LayOut(
+      edit, userFont_, left, top, width, height, [] {}, [&] { edit->SetText(workText_); });
 }
 
 void PageArea::GroupBox(int index, int left, int top, int width, int height) {
@@ -152,15 +148,8 @@ void PageArea::GroupBox(int index, int left, int top, int width, int height) {
 void PageArea::BitBtn(int index, int left, int top, int width, int height) {
   ui::Button* button = Slot(BitBtns, index);
   if (!button) return;
-  Guarded([&] {
-    button->SetFont(userFont_);
-    button->SetLeft(left);
-    button->SetWidth(width);
-    button->SetTop(top);
-    button->SetCaption(workText_);
-    button->SetHeight(height);
-    button->Show();
-  });
+  LayOut(
+      button, userFont_, left, top, width, height, [] {}, [&] { button->SetCaption(workText_); });
 }
 
 void PageArea::ListView(int index, int left, int top, int width, int height) {

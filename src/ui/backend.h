@@ -87,7 +87,7 @@ class Dialogs {
   virtual ~Dialogs() = default;
   // Returns the ModalResult of the pressed button.
   virtual int ShowMessage(std::string_view text, std::string_view caption, MsgButtons buttons,
-                         MsgIcon icon) = 0;
+                          MsgIcon icon) = 0;
   virtual std::optional<std::string> OpenFile(const FileDialogOptions& options) = 0;
   // Lets the user choose a font; onApply previews while the dialog is open. True when confirmed.
   virtual bool ChooseFont(Font& font, const std::function<void(const Font&)>& onApply) = 0;
@@ -135,6 +135,11 @@ class Backend {
   int eventDepth_ = 0;
   std::vector<std::unique_ptr<Control>> graveyard_;
 };
+
+// Runs one event: errors become the application's default exception message, and controls
+// disposed meanwhile live until the outermost event is over. backend may be null (nothing shown
+// yet).
+void RunEvent(Backend* backend, const std::function<void()>& body);
 
 // The title of message boxes that show an escaping error.
 inline constexpr const char* kApplicationTitle = "Kalmora2x";

@@ -79,7 +79,7 @@ void Control::Changed(Change change) {
   if (peer_) peer_->Update(change);
 }
 
-void Control::RunEvent(Backend* backend, const std::function<void()>& body) {
+void RunEvent(Backend* backend, const std::function<void()>& body) {
   if (backend) backend->EnterEvent();
   try {
     body();

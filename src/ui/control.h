@@ -163,7 +163,6 @@ class Control {
     Backend* backend = backend_;
     RunEvent(backend, [&] { copy(std::forward<Args>(args)...); });
   }
-  static void RunEvent(Backend* backend, const std::function<void()>& body);
   virtual void OnRealized() {}
   // The font in use changed (its own, or the parent's that it takes).
   virtual void FontChanged() {}

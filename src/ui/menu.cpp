@@ -3,21 +3,6 @@
 #include "ui/control.h"
 
 namespace ui {
-namespace {
-
-void Run(Backend* backend, const std::function<void()>& body) {
-  if (backend) backend->EnterEvent();
-  try {
-    body();
-  } catch (const std::exception& error) {
-    if (backend) backend->HandleException(error);
-  } catch (...) {
-    if (backend) backend->HandleUnknownException();
-  }
-  if (backend) backend->LeaveEvent();
-}
-
-}  // namespace
 
 MenuItem* MenuItem::Add(std::string caption, Handler onClick) {
   items_.push_back(std::make_unique<MenuItem>(backend_, std::move(caption)));
@@ -41,13 +26,13 @@ MenuItem* MenuItem::Find(std::string_view captionOrName) const {
 void MenuItem::UserChoose() {
   if (!enabled_ || !OnClick) return;
   const Handler handler = OnClick;  // the handler may rebuild the menu
-  Run(backend_, [&] { handler(*this); });
+  RunEvent(backend_, [&] { handler(*this); });
 }
 
 void PopupMenu::Prepare() {
   if (!OnPopup) return;
   const auto handler = OnPopup;
-  Run(&backend_, [&] { handler(*this); });
+  RunEvent(&backend_, [&] { handler(*this); });
 }
 
 void PopupMenu::Popup(Point screen) {
