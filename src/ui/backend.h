@@ -59,6 +59,8 @@ class Peer {
     return false;
   }
   virtual void Invalidate() {}
+  // The control's designer name changed (outside tools find windows by it).
+  virtual void NameChanged() {}
   virtual void SetFocus() {}
   // Bulk updates: the peer may stop redrawing in between.
   virtual void BeginUpdate() {}

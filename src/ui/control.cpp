@@ -65,6 +65,11 @@ Form* Control::ParentForm() const {
   return nullptr;
 }
 
+void Control::SetName(std::string name) {
+  name_ = std::move(name);
+  if (peer_) peer_->NameChanged();
+}
+
 void Control::Realize(Backend& backend) {
   if (backend_) return;
   backend_ = &backend;

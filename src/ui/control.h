@@ -72,7 +72,7 @@ class Control {
   Peer* GetPeer() const { return peer_.get(); }
   // The designer name ("TreeView1"); tests and the GUI find controls by it.
   const std::string& Name() const { return name_; }
-  void SetName(std::string name) { name_ = std::move(name); }
+  void SetName(std::string name);
 
   int Left() const { return bounds_.left; }
   int Top() const { return bounds_.top; }

@@ -45,6 +45,9 @@ WindowPeer::~WindowPeer() {
 namespace {
 // Which peer a window belongs to, for its parent's notifications.
 constexpr wchar_t kPeerProperty[] = L"KalmoraPeer";
+// The control's designer name as a global atom, so that test drivers in another process can find
+// a window by it (GlobalGetAtomNameW on the property's value).
+constexpr wchar_t kNameProperty[] = L"KalmoraName";
 }  // namespace
 
 WindowPeer* WindowPeer::FromWindow(HWND window) {
@@ -93,6 +96,16 @@ void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWOR
   }
 }
 
+void WindowPeer::NameChanged() {
+  if (!hwnd_ || control_.Name().empty()) return;
+  if (const auto old =
+          reinterpret_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropW(hwnd_, kNameProperty)))) {
+    GlobalDeleteAtom(old);
+  }
+  const ATOM atom = GlobalAddAtomW(Wide(control_.Name()).c_str());
+  if (atom) SetPropW(hwnd_, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
+}
+
 void WindowPeer::Route(HWND window) {
   SetPropW(window, kPeerProperty, this);
   SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -101,6 +114,9 @@ void WindowPeer::Route(HWND window) {
 void WindowPeer::Unhook(HWND window) {
   RemoveWindowSubclass(window, SubclassProc, 0);
   RemovePropW(window, kPeerProperty);
+  if (const auto atom = reinterpret_cast<ULONG_PTR>(RemovePropW(window, kNameProperty))) {
+    GlobalDeleteAtom(static_cast<ATOM>(atom));
+  }
 }
 
 void WindowPeer::Forget(HWND window) {
@@ -121,6 +137,7 @@ void WindowPeer::Recreate() {
 }
 
 void WindowPeer::SyncAll() {
+  NameChanged();
   ApplyFont();
   ApplyStyle();
   ApplyRange();

@@ -24,6 +24,7 @@ class WindowPeer : public ui::Peer {
 
   void Update(ui::Change change) override;
   void Invalidate() override;
+  void NameChanged() override;
   void SetFocus() override;
   void BeginUpdate() override;
   void EndUpdate() override;
