@@ -99,7 +99,7 @@ void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWOR
 void WindowPeer::NameChanged() {
   if (!hwnd_ || control_.Name().empty()) return;
   if (const auto old =
-          reinterpret_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropW(hwnd_, kNameProperty)))) {
+          static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropW(hwnd_, kNameProperty)))) {
     GlobalDeleteAtom(old);
   }
   const ATOM atom = GlobalAddAtomW(Wide(control_.Name()).c_str());
