@@ -185,6 +185,72 @@ TEST_F(AppGui, PageChangeTimes) {
   }
 }
 
+// A value below HKEY_CURRENT_USER as the program left it (the driver shares its prefix).
+std::wstring UserValue(const wchar_t* key, const wchar_t* name, DWORD* type = nullptr) {
+  HKEY handle = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return L"-";
+  BYTE data[512] = {};
+  DWORD size = sizeof data - 2;
+  DWORD valueType = 0;
+  const LONG result = RegQueryValueExW(handle, name, nullptr, &valueType, data, &size);
+  RegCloseKey(handle);
+  if (result != ERROR_SUCCESS) return L"-";
+  if (type) *type = valueType;
+  if (valueType == REG_DWORD) return std::to_wstring(*reinterpret_cast<DWORD*>(data));
+  return reinterpret_cast<wchar_t*>(data);
+}
+
+class AppGuiPages : public AppGui {
+ protected:
+  static void Apply() {
+    HWND apply = app_gui::FindNamed(app->window, L"Image1");
+    ASSERT_TRUE(apply) << "no apply picture";
+    SendMessageW(apply, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(apply, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+  static HWND PagePanel() { return app_gui::FindNamed(app->window, L"PagePanel"); }
+};
+
+TEST_F(AppGuiPages, ACheckBoxPageWritesWhatTheUserClicked) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Windows Versionsnummer anzeigen"));
+  HWND box = app_gui::FindChildWithText(PagePanel(), L"Button",
+                                        L"Anzeigen der Versionsnummer auf dem Desktop");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED) << "the demo data has it on";
+  SendMessageW(box, BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  Apply();
+  EXPECT_EQ(UserValue(L"Control Panel\\Desktop", L"PaintDesktopVersion"), L"0");
+  EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
+}
+
+TEST_F(AppGuiPages, ASliderPageWritesTheSlidersValue) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Aufklappzeit von Fenstern"));
+  HWND slider = FindChild(PagePanel(), L"msctls_trackbar32");
+  ASSERT_TRUE(slider);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 250) << "read from the demo data";
+  SendMessageW(slider, TBM_SETPOS, TRUE, 800);
+  SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 800),
+               reinterpret_cast<LPARAM>(slider));
+  Apply();
+  EXPECT_EQ(UserValue(L"Control Panel\\Desktop", L"MenuShowDelay"), L"800");
+}
+
+TEST_F(AppGuiPages, ACheckListPageWritesEveryItem) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Einstellungen"));  // the desktop settings come first in the tree
+  HWND list = FindChild(PagePanel(), L"SysListView32");
+  ASSERT_TRUE(list);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 6);
+  app_gui::CheckListRow(app->process.hProcess, list, 1, true);
+  Apply();
+  const wchar_t* policies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+  EXPECT_EQ(UserValue(policies, L"NoDesktop"), L"1");
+  EXPECT_EQ(UserValue(policies, L"NoSaveSettings"), L"0") << "unchecked items are written too";
+}
+
 TEST(RegeditForComparison, StartUp) {
   Started regedit = Start(L"regedit.exe", L"Registry Editor");
   if (!regedit.window) {

@@ -110,7 +110,59 @@ BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
   return TRUE;
 }
 
+struct NamedSearch {
+  const wchar_t* name;
+  const wchar_t* className;
+  const std::wstring* text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchNamed(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<NamedSearch*>(param);
+  if (search->name) {
+    const auto atom =
+        static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(window, L"KalmoraName")));
+    wchar_t name[128] = {};
+    if (atom && GlobalGetAtomNameW(atom, name, 128) && lstrcmpW(name, search->name) == 0) {
+      search->found = window;
+      return FALSE;
+    }
+    return TRUE;
+  }
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (lstrcmpiW(className, search->className) != 0) return TRUE;
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  if (*search->text == text) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace
+
+HWND FindNamed(HWND parent, const wchar_t* name) {
+  NamedSearch search{name, nullptr, nullptr, nullptr};
+  EnumChildWindows(parent, MatchNamed, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindChildWithText(HWND parent, const wchar_t* className, const std::wstring& text) {
+  NamedSearch search{nullptr, className, &text, nullptr};
+  EnumChildWindows(parent, MatchNamed, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void CheckListRow(HANDLE process, HWND list, int row, bool checked) {
+  RemoteBuffer remote(process, sizeof(LVITEMW));
+  LVITEMW item{};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+  remote.Write(&item, sizeof item);
+  SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote.address()));
+}
 
 HWND FindChild(HWND parent, const wchar_t* className) {
   ChildSearch search{className, nullptr};

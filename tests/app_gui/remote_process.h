@@ -36,6 +36,12 @@ std::wstring StatusText(HANDLE process, HWND statusBar, int part);
 std::vector<HTREEITEM> TreeItems(HWND tree);
 // The first child window of a class (depth first).
 HWND FindChild(HWND parent, const wchar_t* className);
+// The first child window whose control has that designer name (depth first).
+HWND FindNamed(HWND parent, const wchar_t* name);
+// The first child window of a class with that window text.
+HWND FindChildWithText(HWND parent, const wchar_t* className, const std::wstring& text);
+// Sets the check box of a list view row, as a click on it does.
+void CheckListRow(HANDLE process, HWND list, int row, bool checked);
 // A visible top-level window of the process with that title.
 HWND FindProcessWindow(DWORD processId, const wchar_t* title);
 // Saves what the screen shows of the window as a 24-bit BMP file.
