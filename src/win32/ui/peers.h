@@ -389,6 +389,7 @@ class ToolBarPeer final : public WindowPeer {
 
  private:
   bool Tooltip(NMHDR& header);
+  int FixedWidth(const ui::ToolButton& button) const;
   ui::ToolBar& bar_;
   std::vector<std::wstring> captions_;
   std::wstring tip_;

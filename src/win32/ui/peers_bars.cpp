@@ -157,7 +157,6 @@ void ToolBarPeer::Prepare() {
 
 void ToolBarPeer::ApplyStyle() {
   SetStyleBits(TBSTYLE_FLAT, bar_.Flat());
-  SetStyleBits(TBSTYLE_LIST, bar_.ShowCaptions());
   ApplyItems();
 }
 
@@ -169,9 +168,12 @@ void ToolBarPeer::ApplyItems() {
   Pushing pushing(*this);
   while (SendMessageW(hwnd_, TB_DELETEBUTTON, 0, 0)) {
   }
-  if (const ui::ImageList* images = bar_.Images()) {
-    SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(images->width, images->height));
-  }
+  // Captions stand beside their icons; a bar of captions alone centres them in its buttons and
+  // keeps no room for pictures.
+  const ui::ImageList* images = bar_.Images();
+  SetStyleBits(TBSTYLE_LIST, bar_.ShowCaptions() && images);
+  SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0,
+               images ? MAKELPARAM(images->width, images->height) : MAKELPARAM(0, 0));
   SendMessageW(hwnd_, TB_SETIMAGELIST, 0,
                reinterpret_cast<LPARAM>(backend_.ImageListFor(bar_.Images())));
   captions_.clear();
@@ -211,9 +213,19 @@ void ToolBarPeer::ApplyItems() {
   }
   SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(bar_.ButtonWidth(), bar_.ButtonHeight()));
   for (int i = 0; i < bar_.ButtonCount(); ++i) {
-    if (bar_.Button(i)->Width() > 0) ItemChanged(i);
+    if (FixedWidth(*bar_.Button(i)) > 0) ItemChanged(i);
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Text buttons are as wide as the bar says, their arrow included, so that a bar sized for its
+// buttons shows all of them; icon buttons get the arrow beside the icon.
+int ToolBarPeer::FixedWidth(const ui::ToolButton& button) const {
+  if (button.Width() > 0) return button.Width();
+  if (bar_.ShowCaptions() && button.Style() != ui::ToolButtonStyle::Separator) {
+    return bar_.ButtonWidth();
+  }
+  return 0;
 }
 
 void ToolBarPeer::ItemChanged(int index) {
@@ -233,9 +245,9 @@ void ToolBarPeer::ItemChanged(int index) {
                 : button->ImageIndex() >= 0                       ? button->ImageIndex()
                                                                   : I_IMAGENONE;
   info.pszText = caption.data();
-  if (button->Width() > 0) {
+  if (const int width = FixedWidth(*button); width > 0) {
     info.dwMask |= TBIF_SIZE;
-    info.cx = static_cast<WORD>(button->Width());
+    info.cx = static_cast<WORD>(width);
   }
   Pushing pushing(*this);
   SendMessageW(hwnd_, TB_SETBUTTONINFOW, static_cast<WPARAM>(index + 1),
@@ -275,6 +287,15 @@ bool ToolBarPeer::OnNotify(NMHDR& header, LRESULT& result) {
 
 bool ToolBarPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) {
+  if (message == WM_ERASEBKGND && window == hwnd_) {
+    // A flat bar leaves its background to its parent, and our panels paint in WM_PAINT only:
+    // the bar fills itself with the colour it shares with its parent.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, backend_.BrushFor(control_.GetColor()));
+    result = 1;
+    return true;
+  }
   if (message == WM_NOTIFY) {
     auto& header = *reinterpret_cast<NMHDR*>(lParam);
     if (header.code == TTN_GETDISPINFOW &&
