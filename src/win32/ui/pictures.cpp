@@ -129,6 +129,7 @@ LoadedPicture FromJpeg(const std::vector<uint8_t>& bytes) {
   }
   picture.width = image.width;
   picture.height = image.height;
+  picture.photo = true;
   return picture;
 }
 
@@ -250,7 +251,7 @@ UniqueBitmap RenderPicture(const LoadedPicture& picture, int width, int height, 
   } else if (picture.bitmap) {
     MemoryDc source(screen.get());
     SelectGuard selectSource(source.get(), picture.bitmap.get());
-    if (transparent) {
+    if (transparent && !picture.photo) {
       const COLORREF key = GetPixel(source.get(), 0, picture.height - 1);
       TransparentBlt(dc.get(), 0, 0, width, height, source.get(), 0, 0, picture.width,
                      picture.height, key);

@@ -17,6 +17,8 @@ struct LoadedPicture {
   UniqueBitmap bitmap;
   int width = 0;
   int height = 0;
+  // A photograph (JPEG): lossy colours have no transparent one, so it always shows opaque.
+  bool photo = false;
   explicit operator bool() const { return icon || bitmap; }
 };
 
@@ -32,7 +34,8 @@ LoadedPicture LoadPicture(const ui::Picture& picture, int iconSize = 32);
 LoadedPicture PictureFromBytes(const std::vector<uint8_t>& bytes, int iconSize = 32);
 
 // A 24-bit bitmap of the given size showing the picture scaled into it over the background;
-// with transparent set, a bitmap's bottom-left colour lets the background through.
+// with transparent set, a bitmap's bottom-left colour lets the background through (not a
+// photo's: its pixels only come near any one colour, and keying them leaves specks and stripes).
 UniqueBitmap RenderPicture(const LoadedPicture& picture, int width, int height, COLORREF background,
                            bool transparent);
 
