@@ -569,6 +569,7 @@ void ComboPeer::CreateWindowNow() {
 }
 
 void ComboPeer::ApplyBounds() {
+  ChangingLayout();
   // The window's height includes the list that drops down; the edit part keeps the font's.
   const ui::Rect& r = combo_.Bounds();
   Pushing pushing(*this);
@@ -789,6 +790,7 @@ void SpinPeer::Prepare() {
 }
 
 void SpinPeer::ApplyBounds() {
+  ChangingLayout();
   const ui::Rect& r = spin_.Bounds();
   const int buttons = std::min(kButtonWidth, r.width / 2);
   Pushing pushing(*this);

@@ -144,12 +144,52 @@ void Win32Backend::DestroyWindowSoon(HWND window) {
   doomedWindows_.push_back(window);
 }
 
-void Win32Backend::LeaveDispatch() {
-  if (--dispatchDepth_ > 0 || doomedWindows_.empty()) return;
-  const auto doomed = std::move(doomedWindows_);
-  doomedWindows_.clear();
-  for (HWND window : doomed) {
-    if (IsWindow(window)) DestroyWindow(window);
+void Win32Backend::LeaveDispatch(size_t mark) {
+  if (--dispatchDepth_ == 0 && !doomedWindows_.empty()) {
+    const auto doomed = std::move(doomedWindows_);
+    doomedWindows_.clear();
+    for (HWND window : doomed) {
+      if (IsWindow(window)) DestroyWindow(window);
+    }
+  }
+  ThawFrom(mark);
+}
+
+void Win32Backend::ChangingChildrenOf(HWND parent) {
+  // Outside our window procedures (start-up, tests calling the model) every change shows at
+  // once. Below a hidden or frozen window changes cost nothing anyway (IsWindowVisible looks
+  // at the ancestors too); forms keep drawing, as without WS_VISIBLE they would lose their frame.
+  if (dispatchDepth_ == 0 || !parent || !IsWindowVisible(parent) ||
+      !(GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD)) {
+    return;
+  }
+  // Only windows that leave WM_SETREDRAW to DefWindowProc stop drawing their children with it:
+  // our panels and tab sheets and the group boxes.
+  const WindowPeer* peer = WindowPeer::FromWindow(parent);
+  if (!peer || peer->Window() != parent) return;
+  const ui::ControlKind kind = peer->GetControl().Kind();
+  if (kind != ui::ControlKind::Panel && kind != ui::ControlKind::TabSheet &&
+      kind != ui::ControlKind::GroupBox) {
+    return;
+  }
+  SendMessageW(parent, WM_SETREDRAW, FALSE, 0);
+  frozen_.push_back(parent);
+}
+
+void Win32Backend::ThawFrom(size_t mark) {
+  if (mark >= frozen_.size()) return;
+  const std::vector<HWND> thawing(frozen_.begin() + static_cast<std::ptrdiff_t>(mark),
+                                  frozen_.end());
+  frozen_.resize(mark);
+  for (HWND window : thawing) {
+    // A container the program hid or let go meanwhile stays hidden.
+    const WindowPeer* peer = WindowPeer::FromWindow(window);
+    if (!IsWindow(window) || !peer || peer->Window() != window || !peer->GetControl().Visible()) {
+      continue;
+    }
+    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
   }
 }
 
@@ -286,7 +326,10 @@ void Win32Backend::TimerDestroyed(ui::Timer& timer) {
 void Win32Backend::OnTimer(UINT_PTR id) {
   for (const auto& [timer, timerId] : timers_) {
     if (timerId != id) continue;
+    // A tick inside a modal loop of an event changes what the user looks at now.
+    const size_t mark = FrozenMark();
     if (timer->Active()) timer->Tick();
+    ThawFrom(mark);
     return;  // the tick may have changed the map
   }
 }
@@ -322,6 +365,7 @@ void AppendItems(HMENU menu, const ui::MenuItem& parent, std::vector<ui::MenuIte
 }  // namespace
 
 void Win32Backend::ShowPopupMenu(ui::PopupMenu& menu, ui::Point screen) {
+  ThawAll();
   UniqueMenu popup(CreatePopupMenu());
   std::vector<ui::MenuItem*> commands;
   std::vector<UniqueMenu> submenus;
@@ -368,6 +412,7 @@ bool Win32Backend::PumpOne(MSG& message) {
 }
 
 void Win32Backend::ProcessMessages() {
+  ThawAll();
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (!PumpOne(message)) {
@@ -406,6 +451,7 @@ int Win32Backend::RunModal(ui::Form& form) {
   DisableOthers others{window, {}};
   EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&others));
   form.BeginModal();
+  ThawAll();
   MSG message;
   while (form.Modal() && form.GetModalResult() == ui::mrNone && !terminated_ && IsWindow(window)) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -414,6 +460,7 @@ int Win32Backend::RunModal(ui::Form& form) {
       break;
     }
     PumpOne(message);
+    ThawAll();
   }
   const int result = form.GetModalResult() == ui::mrNone ? ui::mrCancel : form.GetModalResult();
   // The owner comes back before the dialog goes, so it is the one activated.

@@ -81,8 +81,21 @@ class Win32Backend : public ui::Backend {
   HMODULE Shell32() const { return shell32_; }
   // Destroys a window now, or after the window procedures on the stack have returned.
   void DestroyWindowSoon(HWND window);
-  void EnterDispatch() { ++dispatchDepth_; }
-  void LeaveDispatch();
+  // Layout while a window procedure of ours runs (a page built on a click): a container whose
+  // children come, go, move or show stops drawing until that procedure returns, then draws
+  // once. Each step on a visible window would otherwise redraw and clip at once.
+  void ChangingChildrenOf(HWND parent);
+  // Lets frozen containers draw again: those frozen since the mark, or all of them (before the
+  // program waits for the user: modal forms, menus, dialogs, message processing).
+  void ThawFrom(size_t mark);
+  void ThawAll() { ThawFrom(0); }
+  size_t FrozenMark() const { return frozen_.size(); }
+  // Returns the mark to thaw from when the procedure leaves.
+  size_t EnterDispatch() {
+    ++dispatchDepth_;
+    return frozen_.size();
+  }
+  void LeaveDispatch(size_t mark);
   // Drag and drop between controls: a source drags until the button goes up.
   void StartDrag(WindowPeer& source);
   WindowPeer* DragSource() const { return dragSource_; }
@@ -120,6 +133,7 @@ class Win32Backend : public ui::Backend {
   std::map<ui::Timer*, UINT_PTR> timers_;
   UINT_PTR nextTimerId_ = 1;
   std::vector<HWND> doomedWindows_;
+  std::vector<HWND> frozen_;
   int dispatchDepth_ = 0;
   int nextId_ = 1000;
   ui::Cursor screenCursor_ = ui::Cursor::Default;

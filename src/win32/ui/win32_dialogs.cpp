@@ -8,6 +8,14 @@
 #include "win32/wide.h"
 
 namespace win32 {
+namespace {
+
+// A dialog waits for the user: what the running event changed so far must show behind it.
+void ShowChangesSoFar() {
+  if (Win32Backend* backend = Win32Backend::Instance()) backend->ThawAll();
+}
+
+}  // namespace
 
 int Win32Dialogs::ShowMessage(std::string_view text, std::string_view caption,
                               ui::MsgButtons buttons, ui::MsgIcon icon) {
@@ -48,6 +56,7 @@ int Win32Dialogs::ShowMessage(std::string_view text, std::string_view caption,
       flags |= MB_ICONQUESTION;
       break;
   }
+  ShowChangesSoFar();
   // The IDOK ... IDNO answers are the toolkit's modal results.
   return MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(caption).c_str(), flags);
 }
@@ -71,6 +80,7 @@ std::optional<std::string> Win32Dialogs::OpenFile(const ui::FileDialogOptions& o
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   dialog.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  ShowChangesSoFar();
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
   return Narrow(file.c_str());
 }
@@ -140,6 +150,7 @@ UINT_PTR CALLBACK FontHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     ui::Font shown = FontOf(logFont, color);
     if (logFont.lfFaceName[0] == 0) shown = FontFromControls(dialog, color);
     (*state->onApply)(shown);
+    ShowChangesSoFar();
     return TRUE;
   }
   if (message == WM_DESTROY) RemovePropW(dialog, L"KalmoraFont");
@@ -167,6 +178,7 @@ bool Win32Dialogs::ChooseFont(ui::Font& font, const std::function<void(const ui:
   dialog.rgbColors = state.color;
   dialog.lCustData = reinterpret_cast<LPARAM>(&state);
   dialog.lpfnHook = FontHook;
+  ShowChangesSoFar();
   if (!ChooseFontW(&dialog)) return false;
   font = FontOf(logFont, dialog.rgbColors);
   return true;
@@ -179,6 +191,7 @@ bool Win32Dialogs::ChooseColor(ui::Color& color) {
   dialog.rgbResult = Win32Backend::ColorRef(color);
   dialog.lpCustColors = customColors_;
   dialog.Flags = CC_RGBINIT | CC_ANYCOLOR;
+  ShowChangesSoFar();
   if (!ChooseColorW(&dialog)) return false;
   color = static_cast<ui::Color>(dialog.rgbResult);
   return true;

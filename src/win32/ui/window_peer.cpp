@@ -71,6 +71,7 @@ HWND WindowPeer::ParentWindow() const {
 }
 
 void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle) {
+  backend_.ChangingChildrenOf(ParentWindow());
   const ui::Rect& r = control_.Bounds();
   style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (control_.Visible()) style |= WS_VISIBLE;
@@ -191,7 +192,12 @@ void WindowPeer::Update(ui::Change change) {
   }
 }
 
+void WindowPeer::ChangingLayout() {
+  if (hwnd_) backend_.ChangingChildrenOf(GetParent(hwnd_));
+}
+
 void WindowPeer::ApplyBounds() {
+  ChangingLayout();
   const ui::Rect& r = control_.Bounds();
   Pushing pushing(*this);
   SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height,
@@ -199,6 +205,7 @@ void WindowPeer::ApplyBounds() {
 }
 
 void WindowPeer::ApplyVisible() {
+  ChangingLayout();
   Pushing pushing(*this);
   for (HWND window : {hwnd_, extra_}) {
     if (window) ShowWindow(window, control_.Visible() ? SW_SHOWNA : SW_HIDE);
@@ -275,6 +282,7 @@ void WindowPeer::SetStyleBits(DWORD bits, bool on, bool extended) {
   const auto old = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, index));
   const DWORD now = on ? (old | bits) : (old & ~bits);
   if (now == old) return;
+  ChangingLayout();
   Pushing pushing(*this);
   SetWindowLongPtrW(hwnd_, index, static_cast<LONG_PTR>(now));
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
@@ -315,9 +323,9 @@ LRESULT CALLBACK WindowPeer::SubclassProc(HWND window, UINT message, WPARAM wPar
     return DefSubclassProc(window, message, wParam, lParam);
   }
   Win32Backend& backend = peer->backend_;
-  backend.EnterDispatch();
+  const size_t mark = backend.EnterDispatch();
   const LRESULT result = peer->Dispatch(window, message, wParam, lParam);
-  backend.LeaveDispatch();
+  backend.LeaveDispatch(mark);
   return result;
 }
 

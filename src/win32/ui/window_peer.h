@@ -55,6 +55,9 @@ class WindowPeer : public ui::Peer {
   void Recreate();
   virtual void CreateWindowNow() = 0;
 
+  // Before the window moves, shows, hides or changes its frame: lets the backend freeze the
+  // parent while an event runs.
+  void ChangingLayout();
   virtual void ApplyBounds();
   virtual void ApplyVisible();
   virtual void ApplyEnabled();
