@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <unordered_map>
+
 #include "win32/wide.h"
 
 namespace win32 {
@@ -43,15 +45,30 @@ WindowPeer::~WindowPeer() {
 }
 
 namespace {
-// Which peer a window belongs to, for its parent's notifications.
-constexpr wchar_t kPeerProperty[] = L"KalmoraPeer";
 // The control's designer name as a global atom, so that test drivers in another process can find
 // a window by it (GlobalGetAtomNameW on the property's value).
 constexpr wchar_t kNameProperty[] = L"KalmoraName";
+
+// Our procedure runs in front of each window's own: the table says which peer a window belongs
+// to and which procedure it had. A table lookup costs nothing, where the common controls'
+// subclass chain and window properties ask the window system (under Wine a round trip to the
+// wineserver) several times for every message.
+struct Hook {
+  WNDPROC original = nullptr;
+  WindowPeer* peer = nullptr;  // none once the peer let go: the window runs its own procedure
+};
+
+std::unordered_map<HWND, Hook>& Hooks() {
+  static std::unordered_map<HWND, Hook> hooks;
+  return hooks;
+}
+
 }  // namespace
 
 WindowPeer* WindowPeer::FromWindow(HWND window) {
-  return window ? static_cast<WindowPeer*>(GetPropW(window, kPeerProperty)) : nullptr;
+  const auto& hooks = Hooks();
+  const auto it = hooks.find(window);
+  return it == hooks.end() ? nullptr : it->second.peer;
 }
 
 WindowPeer* WindowPeer::FindFor(HWND window) {
@@ -108,13 +125,18 @@ void WindowPeer::NameChanged() {
 }
 
 void WindowPeer::Route(HWND window) {
-  SetPropW(window, kPeerProperty, this);
-  SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  Hook& hook = Hooks()[window];
+  hook.peer = this;
+  if (!hook.original) {
+    hook.original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc)));
+  }
 }
 
 void WindowPeer::Unhook(HWND window) {
-  RemoveWindowSubclass(window, SubclassProc, 0);
-  RemovePropW(window, kPeerProperty);
+  // The procedure stays in front until the window is gone (others may have hooked in after it);
+  // it only passes messages on from now.
+  if (const auto it = Hooks().find(window); it != Hooks().end()) it->second.peer = nullptr;
   if (const auto atom = reinterpret_cast<ULONG_PTR>(RemovePropW(window, kNameProperty))) {
     GlobalDeleteAtom(static_cast<ATOM>(atom));
   }
@@ -314,14 +336,19 @@ bool WindowPeer::OnCtlColor(HDC dc, LRESULT& result) {
   return true;
 }
 
-LRESULT CALLBACK WindowPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR data) {
-  auto* peer = reinterpret_cast<WindowPeer*>(data);
+LRESULT CALLBACK WindowPeer::HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto& hooks = Hooks();
+  const auto it = hooks.find(window);
+  if (it == hooks.end()) return DefWindowProcW(window, message, wParam, lParam);
+  const WNDPROC original = it->second.original;
+  WindowPeer* peer = it->second.peer;
   if (message == WM_NCDESTROY) {
     // The window goes (perhaps with its parent) before the control: forget it.
-    peer->Forget(window);
-    return DefSubclassProc(window, message, wParam, lParam);
+    if (peer) peer->Forget(window);
+    hooks.erase(window);
+    return CallWindowProcW(original, window, message, wParam, lParam);
   }
+  if (!peer) return CallWindowProcW(original, window, message, wParam, lParam);
   Win32Backend& backend = peer->backend_;
   const size_t mark = backend.EnterDispatch();
   const LRESULT result = peer->Dispatch(window, message, wParam, lParam);
@@ -330,14 +357,17 @@ LRESULT CALLBACK WindowPeer::SubclassProc(HWND window, UINT message, WPARAM wPar
 }
 
 LRESULT WindowPeer::CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(window, message, wParam, lParam);
+  const auto& hooks = Hooks();
+  const auto it = hooks.find(window);
+  if (it == hooks.end()) return DefWindowProcW(window, message, wParam, lParam);
+  return CallWindowProcW(it->second.original, window, message, wParam, lParam);
 }
 
 LRESULT WindowPeer::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (Reflect(message, wParam, lParam, result)) return result;
   if (OnMessage(window, message, wParam, lParam, result)) return result;
-  return DefSubclassProc(window, message, wParam, lParam);
+  return CallDefault(window, message, wParam, lParam);
 }
 
 // Windows tell their parent what happened to them; the parent hands it to the child's peer,

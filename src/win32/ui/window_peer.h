@@ -104,8 +104,7 @@ class WindowPeer : public ui::Peer {
   HWND extra_ = nullptr;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool HandleMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
