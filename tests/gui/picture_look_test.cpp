@@ -6,8 +6,10 @@
 
 #include <vector>
 
+#include "screenshot.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "win32/wide.h"
 
 namespace {
 
@@ -72,6 +74,40 @@ TEST_F(PictureLook, ATransparentJpegBandShowsEveryPixelOfItsPicture) {
   int faceShown = 0;
   for (const DWORD pixel : keyed) faceShown += (pixel & 0xFFFFFF) == faceAsPixel ? 1 : 0;
   EXPECT_EQ(faceShown, 0);
+}
+
+TEST_F(PictureLook, APictureOnManyControlsIsLoadedOnceAndAFileAgainOnceItChanged) {
+  win32::PictureCache& cache = backend.Pictures();
+  const int before = cache.Loads();
+  // The header band of every group page: new controls, one picture.
+  for (int i = 0; i < 5; ++i) {
+    auto* image = form->Add<ui::Image>();
+    image->SetBounds({0, 140, 300 + 10 * i, 32});
+    image->SetStretch(true);
+    image->SetPicture(ui::Picture::Asset("group_header.jpg"));
+    EXPECT_NE(SendMessageW(W(image), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+  }
+  EXPECT_EQ(cache.Loads(), before + 1);
+
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring file = std::wstring(temp) + L"kalmora-cache.bmp";
+  const ui::Picture picture = ui::Picture::FromFile(win32::Narrow(file));
+  ASSERT_TRUE(guitest::SaveWindowBitmap(W(form.get()), file));
+  const auto first = cache.Get(picture, 32);
+  ASSERT_TRUE(first && *first);
+  EXPECT_EQ(cache.Get(picture, 32), first);
+  EXPECT_EQ(cache.Loads(), before + 2);
+  // Written again, smaller: the file is read again.
+  auto* small = form->Add<ui::Image>();
+  small->SetBounds({0, 0, 40, 30});
+  ASSERT_TRUE(guitest::SaveWindowBitmap(W(small), file));
+  const auto second = cache.Get(picture, 32);
+  ASSERT_TRUE(second && *second);
+  EXPECT_EQ(cache.Loads(), before + 3);
+  EXPECT_EQ(second->width, 40);
+  EXPECT_NE(first->width, 40) << "the first one stays as it was for whoever shows it";
+  DeleteFileW(file.c_str());
 }
 
 }  // namespace

@@ -44,8 +44,8 @@ class FormPeer final : public WindowPeer {
  private:
   ui::Button* FindButton(bool isDefault) const;
   ui::Form& form_;
-  UniqueIcon bigIcon_;
-  UniqueIcon smallIcon_;
+  std::shared_ptr<const LoadedPicture> bigIcon_;
+  std::shared_ptr<const LoadedPicture> smallIcon_;
 };
 
 class PanelPeer final : public WindowPeer {
@@ -93,8 +93,9 @@ class ButtonPeer final : public WindowPeer {
   void ApplyPicture() override;
 
  private:
+  bool HasGlyph() const { return glyph_ && *glyph_; }
   ui::Button& button_;
-  LoadedPicture glyph_;
+  std::shared_ptr<const LoadedPicture> glyph_;
 };
 
 class CheckPeer final : public WindowPeer {
@@ -193,11 +194,21 @@ class ImagePeer final : public WindowPeer {
   bool ClicksOnMouseUp() const override { return true; }
 
  private:
+  // What the window shows was made from these; the same again needs no new bitmap.
+  struct Shown {
+    const LoadedPicture* source = nullptr;
+    int width = -1;
+    int height = -1;
+    bool stretch = false;
+    bool transparent = false;
+    bool center = false;
+    COLORREF background = 0;
+    bool operator==(const Shown&) const = default;
+  };
   ui::Image& image_;
+  std::shared_ptr<const LoadedPicture> source_;
   UniqueBitmap bitmap_;
-  UniqueIcon icon_;
-  int shownWidth_ = -1;
-  int shownHeight_ = -1;
+  Shown shown_;
 };
 
 class SliderPeer final : public WindowPeer {

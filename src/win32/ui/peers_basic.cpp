@@ -79,10 +79,15 @@ void FormPeer::ApplyStyle() {
 }
 
 void FormPeer::ApplyPicture() {
-  bigIcon_.reset(LoadPicture(form_.Icon(), 32).icon.release());
-  smallIcon_.reset(LoadPicture(form_.Icon(), 16).icon.release());
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  // Shared icons: the window only shows them, the peer keeps its share while it does.
+  auto big = backend_.Pictures().Get(form_.Icon(), 32);
+  auto small = backend_.Pictures().Get(form_.Icon(), 16);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(big ? big->icon.get() : nullptr));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(small ? small->icon.get() : nullptr));
+  bigIcon_ = std::move(big);
+  smallIcon_ = std::move(small);
 }
 
 ui::Button* FormPeer::FindButton(bool isDefault) const {
@@ -312,7 +317,8 @@ void ButtonPeer::ApplyText() {
 
 void ButtonPeer::ApplyStyle() {
   // A button with a glyph draws itself: picture and caption side by side.
-  const DWORD type = glyph_ ? BS_OWNERDRAW : (button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  const DWORD type =
+      HasGlyph() ? BS_OWNERDRAW : (button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   const auto old = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
   if ((old & BS_TYPEMASK) == type) return;
   Pushing pushing(*this);
@@ -320,7 +326,7 @@ void ButtonPeer::ApplyStyle() {
 }
 
 void ButtonPeer::ApplyPicture() {
-  glyph_ = LoadPicture(button_.Glyph(), 16);
+  glyph_ = backend_.Pictures().Get(button_.Glyph(), 16);
   ApplyStyle();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -343,19 +349,21 @@ bool ButtonPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
   RECT measure{0, 0, 0, 0};
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measure,
             DT_CALCRECT | DT_SINGLELINE);
-  const int gap = caption.empty() || !glyph_ ? 0 : 4;
-  const int glyphWidth = glyph_ ? glyph_.width : 0;
+  const bool glyph = HasGlyph();
+  const int gap = caption.empty() || !glyph ? 0 : 4;
+  const int glyphWidth = glyph ? glyph_->width : 0;
   const int total = glyphWidth + gap + (measure.right - measure.left);
   int x = rect.left + ((rect.right - rect.left) - total) / 2 + (pushed ? 1 : 0);
   const int middle = (rect.top + rect.bottom) / 2 + (pushed ? 1 : 0);
-  if (glyph_) {
-    const int y = middle - glyph_.height / 2;
-    if (glyph_.icon) {
-      DrawState(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(glyph_.icon.get()), 0, x, y,
-                glyph_.width, glyph_.height, DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
+  if (glyph) {
+    const LoadedPicture& picture = *glyph_;
+    const int y = middle - picture.height / 2;
+    if (picture.icon) {
+      DrawState(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture.icon.get()), 0, x, y,
+                picture.width, picture.height, DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
     } else {
-      DrawState(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(glyph_.bitmap.get()), 0, x, y,
-                glyph_.width, glyph_.height, DST_BITMAP | (disabled ? DSS_DISABLED : DSS_NORMAL));
+      DrawState(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture.bitmap.get()), 0, x, y,
+                picture.width, picture.height, DST_BITMAP | (disabled ? DSS_DISABLED : DSS_NORMAL));
     }
     x += glyphWidth + gap;
   }
@@ -652,7 +660,7 @@ void ImagePeer::ApplyStyle() {
 
 void ImagePeer::ApplyBounds() {
   const ui::Rect& r = image_.Bounds();
-  if (image_.Stretch() && (r.width != shownWidth_ || r.height != shownHeight_)) {
+  if (image_.Stretch() && (r.width != shown_.width || r.height != shown_.height)) {
     ApplyPicture();  // scales again, and places the window
     return;
   }
@@ -660,32 +668,38 @@ void ImagePeer::ApplyBounds() {
 }
 
 void ImagePeer::ApplyPicture() {
-  LoadedPicture picture = LoadPicture(image_.GetPicture(), 32);
   const ui::Rect& r = image_.Bounds();
+  source_ = backend_.Pictures().Get(image_.GetPicture(), 32);
+  const LoadedPicture* picture = source_ && *source_ ? source_.get() : nullptr;
+  const Shown wanted{picture,
+                     r.width,
+                     r.height,
+                     image_.Stretch(),
+                     image_.Transparent(),
+                     image_.Center(),
+                     Win32Backend::ColorRef(image_.GetColor())};
+  // Style, picture and size are pushed one by one while a page is built: only a change of what
+  // shows makes a new bitmap.
+  if (wanted == shown_) return;
   HANDLE shown = nullptr;
   DWORD type = SS_BITMAP;
   UINT imageType = IMAGE_BITMAP;
   UniqueBitmap bitmap;
-  UniqueIcon icon;
-  if (picture && image_.Stretch()) {
-    bitmap = RenderPicture(picture, r.width, r.height, Win32Backend::ColorRef(image_.GetColor()),
-                           image_.Transparent());
+  if (picture && wanted.stretch) {
+    bitmap = RenderPicture(*picture, r.width, r.height, wanted.background, wanted.transparent);
     shown = bitmap.get();
-  } else if (picture.icon) {
-    icon = std::move(picture.icon);
+  } else if (picture && picture->icon) {
+    // The shared icon itself: a static control does not free the icon it shows.
     type = SS_ICON;
     imageType = IMAGE_ICON;
-    shown = icon.get();
-  } else if (picture.bitmap) {
-    if (image_.Transparent()) {
-      bitmap = RenderPicture(picture, picture.width, picture.height,
-                             Win32Backend::ColorRef(image_.GetColor()), true);
-    } else {
-      bitmap = std::move(picture.bitmap);
-    }
+    shown = picture->icon.get();
+  } else if (picture && picture->bitmap) {
+    // A copy of its own: the control may hand back or free the bitmap it showed.
+    bitmap = RenderPicture(*picture, picture->width, picture->height, wanted.background,
+                           wanted.transparent);
     shown = bitmap.get();
   }
-  if (image_.Center()) type |= SS_CENTERIMAGE;
+  if (wanted.center) type |= SS_CENTERIMAGE;
   {
     Pushing pushing(*this);
     const auto old = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
@@ -701,9 +715,7 @@ void ImagePeer::ApplyPicture() {
     }
   }
   bitmap_ = std::move(bitmap);
-  icon_ = std::move(icon);
-  shownWidth_ = r.width;
-  shownHeight_ = r.height;
+  shown_ = wanted;
   // Setting a picture sizes the window to it; the control's own size counts.
   WindowPeer::ApplyBounds();
   // Transparent labels on the picture show it too.

@@ -272,13 +272,49 @@ HIMAGELIST SystemImageList(bool large) {
                      SHGFI_SYSICONINDEX | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)));
 }
 
-UniqueImageList BuildImageList(const ui::ImageList& images) {
+std::shared_ptr<const LoadedPicture> PictureCache::Get(const ui::Picture& picture, int iconSize) {
+  using Kind = ui::Picture::Kind;
+  if (picture.kind == Kind::None) return nullptr;
+  if (picture.kind == Kind::SystemIcon) {
+    ++loads_;
+    return std::make_shared<const LoadedPicture>(LoadPicture(picture, iconSize));
+  }
+  Key key{picture.kind, picture.name, picture.index, picture.large, iconSize, 0, 0};
+  if (picture.kind == Kind::File || picture.kind == Kind::IconInFile) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (GetFileAttributesExW(Wide(picture.name).c_str(), GetFileExInfoStandard, &data)) {
+      key.written = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                    data.ftLastWriteTime.dwLowDateTime;
+      key.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    }
+  }
+  if (const auto it = entries_.find(key); it != entries_.end()) {
+    it->second.used = ++clock_;
+    return it->second.picture;
+  }
+  if (entries_.size() >= kMaxEntries) {
+    // The least recently used goes; controls showing it keep their share.
+    auto oldest = entries_.begin();
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+      if (it->second.used < oldest->second.used) oldest = it;
+    }
+    entries_.erase(oldest);
+  }
+  ++loads_;
+  auto loaded = std::make_shared<const LoadedPicture>(LoadPicture(picture, iconSize));
+  entries_.emplace(std::move(key), Entry{loaded, ++clock_});
+  return loaded;
+}
+
+UniqueImageList BuildImageList(const ui::ImageList& images, PictureCache& pictures) {
   const int width = images.width;
   const int height = images.height;
   UniqueImageList list(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, images.Count(), 4));
   if (!list) return list;
   for (const ui::Picture& description : images.pictures) {
-    const LoadedPicture picture = LoadPicture(description, width);
+    const auto shared = pictures.Get(description, width);
+    const LoadedPicture empty;
+    const LoadedPicture& picture = shared ? *shared : empty;
     int added = -1;
     if (picture.icon) {
       added = ImageList_ReplaceIcon(list.get(), -1, picture.icon.get());

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,10 +41,42 @@ LoadedPicture PictureFromBytes(const std::vector<uint8_t>& bytes, int iconSize =
 UniqueBitmap RenderPicture(const LoadedPicture& picture, int width, int height, COLORREF background,
                            bool transparent);
 
+// Pictures loaded once and shared: the same asset, icon or file shows on many controls (the
+// header band of every group page, the nine icons of the icon spacing preview, the tree's
+// icons). A file is loaded again once it was written since. The system image list's icons are
+// not kept, as the shell fills that list as it goes.
+class PictureCache {
+ public:
+  // Null for no picture; a picture that failed to load is an empty one, also kept.
+  std::shared_ptr<const LoadedPicture> Get(const ui::Picture& picture, int iconSize);
+  // How many pictures were loaded from their source, for tests.
+  int Loads() const { return loads_; }
+
+ private:
+  struct Key {
+    ui::Picture::Kind kind;
+    std::string name;
+    int index;
+    bool large;
+    int iconSize;
+    uint64_t written;  // a file's last write time and size, 0 for the rest
+    uint64_t size;
+    auto operator<=>(const Key&) const = default;
+  };
+  struct Entry {
+    std::shared_ptr<const LoadedPicture> picture;
+    uint64_t used = 0;
+  };
+  static constexpr size_t kMaxEntries = 128;
+  std::map<Key, Entry> entries_;
+  uint64_t clock_ = 0;
+  int loads_ = 0;
+};
+
 // The shared system image list (never destroyed by us).
 HIMAGELIST SystemImageList(bool large);
 // An image list of the pictures, scaled to the list's size; a picture that does not load keeps
 // its place as an empty image.
-UniqueImageList BuildImageList(const ui::ImageList& images);
+UniqueImageList BuildImageList(const ui::ImageList& images, PictureCache& pictures);
 
 }  // namespace win32

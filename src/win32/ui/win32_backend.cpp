@@ -243,7 +243,7 @@ HIMAGELIST Win32Backend::ImageListFor(const ui::ImageList* images) {
     retiredLists_.push_back(std::move(it->second.list));
     imageLists_.erase(it);
   }
-  CachedImageList cached{*images, BuildImageList(*images)};
+  CachedImageList cached{*images, BuildImageList(*images, pictures_)};
   HIMAGELIST handle = cached.list.get();
   imageLists_.emplace(images, std::move(cached));
   return handle;

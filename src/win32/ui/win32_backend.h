@@ -22,6 +22,7 @@
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "win32/ui/gdi_handles.h"
+#include "win32/ui/pictures.h"
 
 namespace win32 {
 
@@ -74,6 +75,7 @@ class Win32Backend : public ui::Backend {
   static COLORREF ColorRef(ui::Color color);
   // The image list of a toolkit list (the system's own for the shared ones); null for none.
   HIMAGELIST ImageListFor(const ui::ImageList* images);
+  PictureCache& Pictures() { return pictures_; }
   HCURSOR CursorFor(ui::Cursor cursor) const;
   HWND HelperWindow() const { return helper_.get(); }
   HWND Tooltip();
@@ -127,6 +129,7 @@ class Win32Backend : public ui::Backend {
   UniqueWindow tooltip_;
   std::map<FontKey, UniqueFont> fonts_;
   std::map<COLORREF, UniqueBrush> brushes_;
+  PictureCache pictures_;
   std::map<const ui::ImageList*, CachedImageList> imageLists_;
   // Lists replaced by newer content stay alive: a control may still show them.
   std::vector<UniqueImageList> retiredLists_;
