@@ -336,6 +336,8 @@ class TreeViewPeer final : public WindowPeer {
   bool HitTest(ui::Point p, ui::TreeNode*& node) override;
 
  protected:
+  // Rows keep their item handles in step with the nodes: a tree never waits.
+  bool CanDefer() const override { return false; }
   void CreateWindowNow() override;
   void ApplyStyle() override;
   void ApplyItems() override;

@@ -124,7 +124,7 @@ void StatusBarPeer::SetPanelText(int index) {
 }
 
 void StatusBarPeer::ItemChanged(int index) {
-  if (hwnd_ && index >= 0 && index < bar_.PanelCount()) SetPanelText(index);
+  if (hwnd_ && index >= 0 && index < bar_.PanelCount() && !DeferItems()) SetPanelText(index);
 }
 
 bool StatusBarPeer::OnDrawItem(DRAWITEMSTRUCT& item) {
@@ -230,7 +230,7 @@ int ToolBarPeer::FixedWidth(const ui::ToolButton& button) const {
 
 void ToolBarPeer::ItemChanged(int index) {
   const ui::ToolButton* button = bar_.Button(index);
-  if (!hwnd_ || !button) return;
+  if (!hwnd_ || !button || DeferItems()) return;
   if (static_cast<int>(SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0)) != bar_.ButtonCount()) {
     ApplyItems();
     return;

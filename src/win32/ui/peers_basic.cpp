@@ -599,7 +599,7 @@ void ComboPeer::ApplyItems() {
 }
 
 void ComboPeer::ItemAdded(int index) {
-  if (!hwnd_) return;
+  if (!hwnd_ || DeferItems()) return;
   Pushing pushing(*this);
   SendMessageW(hwnd_, CB_INSERTSTRING, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(Wide(combo_.Items()[static_cast<size_t>(index)]).c_str()));

@@ -149,15 +149,15 @@ void ListViewPeer::SetRowState(int index) {
 }
 
 void ListViewPeer::ItemAdded(int index) {
-  if (hwnd_) InsertRow(index);
+  if (hwnd_ && !DeferItems()) InsertRow(index);
 }
 
 void ListViewPeer::ItemChanged(int index) {
-  if (hwnd_ && index >= 0 && index < list_.Count()) SetRow(index);
+  if (hwnd_ && index >= 0 && index < list_.Count() && !DeferItems()) SetRow(index);
 }
 
 void ListViewPeer::ItemRemoved(int index) {
-  if (!hwnd_) return;
+  if (!hwnd_ || DeferItems()) return;
   Pushing pushing(*this);
   SendMessageW(hwnd_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
 }

@@ -145,14 +145,30 @@ void Win32Backend::DestroyWindowSoon(HWND window) {
 }
 
 void Win32Backend::LeaveDispatch(size_t mark) {
-  if (--dispatchDepth_ == 0 && !doomedWindows_.empty()) {
-    const auto doomed = std::move(doomedWindows_);
-    doomedWindows_.clear();
-    for (HWND window : doomed) {
-      if (IsWindow(window)) DestroyWindow(window);
+  if (--dispatchDepth_ == 0) {
+    if (!doomedWindows_.empty()) {
+      const auto doomed = std::move(doomedWindows_);
+      doomedWindows_.clear();
+      for (HWND window : doomed) {
+        if (IsWindow(window)) DestroyWindow(window);
+      }
     }
+    ApplyPending();
   }
   ThawFrom(mark);
+}
+
+void Win32Backend::ForgetPending(WindowPeer* peer) {
+  std::erase(pendingPeers_, peer);
+}
+
+void Win32Backend::ApplyPending() {
+  if (applyingPending_) return;
+  applyingPending_ = true;
+  // In the order the peers began to wait: containers before what is on them.
+  for (size_t i = 0; i < pendingPeers_.size(); ++i) pendingPeers_[i]->ApplyPending();
+  pendingPeers_.clear();
+  applyingPending_ = false;
 }
 
 void Win32Backend::ChangingChildrenOf(HWND parent) {
@@ -178,6 +194,8 @@ void Win32Backend::ChangingChildrenOf(HWND parent) {
 
 void Win32Backend::ThawFrom(size_t mark) {
   if (mark >= frozen_.size()) return;
+  // The windows in place before their containers draw again.
+  ApplyPending();
   const std::vector<HWND> thawing(frozen_.begin() + static_cast<std::ptrdiff_t>(mark),
                                   frozen_.end());
   frozen_.resize(mark);
@@ -293,6 +311,7 @@ ui::Rect Win32Backend::WorkArea() {
 }
 
 ui::Point Win32Backend::ClientToScreen(const ui::Control& control, ui::Point point) {
+  ApplyPending();  // where the windows are by now
   POINT at{point.x, point.y};
   if (HWND window = WindowOf(control)) ::ClientToScreen(window, &at);
   return {static_cast<int>(at.x), static_cast<int>(at.y)};
@@ -329,6 +348,7 @@ void Win32Backend::OnTimer(UINT_PTR id) {
     // A tick inside a modal loop of an event changes what the user looks at now.
     const size_t mark = FrozenMark();
     if (timer->Active()) timer->Tick();
+    ApplyPending();
     ThawFrom(mark);
     return;  // the tick may have changed the map
   }

@@ -90,7 +90,15 @@ class Win32Backend : public ui::Backend {
   // Lets frozen containers draw again: those frozen since the mark, or all of them (before the
   // program waits for the user: modal forms, menus, dialogs, message processing).
   void ThawFrom(size_t mark);
-  void ThawAll() { ThawFrom(0); }
+  void ThawAll() {
+    ApplyPending();
+    ThawFrom(0);
+  }
+  // Peers whose changes wait until the event ends (WindowPeer::CanDefer).
+  bool Deferring() const { return dispatchDepth_ > 0 && !applyingPending_; }
+  void AddPending(WindowPeer* peer) { pendingPeers_.push_back(peer); }
+  void ForgetPending(WindowPeer* peer);
+  void ApplyPending();
   size_t FrozenMark() const { return frozen_.size(); }
   // Returns the mark to thaw from when the procedure leaves.
   size_t EnterDispatch() {
@@ -137,6 +145,8 @@ class Win32Backend : public ui::Backend {
   UINT_PTR nextTimerId_ = 1;
   std::vector<HWND> doomedWindows_;
   std::vector<HWND> frozen_;
+  std::vector<WindowPeer*> pendingPeers_;
+  bool applyingPending_ = false;
   int dispatchDepth_ = 0;
   int nextId_ = 1000;
   ui::Cursor screenCursor_ = ui::Cursor::Default;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <unordered_map>
+#include <utility>
 
 #include "win32/wide.h"
 
@@ -36,6 +37,7 @@ WindowPeer::WindowPeer(Win32Backend& backend, ui::Control& control)
 
 WindowPeer::~WindowPeer() {
   *alive_ = false;
+  if (pending_) backend_.ForgetPending(this);
   if (backend_.DragSource() == this) backend_.EndDrag();
   for (HWND window : {extra_, hwnd_}) {
     if (!window) continue;
@@ -103,7 +105,11 @@ void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWOR
   if (!hwnd_) return;
   Route(hwnd_);
   Prepare();
-  SyncAll();
+  if (CanDefer()) {
+    Defer(kSyncAll);
+  } else {
+    SyncAll();
+  }
   // A new window goes below its siblings; pictures stay below everything placed on them.
   if (control_.Kind() == ui::ControlKind::Image) return;
   for (HWND w = GetWindow(hwnd_, GW_HWNDFIRST); w; w = GetWindow(w, GW_HWNDNEXT)) {
@@ -172,8 +178,54 @@ void WindowPeer::SyncAll() {
   ApplyBounds();
 }
 
+bool WindowPeer::CanDefer() const {
+  return hwnd_ && backend_.Deferring() && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) != 0 &&
+         !IsWindowVisible(hwnd_);
+}
+
+void WindowPeer::Defer(unsigned bits) {
+  if (!pending_) backend_.AddPending(this);
+  pending_ |= bits;
+}
+
+bool WindowPeer::DeferItems() {
+  if (pending_ & Bit(ui::Change::kItems)) {
+    // The whole list goes again anyway, this row with it.
+    if (!CanDefer()) ApplyPending();
+    return true;
+  }
+  if (!CanDefer()) return false;
+  Defer(Bit(ui::Change::kItems));
+  return true;
+}
+
+void WindowPeer::ApplyPending() {
+  unsigned bits = std::exchange(pending_, 0u);
+  if (!hwnd_ || !bits) return;
+  using C = ui::Change;
+  if (bits & kSyncAll) {
+    SyncAll();
+    bits &= Bit(C::kVisible) | Bit(C::kEnabled) | Bit(C::kColor);
+  }
+  // The order of a new window's sync; showing comes last, with everything in place.
+  for (const C change : {C::kFont, C::kStyle, C::kRange, C::kItems, C::kText, C::kPicture,
+                         C::kState, C::kHint, C::kBounds, C::kEnabled, C::kColor, C::kVisible}) {
+    if (bits & Bit(change)) Apply(change);
+  }
+}
+
 void WindowPeer::Update(ui::Change change) {
   if (!hwnd_) return;
+  if (CanDefer()) {
+    Defer(Bit(change));
+    return;
+  }
+  // In view again before the event ended: what waited goes first.
+  if (pending_) ApplyPending();
+  Apply(change);
+}
+
+void WindowPeer::Apply(ui::Change change) {
   switch (change) {
     case ui::Change::kBounds:
       ApplyBounds();

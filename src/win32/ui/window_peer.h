@@ -23,6 +23,8 @@ class WindowPeer : public ui::Peer {
   static WindowPeer* FindFor(HWND window);
 
   void Update(ui::Change change) override;
+  // Pushes the changes that waited (the backend calls it when the event ends).
+  void ApplyPending();
   void Invalidate() override;
   void NameChanged() override;
   void SetFocus() override;
@@ -58,6 +60,12 @@ class WindowPeer : public ui::Peer {
   // Before the window moves, shows, hides or changes its frame: lets the backend freeze the
   // parent while an event runs.
   void ChangingLayout();
+  // While an event runs and the window cannot be seen (a page being built on a frozen panel),
+  // changes wait and go to the window together when the event ends: a control's font, bounds,
+  // caption and items are set one by one, each costing window messages.
+  virtual bool CanDefer() const;
+  // For row changes: true when they wait (or wait already) for the whole item list.
+  bool DeferItems();
   virtual void ApplyBounds();
   virtual void ApplyVisible();
   virtual void ApplyEnabled();
@@ -111,7 +119,13 @@ class WindowPeer : public ui::Peer {
   void Forget(HWND window);
   void Unhook(HWND window);
 
+  void Apply(ui::Change change);
+  void Defer(unsigned bits);
+  static constexpr unsigned Bit(ui::Change change) { return 1u << static_cast<unsigned>(change); }
+  static constexpr unsigned kSyncAll = 1u << 31;
+
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  unsigned pending_ = 0;
   int pushing_ = 0;
   bool hinted_ = false;
   bool mouseDownHere_ = false;

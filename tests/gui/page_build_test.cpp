@@ -1,0 +1,181 @@
+// A page built in answer to a click, as the main window builds one on every tree selection: the
+// panel it goes on does not draw meanwhile, each new window gets its state once, and afterwards
+// every window shows what the model says.
+#include "win32/ui/win32_backend.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/list_view.h"
+#include "win32/wide.h"
+
+namespace {
+
+using win32::Win32Backend;
+
+HWND W(const ui::Control* control) {
+  return Win32Backend::WindowOf(*control);
+}
+
+ui::Rect RectInParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return {static_cast<int>(rect.left), static_cast<int>(rect.top),
+          static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
+
+std::string TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return win32::Narrow(text);
+}
+
+// How often each window of this thread was moved or sized.
+std::map<HWND, int> moves;
+LRESULT CALLBACK CountMoves(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && message->message == WM_WINDOWPOSCHANGED) ++moves[message->hwnd];
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class PageBuild : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<ui::Form>(backend);
+    form->SetCaption("Seitenaufbau");
+    form->SetClientSize(520, 360);
+    form->SetBounds({100, 100, form->Width(), form->Height()});
+    build = form->Add<ui::Button>();
+    build->SetCaption("Aufbauen");
+    build->SetBounds({4, 4, 90, 24});
+    build->OnClick = [this](ui::Control&) { Build(); };
+    host = form->Add<ui::Panel>();
+    host->SetBounds({0, 32, 520, 328});
+    side = host->Add<ui::Panel>();
+    side->SetBounds({400, 0, 120, 100});
+    form->Show();
+    Pump(50);
+  }
+
+  // What a page builder does: the old page goes, the new one is laid out property by property.
+  void Build() {
+    if (page) host->Destroy(page);
+    page = host->Add<ui::Panel>();
+    page->SetBounds({0, 0, 390, 320});
+    page->SetColor(ui::clWhite);
+    labels.clear();
+    for (int i = 0; i < 8; ++i) {
+      auto* label = page->Add<ui::Label>();
+      label->SetFont(ui::Font::Of("MS Sans Serif", 8));
+      label->SetLeft(10);
+      label->SetTop(10 + 16 * i);
+      label->SetCaption("Eintrag " + std::to_string(i + 1));
+      label->SetHeight(13);
+      labels.push_back(label);
+    }
+    list = page->Add<ui::ListView>();
+    list->SetLeft(150);
+    list->SetTop(10);
+    list->SetWidth(220);
+    list->SetHeight(200);
+    list->SetStyle(ui::ViewStyle::Report);
+    list->AddColumn("Programm", 200);
+    for (int i = 0; i < 30; ++i) list->Add("Zeile " + std::to_string(i + 1));
+    list->Item(3)->SetCaption("Geändert");
+    hidden = page->Add<ui::Label>();
+    hidden->SetCaption("nicht zu sehen");
+    hidden->Hide();
+    // A panel already on screen gets a child, then goes.
+    side->Add<ui::Label>()->SetCaption("weg");
+    side->Hide();
+    hostShownWhileBuilding = IsWindowVisible(W(host)) != 0;
+  }
+
+  void Pump(int milliseconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    do {
+      backend.ProcessMessages();
+      Sleep(2);
+    } while (static_cast<int>(end - GetTickCount()) > 0);
+  }
+
+  void Click() {
+    HWND button = W(build);
+    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    for (int i = 0; i < 200 && !page; ++i) Pump(10);
+    Pump(50);
+  }
+
+  Win32Backend backend;
+  std::unique_ptr<ui::Form> form;
+  ui::Button* build = nullptr;
+  ui::Panel* host = nullptr;
+  ui::Panel* side = nullptr;
+  ui::Panel* page = nullptr;
+  std::vector<ui::Label*> labels;
+  ui::ListView* list = nullptr;
+  ui::Label* hidden = nullptr;
+  bool hostShownWhileBuilding = true;
+};
+
+TEST_F(PageBuild, APageBuiltOnAClickShowsAsTheModelSaysOnceTheClickIsDone) {
+  Click();
+  ASSERT_TRUE(page);
+  EXPECT_FALSE(hostShownWhileBuilding) << "the panel does not draw while its page is built";
+  EXPECT_TRUE(IsWindowVisible(W(host)));
+  EXPECT_TRUE(IsWindowVisible(W(page)));
+  EXPECT_EQ(RectInParent(W(page)), page->Bounds());
+  for (ui::Label* label : labels) {
+    SCOPED_TRACE(label->Caption());
+    EXPECT_TRUE(IsWindowVisible(W(label)));
+    EXPECT_EQ(RectInParent(W(label)), label->Bounds());
+    EXPECT_EQ(TextOf(W(label)), label->Caption());
+    EXPECT_GT(label->Width(), 20);
+  }
+  EXPECT_TRUE(IsWindowVisible(W(list)));
+  EXPECT_EQ(RectInParent(W(list)), list->Bounds());
+  EXPECT_EQ(SendMessageW(W(list), LVM_GETITEMCOUNT, 0, 0), 30);
+  wchar_t text[64] = {};
+  LVITEMW item{};
+  item.pszText = text;
+  item.cchTextMax = 64;
+  SendMessageW(W(list), LVM_GETITEMTEXTW, 3, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(win32::Narrow(text), "Geändert");
+  EXPECT_FALSE(IsWindowVisible(W(hidden)));
+  EXPECT_FALSE(IsWindowVisible(W(side))) << "a panel hidden while it did not draw stays hidden";
+  side->Show();
+  Pump(20);
+  EXPECT_TRUE(IsWindowVisible(W(side)));
+}
+
+TEST_F(PageBuild, EachNewWindowIsPlacedOnceHoweverOftenTheBuilderMovesIt) {
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountMoves, nullptr, GetCurrentThreadId());
+  ASSERT_TRUE(hook);
+  moves.clear();
+  Click();
+  UnhookWindowsHookEx(hook);
+  ASSERT_EQ(labels.size(), 8u);
+  for (ui::Label* label : labels) {
+    SCOPED_TRACE(label->Caption());
+    // Left, top, caption and height came one by one; the window moved once.
+    EXPECT_LE(moves[W(label)], 1);
+  }
+  // Built again with the page on screen: the same.
+  moves.clear();
+  hook = SetWindowsHookExW(WH_CALLWNDPROC, CountMoves, nullptr, GetCurrentThreadId());
+  ui::Panel* before = page;
+  page = nullptr;
+  host->Destroy(before);
+  Click();
+  UnhookWindowsHookEx(hook);
+  for (ui::Label* label : labels) EXPECT_LE(moves[W(label)], 1);
+}
+
+}  // namespace
