@@ -116,7 +116,7 @@ void StatusBarPeer::SetPanelText(int index) {
   Pushing pushing(*this);
   if (panel.ownerDraw) {
     SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(index) | SBT_OWNERDRAW, index);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    Repaint();
     return;
   }
   SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(index),
@@ -215,7 +215,7 @@ void ToolBarPeer::ApplyItems() {
   for (int i = 0; i < bar_.ButtonCount(); ++i) {
     if (FixedWidth(*bar_.Button(i)) > 0) ItemChanged(i);
   }
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 // Text buttons are as wide as the bar says, their arrow included, so that a bar sized for its

@@ -156,7 +156,7 @@ void PanelPeer::ApplyText() {
   } else if (control_.Kind() == ui::ControlKind::TabSheet) {
     SetWindowTextQuietly(hwnd_, static_cast<ui::TabSheet&>(control_).Caption());
   }
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 void PanelPeer::ApplyColor() {
@@ -164,7 +164,7 @@ void PanelPeer::ApplyColor() {
 }
 
 void PanelPeer::ApplyStyle() {
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 void PanelPeer::Paint(HDC dc) {
@@ -238,12 +238,12 @@ void LabelPeer::ApplyStyle() {
     Pushing pushing(*this);
     SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>((old & ~SS_TYPEMASK) | type));
   }
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 void LabelPeer::ApplyText() {
   SetWindowTextQuietly(hwnd_, label_.Caption());
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 // A transparent label shows what lies behind it: the parent's colour and the sibling windows
@@ -328,7 +328,7 @@ void ButtonPeer::ApplyStyle() {
 void ButtonPeer::ApplyPicture() {
   glyph_ = backend_.Pictures().Get(button_.Glyph(), 16);
   ApplyStyle();
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 bool ButtonPeer::OnCommand(WORD code, WORD, LRESULT& result) {
@@ -476,7 +476,7 @@ void EditPeer::ApplyStyle() {
   const auto password = static_cast<unsigned char>(edit_.PasswordChar());
   SendMessageW(hwnd_, EM_SETPASSWORDCHAR, password, 0);
   SetStyleBits(WS_EX_CLIENTEDGE, edit_.Border() == ui::BorderStyle::Single, true);
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 bool EditPeer::OnCommand(WORD code, WORD, LRESULT& result) {
@@ -537,7 +537,7 @@ void MemoPeer::ApplyColor() {
     SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, Win32Backend::ColorRef(memo_.GetColor()));
     ApplyFont();
   }
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 void MemoPeer::ApplyFont() {
@@ -878,11 +878,11 @@ void GaugePeer::ApplyState() {
 void GaugePeer::ApplyColor() {
   SendMessageW(hwnd_, PBM_SETBARCOLOR, 0, Win32Backend::ColorRef(gauge_.ForeColor()));
   SendMessageW(hwnd_, PBM_SETBKCOLOR, 0, Win32Backend::ColorRef(gauge_.GetColor()));
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 void GaugePeer::ApplyStyle() {
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 void GaugePeer::SyncAll() {
@@ -1026,7 +1026,7 @@ void SplitterPeer::CreateWindowNow() {
 }
 
 void SplitterPeer::ApplyStyle() {
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 bool SplitterPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

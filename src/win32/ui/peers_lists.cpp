@@ -224,7 +224,7 @@ void TreeViewPeer::ApplyStyle() {
   if (!tree_.HideSelection()) style |= TVS_SHOWSELALWAYS;
   if (style != old) {
     SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    Repaint();
   }
   SendMessageW(hwnd_, TVM_SETINDENT, static_cast<WPARAM>(tree_.Indent()), 0);
 }

@@ -110,11 +110,12 @@ void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWOR
   } else {
     SyncAll();
   }
-  // A new window goes below its siblings; pictures stay below everything placed on them.
-  if (control_.Kind() == ui::ControlKind::Image) return;
-  for (HWND w = GetWindow(hwnd_, GW_HWNDFIRST); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    WindowPeer* sibling = FromWindow(w);
-    if (sibling && w == sibling->hwnd_ && sibling->control_.Kind() == ui::ControlKind::Image) {
+  // A new window goes below its siblings; pictures stay below everything placed on them. The
+  // model knows the siblings: walking the windows would ask the window system once per sibling.
+  if (control_.Kind() == ui::ControlKind::Image || !control_.Parent()) return;
+  for (const auto& sibling : control_.Parent()->Children()) {
+    if (sibling->Kind() != ui::ControlKind::Image) continue;
+    if (HWND w = Win32Backend::WindowOf(*sibling); w && GetParent(w) == GetParent(hwnd_)) {
       SetWindowPos(w, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
@@ -270,9 +271,19 @@ void WindowPeer::ChangingLayout() {
   if (hwnd_) backend_.ChangingChildrenOf(GetParent(hwnd_));
 }
 
+ui::Rect WindowPeer::WindowRectInParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return {static_cast<int>(rect.left), static_cast<int>(rect.top),
+          static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
+
 void WindowPeer::ApplyBounds() {
-  ChangingLayout();
   const ui::Rect& r = control_.Bounds();
+  // Placing a window where it is still costs a round trip and a repaint.
+  if (WindowRectInParent(hwnd_) == r) return;
+  ChangingLayout();
   Pushing pushing(*this);
   SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
@@ -295,12 +306,13 @@ void WindowPeer::ApplyEnabled() {
 
 void WindowPeer::ApplyFont() {
   Pushing pushing(*this);
+  // Redrawn only when in sight: out of sight the control would still paint itself in vain.
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.FontFor(control_.GetFont())),
-               TRUE);
+               IsWindowVisible(hwnd_) ? TRUE : FALSE);
 }
 
 void WindowPeer::ApplyColor() {
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 void WindowPeer::ApplyHint() {
@@ -319,7 +331,12 @@ void WindowPeer::ApplyHint() {
 }
 
 void WindowPeer::Invalidate() {
-  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+  if (hwnd_) Repaint();
+}
+
+void WindowPeer::Repaint() {
+  // A window out of sight is painted whole once it shows; asking now costs a round trip.
+  if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void WindowPeer::SetFocus() {
@@ -361,7 +378,7 @@ void WindowPeer::SetStyleBits(DWORD bits, bool on, bool extended) {
   SetWindowLongPtrW(hwnd_, index, static_cast<LONG_PTR>(now));
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Repaint();
 }
 
 COLORREF WindowPeer::TextColor() const {

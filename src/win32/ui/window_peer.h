@@ -89,6 +89,10 @@ class WindowPeer : public ui::Peer {
   void SetStyleBits(DWORD bits, bool on, bool extended = false);
 
   HWND ParentWindow() const;
+  // Invalidates the window when it is in sight.
+  void Repaint();
+  // Where a child window is, in its parent's client coordinates.
+  static ui::Rect WindowRectInParent(HWND window);
   COLORREF TextColor() const;
 
   // While set, notifications from the window are our own doing, not the user's.
