@@ -179,3 +179,55 @@ TEST_F(PageBuild, EachNewWindowIsPlacedOnceHoweverOftenTheBuilderMovesIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// The rightmost column the text inks when drawn with the window's font, as a static draws it.
+int InkRight(HWND window, const std::wstring& text) {
+  HDC screen = GetDC(window);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP canvas = CreateCompatibleBitmap(screen, 600, 40);
+  HGDIOBJ oldCanvas = SelectObject(dc, canvas);
+  HGDIOBJ oldFont =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  RECT all{0, 0, 600, 40};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, text.c_str(), -1, &all, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+  int right = -1;
+  for (int x = 0; x < 600; ++x) {
+    for (int y = 0; y < 40; ++y) {
+      if (GetPixel(dc, x, y) != RGB(255, 255, 255)) right = x;
+    }
+  }
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldCanvas);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+  ReleaseDC(window, screen);
+  return right;
+}
+
+TEST(LabelSize, AnAutoSizedLabelHoldsAllItsLetters) {
+  Win32Backend backend;
+  ui::Form form(backend);
+  form.SetClientSize(500, 120);
+  form.Show();
+  int top = 4;
+  for (const char* caption : {"Vertikaler Abstand (y-Achse)", "(Angaben in Millisekunden)",
+                              "Windows Standard -> x-Achse : 66; y-Achse : 42"}) {
+    auto* label = form.Add<ui::Label>();
+    label->SetFont(ui::Font::Of("MS Sans Serif", 8));
+    label->SetLeft(8);
+    label->SetTop(top);
+    label->SetCaption(caption);
+    top += 20;
+    SCOPED_TRACE(caption);
+    const int ink = InkRight(W(label), win32::Wide(caption));
+    ASSERT_GT(ink, 50);
+    EXPECT_LT(ink, label->Width()) << "the last letter would be cut";
+    EXPECT_LT(label->Width(), ink + 8) << "and no more room than it needs";
+  }
+}
+
+}  // namespace

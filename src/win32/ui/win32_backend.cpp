@@ -285,14 +285,63 @@ HCURSOR Win32Backend::CursorFor(ui::Cursor cursor) const {
 // --- measuring -----------------------------------------------------------------------------------
 
 ui::Point Win32Backend::TextExtent(const ui::Font& font, std::string_view text) {
-  WindowDc screen(nullptr);
-  SelectGuard select(screen.get(), FontFor(font));
+  auto key =
+      std::pair{FontKey{font.name, font.height, font.style, font.charset}, std::string(text)};
+  if (const auto it = extents_.find(key); it != extents_.end()) return it->second;
+  if (!measureDc_) measureDc_.reset(CreateCompatibleDC(nullptr));
+  HDC dc = measureDc_.get();
+  SelectGuard select(dc, FontFor(font));
   const std::wstring wide = Wide(text);
   SIZE size{};
-  GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
   TEXTMETRICW metrics{};
-  GetTextMetricsW(screen.get(), &metrics);
-  return {static_cast<int>(size.cx), static_cast<int>(metrics.tmHeight)};
+  GetTextMetricsW(dc, &metrics);
+  // Wine draws some substituted fonts (MS Sans Serif) wider than their advance widths add up
+  // to, by a pixel or three over a line: a label sized by the advances cuts its last letter.
+  const int width = std::max(static_cast<int>(size.cx), InkWidth(dc, wide, size.cx, metrics));
+  const ui::Point extent{width, static_cast<int>(metrics.tmHeight)};
+  if (extents_.size() >= 4096) extents_.clear();
+  extents_.emplace(std::move(key), extent);
+  return extent;
+}
+
+// How far the text's ink reaches when drawn as a static control draws it (prefixes processed).
+int Win32Backend::InkWidth(HDC dc, const std::wstring& text, int advance,
+                           const TEXTMETRICW& metrics) {
+  const int width = advance + metrics.tmHeight + 8;  // room for letters leaning out
+  const int height = std::max(1, static_cast<int>(metrics.tmHeight));
+  if (text.empty() || width > 4096) return 0;
+  if (width > inkWidth_ || height > inkHeight_) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = std::max(width, inkWidth_);
+    info.bmiHeader.biHeight = -std::max(height, inkHeight_);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    UniqueBitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!canvas) return 0;
+    inkCanvas_ = std::move(canvas);
+    inkBits_ = static_cast<uint32_t*>(bits);
+    inkWidth_ = static_cast<int>(info.bmiHeader.biWidth);
+    inkHeight_ = static_cast<int>(-info.bmiHeader.biHeight);
+  }
+  SelectGuard canvas(dc, inkCanvas_.get());
+  std::fill(inkBits_, inkBits_ + static_cast<size_t>(inkWidth_) * inkHeight_, 0x00FFFFFFu);
+  RECT area{0, 0, width, height};
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+            DT_LEFT | DT_TOP | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP);
+  GdiFlush();
+  for (int x = width - 1; x >= 0; --x) {
+    for (int y = 0; y < height; ++y) {
+      if ((inkBits_[static_cast<size_t>(y) * inkWidth_ + x] & 0x00FFFFFFu) != 0x00FFFFFFu) {
+        return x + 1;
+      }
+    }
+  }
+  return 0;
 }
 
 ui::Point Win32Backend::FrameSize(const ui::Form& form) {

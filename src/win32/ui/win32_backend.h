@@ -13,6 +13,7 @@
 #undef ChooseColor
 #undef TextOut
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -117,6 +118,7 @@ class Win32Backend : public ui::Backend {
   friend LRESULT CALLBACK HelperProc(HWND, UINT, WPARAM, LPARAM);
   bool PumpOne(MSG& message);
   void OnTimer(UINT_PTR id);
+  int InkWidth(HDC dc, const std::wstring& text, int advance, const TEXTMETRICW& metrics);
 
   struct FontKey {
     std::string name;
@@ -136,6 +138,16 @@ class Win32Backend : public ui::Backend {
   UniqueWindow helper_;
   UniqueWindow tooltip_;
   std::map<FontKey, UniqueFont> fonts_;
+  // Text measured once per font and text: labels measure their captions on every page.
+  std::map<std::pair<FontKey, std::string>, ui::Point> extents_;
+  struct DcTraits {
+    static void Free(HDC dc) { DeleteDC(dc); }
+  };
+  UniqueOwner<HDC, DcTraits> measureDc_;
+  UniqueBitmap inkCanvas_;
+  uint32_t* inkBits_ = nullptr;
+  int inkWidth_ = 0;
+  int inkHeight_ = 0;
   std::map<COLORREF, UniqueBrush> brushes_;
   PictureCache pictures_;
   std::map<const ui::ImageList*, CachedImageList> imageLists_;
