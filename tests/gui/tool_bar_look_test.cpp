@@ -237,6 +237,15 @@ TEST_F(ToolBarLook, IconButtonsShowArrowsHintsAndGreyWhenDisabled) {
   SendMessageW(bar, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
   ASSERT_NE(tip.lpszText, nullptr);
   EXPECT_EQ(win32::Narrow(tip.lpszText), "Zurück");
+  // Asked as it asks when the mouse rests on the button.
+  wchar_t text[80] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = bar;
+  tool.uId = 2;
+  tool.lpszText = text;
+  SendMessageW(tip.hdr.hwndFrom, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(win32::Narrow(text), "Vorwärts");
 
   // Enabling greys it no more.
   forward->SetEnabled(true);
