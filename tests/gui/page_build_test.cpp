@@ -231,3 +231,42 @@ TEST(LabelSize, AnAutoSizedLabelHoldsAllItsLetters) {
 }
 
 }  // namespace
+
+namespace {
+
+// A dialog made and shown in answer to a click, as a page asks "are you sure?".
+TEST_F(PageBuild, ADialogMadeInAClickShowsItsControlsInPlace) {
+  std::string shownCaption;
+  ui::Rect shownBounds;
+  ui::Rect buttonBounds;
+  int answer = 0;
+  build->OnClick = [&](ui::Control&) {
+    ui::Form dialog(backend, form.get());
+    dialog.SetCaption("Bestätigen");
+    dialog.SetBorder(ui::FormBorder::Dialog);
+    dialog.SetClientSize(260, 90);
+    auto* question = dialog.Add<ui::Label>();
+    question->SetLeft(10);
+    question->SetTop(10);
+    question->SetCaption("Wirklich löschen?");
+    auto* yes = dialog.Add<ui::Button>();
+    yes->SetCaption("&Ja");
+    yes->SetBounds({10, 50, 75, 25});
+    yes->SetModalResult(ui::mrYes);
+    buttonBounds = yes->Bounds();
+    dialog.OnShow = [&, question, yes](ui::Control&) {
+      shownCaption = TextOf(W(question));
+      shownBounds = RectInParent(W(yes));
+      PostMessageW(W(yes), BM_CLICK, 0, 0);
+    };
+    answer = dialog.ShowModal();
+  };
+  PostMessageW(W(build), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageW(W(build), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  for (int i = 0; i < 300 && answer == 0; ++i) Pump(10);
+  EXPECT_EQ(answer, ui::mrYes);
+  EXPECT_EQ(shownCaption, "Wirklich löschen?");
+  EXPECT_EQ(shownBounds, buttonBounds);
+}
+
+}  // namespace

@@ -51,6 +51,8 @@ void FormPeer::ApplyBounds() {
 }
 
 void FormPeer::ApplyVisible() {
+  // A form built in an event (a dialog) shows with its controls in place, not as they wait.
+  if (form_.Visible()) backend_.ApplyPending();
   Pushing pushing(*this);
   ShowWindow(hwnd_, form_.Visible() ? SW_SHOW : SW_HIDE);
   if (form_.Visible()) UpdateWindow(hwnd_);
