@@ -296,8 +296,9 @@ ui::Point Win32Backend::TextExtent(const ui::Font& font, std::string_view text) 
   GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  // Wine draws some substituted fonts (MS Sans Serif) wider than their advance widths add up
-  // to, by a pixel or three over a line: a label sized by the advances cuts its last letter.
+  // Wine draws some substituted fonts (a face it lacks, drawn with another) wider than their
+  // advance widths add up to, by a pixel or three over a line: a label sized by the advances
+  // would cut its last letter.
   const int width = std::max(static_cast<int>(size.cx), InkWidth(dc, wide, size.cx, metrics));
   const ui::Point extent{width, static_cast<int>(metrics.tmHeight)};
   if (extents_.size() >= 4096) extents_.clear();
