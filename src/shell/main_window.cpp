@@ -305,7 +305,7 @@ void TForm1::StartUp() {
     if (ui::TreeNode* node = FindNodeRoot(text)) TreeView1->Delete(node);
   }
   if (WindowsVersion < 1) {
-    MessageBox(
+    MessageDlg(
         "Dieses Programm läuft nur unter NT, Windows2000, XP oder höher!\nStart wird "
         "abgebrochen !",
         "Hinweis", ui::MsgButtons::Ok, ui::MsgIcon::Information);
@@ -326,7 +326,7 @@ void TForm1::StartUp() {
       SharedRegistry.ValueExists("InstallDir")) {
     InstallDir = SharedRegistry.ReadString("InstallDir");
   } else {
-    MessageBox(
+    MessageDlg(
         "Schlüssel des Installationsordners kann nicht ermittelt werden !\nInstallieren "
         "Sie das Programm neu.\nDas Programm wird beendet !",
         "Fehler", ui::MsgButtons::Ok, ui::MsgIcon::Warning);
@@ -513,7 +513,7 @@ bool TForm1::Confirm(const std::string& message, const std::string& caption) {
   return ConfirmResult == 1;
 }
 
-int TForm1::MessageBox(const std::string& text, const std::string& caption, ui::MsgButtons buttons,
+int TForm1::MessageDlg(const std::string& text, const std::string& caption, ui::MsgButtons buttons,
                        ui::MsgIcon icon) {
   return Backend().GetDialogs().ShowMessage(text, caption, buttons, icon);
 }

@@ -159,7 +159,7 @@ class TForm1 : public sysaccess::WorkArea, public PageArea, public ImageLists {
   void ReportApplied() { SetStatusText("Änderungen übernommen"); }
   // The shared confirmation dialog; sets ConfirmResult and returns whether it is 1.
   bool Confirm(const std::string& message, const std::string& caption = "Löschen bestätigen");
-  int MessageBox(const std::string& text, const std::string& caption,
+  int MessageDlg(const std::string& text, const std::string& caption,
                  ui::MsgButtons buttons = ui::MsgButtons::Ok,
                  ui::MsgIcon icon = ui::MsgIcon::Information);
   void ProcessMessages() { services.ui.ProcessMessages(); }

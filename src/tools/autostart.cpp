@@ -220,7 +220,7 @@ void RemoveAutoWinIni(shell::TForm1& form) {
   if (!list) return;
   const ui::ListItem* item = list->Selected();
   if (!item) {
-    form.MessageBox("Sie müssen zuerst einen Eintrag markieren !", "Hinweis", ui::MsgButtons::Ok,
+    form.MessageDlg("Sie müssen zuerst einen Eintrag markieren !", "Hinweis", ui::MsgButtons::Ok,
                     ui::MsgIcon::Information);
     return;
   }
@@ -252,7 +252,7 @@ void RemoveAutoWinIni(shell::TForm1& form) {
       AutoRunWinIni(form, "Win.ini");
     }
     if (!found) {
-      form.MessageBox("Fehler beim Entfernen des Eintrags !\nAktion abgebrochen.  ", "Information",
+      form.MessageDlg("Fehler beim Entfernen des Eintrags !\nAktion abgebrochen.  ", "Information",
                       ui::MsgButtons::Ok, ui::MsgIcon::Information);
       return;
     }
