@@ -201,22 +201,8 @@ void PanelPeer::Paint(HDC dc) {
 
 bool PanelPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                           LRESULT& result) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-      PAINTSTRUCT paint{};
-      HDC dc = message == WM_PAINT ? BeginPaint(hwnd_, &paint) : reinterpret_cast<HDC>(wParam);
-      Paint(dc);
-      if (message == WM_PAINT) EndPaint(hwnd_, &paint);
-      result = 0;
-      return true;
-    }
-    default:
-      return WindowPeer::OnMessage(window, message, wParam, lParam, result);
-  }
+  return PaintOwnWindow(message, wParam, result, [this](HDC dc) { Paint(dc); }) ||
+         WindowPeer::OnMessage(window, message, wParam, lParam, result);
 }
 
 // --- labels --------------------------------------------------------------------------------------
@@ -998,22 +984,8 @@ void GraphPeer::Paint(HDC target) {
 
 bool GraphPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                           LRESULT& result) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-      PAINTSTRUCT paint{};
-      HDC dc = message == WM_PAINT ? BeginPaint(hwnd_, &paint) : reinterpret_cast<HDC>(wParam);
-      Paint(dc);
-      if (message == WM_PAINT) EndPaint(hwnd_, &paint);
-      result = 0;
-      return true;
-    }
-    default:
-      return WindowPeer::OnMessage(window, message, wParam, lParam, result);
-  }
+  return PaintOwnWindow(message, wParam, result, [this](HDC dc) { Paint(dc); }) ||
+         WindowPeer::OnMessage(window, message, wParam, lParam, result);
 }
 
 // --- splitters -----------------------------------------------------------------------------------

@@ -495,6 +495,27 @@ bool WindowPeer::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
   }
 }
 
+bool WindowPeer::PaintOwnWindow(UINT message, WPARAM wParam, LRESULT& result,
+                                const std::function<void(HDC)>& paint) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      result = 1;
+      return true;
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+      PAINTSTRUCT paintStruct{};
+      HDC dc =
+          message == WM_PAINT ? BeginPaint(hwnd_, &paintStruct) : reinterpret_cast<HDC>(wParam);
+      paint(dc);
+      if (message == WM_PAINT) EndPaint(hwnd_, &paintStruct);
+      result = 0;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 bool WindowPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                            LRESULT& result) {
   if (window != hwnd_) return false;

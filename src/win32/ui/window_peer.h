@@ -2,6 +2,7 @@
 // and the guard that keeps our own updates from coming back as user actions.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -82,6 +83,10 @@ class WindowPeer : public ui::Peer {
   // A message for one of our windows; true when answered (with result).
   virtual bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // For windows that draw everything themselves: answers WM_ERASEBKGND (nothing to erase),
+  // WM_PAINT and WM_PRINTCLIENT by calling paint with the device context; false for others.
+  bool PaintOwnWindow(UINT message, WPARAM wParam, LRESULT& result,
+                      const std::function<void(HDC)>& paint);
   // The window's text as UTF-8, and setting it without echo.
   std::string WindowText(HWND window) const;
   void SetWindowTextQuietly(HWND window, const std::string& text);
