@@ -53,12 +53,23 @@ class ShellTest : public ::testing::Test {
   std::string Status(int panel = 2) const { return form->StatusBar1->Panel(panel).text; }
 
   // The next confirmation is answered with "&Ja" (true) or "&Nein".
-  void AnswerConfirm(bool yes) {
-    backend.OnNextModal([yes](ui::Form& dialog) {
+  void AnswerConfirm(bool yes) { AnswerConfirmKeeping(yes); }
+
+  // Answers the next confirmation and keeps its caption and message.
+  void AnswerConfirmKeeping(bool yes) {
+    backend.OnNextModal([this, yes](ui::Form& dialog) {
+      confirmCaption = dialog.Caption();
+      auto* label = static_cast<ui::Label*>(dialog.FindByName("Label1"));
+      ASSERT_TRUE(label);
+      confirmMessage = label->Caption();
       auto* button = static_cast<ui::Button*>(dialog.FindByName(yes ? "Button1" : "Button2"));
       ASSERT_TRUE(button);
       button->UserClick();
     });
+  }
+
+  bool KeyExists(os::RegRoot root, const std::string& path) {
+    return registry.OpenKey(root, path, os::RegAccess::Read) != nullptr;
   }
 
   std::optional<os::RegValue> Value(os::RegRoot root, const std::string& path,
@@ -76,6 +87,8 @@ class ShellTest : public ::testing::Test {
   os::MemoryFileSystem files;
   shell::Services services;
   std::unique_ptr<shell::TForm1> form;
+  std::string confirmCaption;
+  std::string confirmMessage;
 };
 
 }  // namespace testing_support

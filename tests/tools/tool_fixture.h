@@ -38,31 +38,12 @@ class ToolTest : public ShellTest {
     form->BitBtns[static_cast<size_t>(slot)]->UserClick();
   }
 
-  // Answers the next confirmation and keeps its caption and message.
-  void AnswerConfirmKeeping(bool yes) {
-    backend.OnNextModal([this, yes](ui::Form& dialog) {
-      confirmCaption = dialog.Caption();
-      auto* label = static_cast<ui::Label*>(dialog.FindByName("Label1"));
-      ASSERT_TRUE(label);
-      confirmMessage = label->Caption();
-      auto* button = static_cast<ui::Button*>(dialog.FindByName(yes ? "Button1" : "Button2"));
-      ASSERT_TRUE(button);
-      button->UserClick();
-    });
-  }
-
   int Confirmations() const { return static_cast<int>(backend.ModalCaptions().size()); }
   const std::vector<headless::ShownMessage>& Messages() { return backend.Dialogs().Messages(); }
 
   bool ValueExists(os::RegRoot root, const std::string& path, const std::string& name) {
     return Value(root, path, name).has_value();
   }
-  bool KeyExists(os::RegRoot root, const std::string& path) {
-    return registry.OpenKey(root, path, os::RegAccess::Read) != nullptr;
-  }
-
-  std::string confirmCaption;
-  std::string confirmMessage;
 };
 
 }  // namespace testing_support

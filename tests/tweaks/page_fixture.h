@@ -66,26 +66,8 @@ class PageTest : public ShellTest {
     const auto value = Value(root, path, name);
     return value ? value->data : std::vector<uint8_t>{};
   }
-  bool KeyExists(os::RegRoot root, const std::string& path) {
-    return registry.OpenKey(root, path, os::RegAccess::Read) != nullptr;
-  }
 
-  // Answers the next confirmation and keeps its caption and message.
-  void AnswerConfirmKeeping(bool yes) {
-    backend.OnNextModal([this, yes](ui::Form& dialog) {
-      confirmCaption = dialog.Caption();
-      auto* label = static_cast<ui::Label*>(dialog.FindByName("Label1"));
-      ASSERT_TRUE(label);
-      confirmMessage = label->Caption();
-      auto* button = static_cast<ui::Button*>(dialog.FindByName(yes ? "Button1" : "Button2"));
-      ASSERT_TRUE(button);
-      button->UserClick();
-    });
-  }
   int Modals() const { return static_cast<int>(backend.ModalCaptions().size()); }
-
-  std::string confirmCaption;
-  std::string confirmMessage;
 };
 
 }  // namespace testing_support
