@@ -713,14 +713,11 @@ void WriteWallpaperStyle(shell::TForm1& form) {
 // --- 42, 53, 72, 76 ------------------------------------------------------------------------------
 
 void GetDesktopEinstellungen(shell::TForm1& form) {
-  const auto settings = DesktopSettings();
-  AddCheckItems(*List(form), settings);
-  ReadChecks(form, *List(form), settings);
+  FillChecks(form, *List(form), DesktopSettings());
 }
 
 void WriteDesktopEinstellunen1(shell::TForm1& form) {
-  WriteChecks(form, *List(form), DesktopSettings());
-  form.ReportApplied();
+  ApplyChecks(form, *List(form), DesktopSettings());
 }
 
 void GetActiveDesktop(shell::TForm1& form) {
@@ -745,30 +742,23 @@ void GetActiveDesktop1(shell::TForm1& form) {
 }
 
 void WriteActiveDesktop(shell::TForm1& form) {
-  WriteChecks(form, *List(form), ActiveDesktopSettings());
-  form.ReportApplied();
+  ApplyChecks(form, *List(form), ActiveDesktopSettings());
 }
 
 void GetStartMenu1(shell::TForm1& form) {
-  const auto settings = StartMenuSettings();
-  AddCheckItems(*List(form), settings);
-  ReadChecks(form, *List(form), settings);
+  FillChecks(form, *List(form), StartMenuSettings());
 }
 
 void WriteStartMenu1(shell::TForm1& form) {
-  WriteChecks(form, *List(form), StartMenuSettings());
-  form.ReportApplied();
+  ApplyChecks(form, *List(form), StartMenuSettings());
 }
 
 void GetDesktopRestriction(shell::TForm1& form) {
-  const auto settings = DesktopRestrictions();
-  AddCheckItems(*List(form), settings);
-  ReadChecks(form, *List(form), settings);
+  FillChecks(form, *List(form), DesktopRestrictions());
 }
 
 void WriteDesktopRestriction(shell::TForm1& form) {
-  WriteChecks(form, *List(form), DesktopRestrictions());
-  form.ReportApplied();
+  ApplyChecks(form, *List(form), DesktopRestrictions());
 }
 
 // --- 43 ------------------------------------------------------------------------------------------
@@ -966,9 +956,7 @@ void GetIconSettings_2(shell::TForm1& form) {
   std::string face = form.ReadReg(1, kDesktopNoSlash, "IconTitleFaceName", "s");
   if (face.empty()) face = kDefaultIconFont;
   form.Edits[0]->SetText(FontText(face, form.ReadReg(1, kDesktopNoSlash, "IconTitleSize", "s")));
-  const auto settings = IconSettings();
-  AddCheckItems(*List(form), settings);
-  ReadChecks(form, *List(form), settings);
+  FillChecks(form, *List(form), IconSettings());
 }
 
 void WriteIconSettings(shell::TForm1& form) {
@@ -977,8 +965,7 @@ void WriteIconSettings(shell::TForm1& form) {
   ParseFontText(form.Edits[0]->Text(), face, size);
   if (!face.empty()) form.WriteReg(1, kDesktopNoSlash, "IconTitleFaceName", face, "s");
   if (size) form.WriteReg(1, kDesktopNoSlash, "IconTitleSize", base::IntToStr(*size), "s");
-  WriteChecks(form, *List(form), IconSettings());
-  form.ReportApplied();
+  ApplyChecks(form, *List(form), IconSettings());
 }
 
 void IconFontDia(shell::TForm1& form) {

@@ -437,36 +437,27 @@ void WriteOpenFile(shell::TForm1& form) {
 // --- 60, 63, 68 ----------------------------------------------------------------------------------
 
 void GetContextExplorer(shell::TForm1& form) {
-  const auto settings = ContextSettings();
-  AddCheckItems(*List(form), settings);
-  ReadChecks(form, *List(form), settings);
+  FillChecks(form, *List(form), ContextSettings());
 }
 
 void WriteContextExplorer(shell::TForm1& form) {
-  WriteChecks(form, *List(form), ContextSettings());
-  form.ReportApplied();
+  ApplyChecks(form, *List(form), ContextSettings());
 }
 
 void GetExplorer(shell::TForm1& form) {
-  const auto settings = ExplorerSettings();
-  AddCheckItems(*List(form), settings);
-  ReadChecks(form, *List(form), settings);
+  FillChecks(form, *List(form), ExplorerSettings());
 }
 
 void WriteExplorer(shell::TForm1& form) {
-  WriteChecks(form, *List(form), ExplorerSettings());
-  form.ReportApplied();
+  ApplyChecks(form, *List(form), ExplorerSettings());
 }
 
 void GetExplorer1(shell::TForm1& form) {
-  const auto settings = ExplorerRestrictions();
-  AddCheckItems(*List(form), settings);
-  ReadChecks(form, *List(form), settings);
+  FillChecks(form, *List(form), ExplorerRestrictions());
 }
 
 void WriteExplorer1(shell::TForm1& form) {
-  WriteChecks(form, *List(form), ExplorerRestrictions());
-  form.ReportApplied();
+  ApplyChecks(form, *List(form), ExplorerRestrictions());
 }
 
 // --- 65 ------------------------------------------------------------------------------------------

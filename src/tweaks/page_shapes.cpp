@@ -209,6 +209,18 @@ void WriteChecks(shell::TForm1& form, const ui::ListView& list,
   }
 }
 
+void FillChecks(shell::TForm1& form, ui::ListView& list,
+                const std::vector<CheckSetting>& settings) {
+  AddCheckItems(list, settings);
+  ReadChecks(form, list, settings);
+}
+
+void ApplyChecks(shell::TForm1& form, const ui::ListView& list,
+                 const std::vector<CheckSetting>& settings) {
+  WriteChecks(form, list, settings);
+  form.ReportApplied();
+}
+
 void ReadCheckBoxes(shell::TForm1& form, int firstSlot, const std::vector<CheckSetting>& settings) {
   for (size_t i = 0; i < settings.size(); ++i) {
     const size_t slot = static_cast<size_t>(firstSlot) + i;

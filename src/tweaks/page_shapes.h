@@ -123,6 +123,11 @@ void AddCheckItems(ui::ListView& list, const std::vector<CheckSetting>& settings
 void ReadChecks(shell::TForm1& form, ui::ListView& list, const std::vector<CheckSetting>& settings);
 void WriteChecks(shell::TForm1& form, const ui::ListView& list,
                  const std::vector<CheckSetting>& settings);
+// The usual reader of a check list: its items, then their stored state.
+void FillChecks(shell::TForm1& form, ui::ListView& list, const std::vector<CheckSetting>& settings);
+// The usual writer: every item, then "Änderungen übernommen".
+void ApplyChecks(shell::TForm1& form, const ui::ListView& list,
+                 const std::vector<CheckSetting>& settings);
 // The same for check boxes in CheckBoxes slots firstSlot, firstSlot + 1, ...
 void ReadCheckBoxes(shell::TForm1& form, int firstSlot, const std::vector<CheckSetting>& settings);
 void WriteCheckBoxes(shell::TForm1& form, int firstSlot, const std::vector<CheckSetting>& settings);
