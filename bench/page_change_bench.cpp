@@ -17,6 +17,7 @@
 #include "os/reg_file.h"
 #include "os/shell.h"
 #include "os/system.h"
+#include "app/all_pages.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -50,8 +51,9 @@ int main(int argc, char** argv) {
   registry.CreateKey(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Options")
       ->SetValue("InstallDir", os::RegValue::String("C:\\Programme\\Kalmora2x"));
   Seed(registry, folder);
-  shell::Services services{backend, registry, system, shell, files};
-  shell::TForm1 form(services);
+  base::TraceLog trace;
+  page::Services services{backend, registry, system, shell, files, trace};
+  shell::TForm1 form(services, app::AllPages());
   form.FormCreate();
 
   struct Timing {

@@ -38,7 +38,8 @@ void BenchValueAccess(os::Registry& registry, const char* backend, int calls) {
   sysaccess::TRegistry shared(registry);
   sysaccess::WorkArea work;
   os::MemorySystem system;
-  sysaccess::RegistryAccess regAccess(shared, work, system);
+  base::TraceLog trace;
+  sysaccess::RegistryAccess regAccess(shared, work, system, trace);
   const std::string key = std::string("\\") + kTreePath + "\\Access";
 
   auto start = Clock::now();

@@ -42,7 +42,8 @@ std::string RegistryAccess::ReadReg(int root, std::string_view key, std::string_
     std::string result = ReadOpenValue(name, kind);
     SharedRegistry.CloseKey();
     return result;
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    trace_.Failure("ReadReg", error.what());
     SharedRegistry.CloseKey();
     return "";
   }
@@ -108,8 +109,9 @@ void RegistryAccess::WriteReg(int root, std::string_view key, std::string_view n
       if (ParseBinaryText(value, bytes)) SharedRegistry.WriteBinaryData(name, bytes);
     }
     SharedRegistry.CloseKey();
-  } catch (const std::exception&) {
-    // Silent by design; the key stays open until the next operation opens another one.
+  } catch (const std::exception& error) {
+    // Silent for the user; the key stays open until the next operation opens another one.
+    trace_.Failure("WriteReg", error.what());
   }
 }
 
@@ -126,7 +128,8 @@ void RegistryAccess::DeleteReg(int root, std::string_view key, std::string_view 
       }
     }
     SharedRegistry.CloseKey();
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    trace_.Failure("DeleteReg", error.what());
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "access/registry_object.h"
 #include "access/work_area.h"
+#include "base/trace.h"
 #include "os/system.h"
 
 namespace sysaccess {
@@ -20,8 +21,8 @@ namespace sysaccess {
 // "v" value (delete only).
 class RegistryAccess {
  public:
-  RegistryAccess(TRegistry& sharedRegistry, WorkArea& work, os::System& system)
-      : SharedRegistry(sharedRegistry), work_(work), system_(system) {}
+  RegistryAccess(TRegistry& sharedRegistry, WorkArea& work, os::System& system, base::Trace& trace)
+      : SharedRegistry(sharedRegistry), work_(work), system_(system), trace_(trace) {}
 
   // The value as text; the empty text when the key or value is missing or of another type.
   std::string ReadReg(int root, std::string_view key, std::string_view name, std::string_view kind);
@@ -49,6 +50,7 @@ class RegistryAccess {
 
   WorkArea& work_;
   os::System& system_;
+  base::Trace& trace_;
 };
 
 }  // namespace sysaccess

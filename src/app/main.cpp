@@ -3,7 +3,9 @@
 // member names.
 #include "win32/ui/win32_backend.h"
 
+#include "app/all_pages.h"
 #include "shell/main_window.h"
+#include "win32/debugger_trace.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_registry.h"
 #include "win32/win32_shell.h"
@@ -15,9 +17,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32System system;
   win32::Win32Shell shell;
   win32::Win32FileSystem files;
-  shell::Services services{backend, registry, system, shell, files};
+  win32::DebuggerTrace trace;
+  page::Services services{backend, registry, system, shell, files, trace};
 
-  shell::TForm1 mainWindow(services);
+  shell::TForm1 mainWindow(services, app::AllPages());
   mainWindow.FormCreate();
   if (backend.Terminated()) return 0;  // refused to start; the reason was shown
 

@@ -1,7 +1,7 @@
 #include "icons/rebuild_icons.h"
 
 #include "os/file_system.h"
-#include "shell/main_window.h"
+#include "page/page_context.h"
 
 namespace icons {
 namespace {
@@ -12,14 +12,14 @@ constexpr unsigned kFlush = 0x1000;
 constexpr unsigned kNonClientMetrics = 42;
 constexpr int kBroadcastTimeoutMs = 10000;
 
-void Broadcast(shell::TForm1& form) {
+void Broadcast(page::PageContext& form) {
   form.services.shell.BroadcastSettingChange(kNonClientMetrics, "WindowMetrics",
                                              kBroadcastTimeoutMs);
 }
 
 }  // namespace
 
-void RebuildIcons(shell::TForm1& form) {
+void RebuildIcons(page::PageContext& form) {
   form.services.files.RemoveFile(os::JoinPath(form.WindowsDir, "ShellIconCache"));
   // Changing the icon size and back makes the shell drop every cached icon.
   form.WriteReg(1, "ControlPanel\\Desktop\\WindowMetrics", "Shell Icon Size", "0", "s");

@@ -1,12 +1,12 @@
 // Makes the shell rebuild its icon cache, so changed icons and icon settings show at once.
 #pragma once
 
-namespace shell {
-class TForm1;
+namespace page {
+class PageContext;
 }
 
 namespace icons {
 
-void RebuildIcons(shell::TForm1& form);
+void RebuildIcons(page::PageContext& form);
 
 }  // namespace icons

@@ -1,5 +1,7 @@
 #include "shell/category_tree.h"
 
+#include "page/images.h"
+
 #include "base/text.h"
 
 namespace shell {
@@ -200,6 +202,48 @@ ui::TreeNode* FindNodeRoot(const ui::TreeView& tree, std::string_view text) {
     if (base::UpperCase(node->Text()) == wanted) return node;
   }
   return nullptr;
+}
+
+namespace {
+
+// Leaves take the icon of their top-level branch.
+std::string BranchIcon(const std::string& branch) {
+  static const std::pair<const char*, const char*> kIcons[] = {
+      {"Bootvorgang", "tree_boot"},         {"Desktop", "tree_desktop"},
+      {"Explorer", "tree_explorer"},        {"Hardware", "tree_hardware"},
+      {"Internet", "tree_internet"},        {"Sicherheitseinstellungen", "tree_security"},
+      {"Systeminformationen", "tree_info"}, {"Windowseinstellungen", "tree_windows"},
+  };
+  for (const auto& [name, icon] : kIcons) {
+    if (branch == name) return icon;
+  }
+  return "tree_page";
+}
+
+}  // namespace
+
+ui::ImageList CategoryTreeIcons() {
+  ui::ImageList list;
+  list.width = list.height = 16;
+  list.pictures.assign(166, page::Icon("tree_page"));
+  const auto& nodes = CategoryNodes();
+  std::string branch;
+  for (size_t i = 0; i < nodes.size(); ++i) {
+    const CategoryNode& node = nodes[i];
+    if (node.level == 1) branch = node.text;
+    const bool group = i + 1 < nodes.size() && nodes[i + 1].level > node.level;
+    const auto index = static_cast<size_t>(node.pageId);
+    if (node.level == 0) {
+      list.pictures[index] = page::Icon("tree_root");
+    } else if (group) {
+      list.pictures[index] = page::Icon("tree_folder");
+    } else {
+      list.pictures[index] = page::Icon(BranchIcon(branch));
+    }
+  }
+  list.pictures[static_cast<size_t>(kGroupSelectedIndex)] = page::Icon("tree_folder_open");
+  list.pictures[static_cast<size_t>(kLeafSelectedIndex)] = page::Icon("tree_page_selected");
+  return list;
 }
 
 }  // namespace shell

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/picture.h"
 #include "ui/tree_view.h"
 
 namespace shell {
@@ -21,6 +22,9 @@ const std::vector<CategoryNode>& CategoryNodes();
 inline constexpr int kRootSelectedIndex = 1;
 inline constexpr int kGroupSelectedIndex = 0;
 inline constexpr int kLeafSelectedIndex = 153;
+
+// The tree's icons: entry PageId is the icon of that node.
+ui::ImageList CategoryTreeIcons();
 
 // Fills the tree with every node, in order.
 void BuildCategoryTree(ui::TreeView& tree);

@@ -14,11 +14,8 @@ ui::Font DesignedFont() {
 
 }  // namespace
 
-TForm1::TForm1(Services& servicesIn)
-    : PageArea(Panel1, WorkText, UserFont),
-      services(servicesIn),
-      SharedRegistry(servicesIn.registry),
-      UserFont(DesignedFont()),
+TForm1::TForm1(page::Services& servicesIn, page::PageTable pages)
+    : PageContext(servicesIn, Panel1),
       PopupMenu2(servicesIn.ui),
       PopupMenu3(servicesIn.ui),
       PopupMenu6(servicesIn.ui),
@@ -26,11 +23,12 @@ TForm1::TForm1(Services& servicesIn)
       PopupMenu8(servicesIn.ui),
       PopupMenu9(servicesIn.ui),
       form_(servicesIn.ui),
-      regAccess_(SharedRegistry, *this, servicesIn.system) {
+      pages_(std::move(pages)) {
+  UserFont = DesignedFont();
+  ImageList1 = CategoryTreeIcons();
   BuildWindow();
   BuildToolbar();
   BuildMenus();
-  tweaks::RegisterAllPages(pages_);
 }
 
 TForm1::~TForm1() = default;
@@ -43,7 +41,7 @@ void TForm1::BuildWindow() {
   form_.SetCaption("Kalmora 2x");
   form_.SetFont(DesignedFont());
   form_.SetColor(ui::clBtnFace);
-  form_.SetIcon(pictures::kProgramIcon);
+  form_.SetIcon(page::pictures::kProgramIcon);
   form_.SetBounds({269, 226, 751, 461});
   form_.OnClose = [this](ui::Form&, ui::CloseAction&) { FormClose(); };
 
@@ -81,7 +79,7 @@ void TForm1::BuildWindow() {
   Image3->SetName("Image3");
   Image3->SetAlign(ui::Align::Client);
   Image3->SetStretch(true);
-  Image3->SetPicture(pictures::kTitleBand);
+  Image3->SetPicture(page::pictures::kTitleBand);
   Label1 = Panel3->Add<ui::Label>();
   Label1->SetName("Label1");
   Label1->SetTransparent(true);
@@ -123,7 +121,7 @@ void TForm1::BuildWindow() {
   Image6->SetAlign(ui::Align::Top);
   Image6->SetStretch(true);
   Image6->SetTransparent(true);
-  Image6->SetPicture(pictures::kGroupHeader);
+  Image6->SetPicture(page::pictures::kGroupHeader);
   Image6->Hide();
 
   Label3 = Panel1->Add<ui::Label>();
@@ -160,7 +158,7 @@ void TForm1::BuildWindow() {
   Image5 = Panel4->Add<ui::Image>();
   Image5->SetName("Image5");
   Image5->SetStretch(true);
-  Image5->SetPicture(pictures::kGroupBanner);
+  Image5->SetPicture(page::pictures::kGroupBanner);
   Image5->Hide();
 
   Panel5 = Panel4->Add<ui::Panel>();
@@ -172,7 +170,7 @@ void TForm1::BuildWindow() {
   Image1->SetName("Image1");
   Image1->SetAlign(ui::Align::Client);
   Image1->SetStretch(true);
-  Image1->SetPicture(pictures::kApplyButton);
+  Image1->SetPicture(page::pictures::kApplyButton);
   Image1->SetHint("Klicken Sie hier drauf um die Änderungen zu übernehmen");
   Image1->SetCursor(ui::Cursor::HandPoint);
   Image1->OnMouseDown = [this](ui::Control&, ui::MouseButton, unsigned, int, int) {
@@ -292,8 +290,9 @@ void TForm1::BuildMenus() {
 void TForm1::FormCreate() {
   try {
     StartUp();
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
     // Start-up ends where it failed, silently; the window opens with what is there.
+    Trace().Failure("FormCreate", error.what());
   }
 }
 
@@ -316,7 +315,8 @@ void TForm1::StartUp() {
     if (SharedRegistry.OpenKey("\\Software\\Microsoft\\Plus!\\Setup", true)) {
       try {
         SharedRegistry.WriteString("COOL.DLL", "1");
-      } catch (const std::exception&) {
+      } catch (const std::exception& error) {
+        Trace().Failure("FormCreate", error.what());
       }
     }
     SharedRegistry.CloseKey();
@@ -375,8 +375,9 @@ void TForm1::TreeView1Change(ui::TreeNode* node) {
   if (node) {
     try {
       pages_.Build(node->ImageIndex(), *this);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
       // A failing builder leaves its page as far as it got.
+      Trace().Failure("TreeView1Change", error.what());
     }
     if (IsGroupPage(*node)) ShowGroupPage(*node);
   }
@@ -500,6 +501,15 @@ void TForm1::BindApply(std::function<void()> writer) {
   Image1->OnClick = [writer = std::move(writer)](ui::Control&) {
     if (writer) writer();
   };
+}
+
+void TForm1::SetDescription(const std::string& text) {
+  RichEdit2->SetText(text);
+}
+
+void TForm1::ShowInformationArea(page::InfoArea area) {
+  if (area == page::InfoArea::Hidden) Panel4->Hide();
+  if (area == page::InfoArea::NoApplyButton) Panel5->Hide();
 }
 
 bool TForm1::Confirm(const std::string& message, const std::string& caption) {

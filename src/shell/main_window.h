@@ -8,12 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "access/reg_access.h"
-#include "access/work_area.h"
-#include "shell/images.h"
-#include "shell/page_area.h"
-#include "shell/services.h"
-#include "tweaks/page_table.h"
+#include "page/page_context.h"
+#include "page/page_table.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -23,53 +19,21 @@
 
 namespace shell {
 
-class TForm1 : public sysaccess::WorkArea, public PageArea, public ImageLists {
+class TForm1 : public page::PageContext {
  public:
-  explicit TForm1(Services& services);
-  ~TForm1();
+  // pages: every page's builder, composed by the program (or a test).
+  TForm1(page::Services& services, page::PageTable pages);
+  ~TForm1() override;
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
-  Services& services;
   ui::Form& Form() { return form_; }
-  ui::Backend& Backend() { return services.ui; }
 
-  // --- shared state -------------------------------------------------------------------------
-  sysaccess::TRegistry SharedRegistry;
+  // --- shared state of the window alone ---------------------------------------------------------
   ui::TreeNode* SelectedNode = nullptr;
-  std::string InstallDir;
-  std::string WindowsDir;
-  std::string SystemDir;
-  std::string DeviceClassKey;
-  std::string AllUsersProfileDir;
-  std::string UserProfileDir;
-  std::string AppDataDir;
-  std::string UserKeyName;
-  bool IniScanCancel = false;
   bool BookmarkDragEnabled = false;
   std::vector<std::string> BackList;
   std::vector<std::string> ForwardList;
-  ui::Font UserFont;
-  int PageBuilding = 0;
-  int ConfirmResult = 0;
-
-  // --- registry value access ------------------------------------------------------------------
-  std::string ReadReg(int root, std::string_view key, std::string_view name,
-                      std::string_view kind) {
-    return regAccess_.ReadReg(root, key, name, kind);
-  }
-  void WriteReg(int root, std::string_view key, std::string_view name, std::string_view value,
-                std::string_view kind) {
-    regAccess_.WriteReg(root, key, name, value, kind);
-  }
-  void DeleteReg(int root, std::string_view key, std::string_view name, std::string_view kind) {
-    regAccess_.DeleteReg(root, key, name, kind);
-  }
-  void CheckValue(const std::vector<uint8_t>& data, uint32_t type, std::string_view searchText) {
-    regAccess_.CheckValue(data, type, searchText);
-  }
-  std::string GetWindowsVersion() { return regAccess_.GetWindowsVersion(); }
-  int CheckNT() { return regAccess_.CheckNT(); }
 
   // --- fixed components -----------------------------------------------------------------------
   ui::Panel* Panel6 = nullptr;
@@ -151,19 +115,19 @@ class TForm1 : public sysaccess::WorkArea, public PageArea, public ImageLists {
   void GetSettings();
   void SaveSettings();
 
-  // --- for the pages ---------------------------------------------------------------------------
-  // Binds the apply picture's click to the page's writer.
-  void BindApply(std::function<void()> writer);
-  void SetStatusText(std::string text) { StatusBar1->SetPanelText(2, std::move(text)); }
-  // The status every writer ends with.
-  void ReportApplied() { SetStatusText("Änderungen übernommen"); }
-  // The shared confirmation dialog; sets ConfirmResult and returns whether it is 1.
-  bool Confirm(const std::string& message, const std::string& caption = "Löschen bestätigen");
+  // --- the page context --------------------------------------------------------------------------
+  void SetDescription(const std::string& text) override;
+  void ShowInformationArea(page::InfoArea area) override;
+  void BindApply(std::function<void()> writer) override;
+  void SetStatusText(std::string text) override { StatusBar1->SetPanelText(2, std::move(text)); }
+  bool Confirm(const std::string& message,
+               const std::string& caption = "Löschen bestätigen") override;
   int MessageDlg(const std::string& text, const std::string& caption,
                  ui::MsgButtons buttons = ui::MsgButtons::Ok,
-                 ui::MsgIcon icon = ui::MsgIcon::Information);
-  void ProcessMessages() { services.ui.ProcessMessages(); }
-  tweaks::PageTable& Pages() { return pages_; }
+                 ui::MsgIcon icon = ui::MsgIcon::Information) override;
+  ui::Form& OwnerForm() override { return form_; }
+
+  page::PageTable& Pages() { return pages_; }
   // Selects a node by code (runs the page change but records no history).
   void SelectNode(ui::TreeNode* node);
 
@@ -177,8 +141,7 @@ class TForm1 : public sysaccess::WorkArea, public PageArea, public ImageLists {
   void Record(const std::string& text);
 
   ui::Form form_;
-  sysaccess::RegistryAccess regAccess_;
-  tweaks::PageTable pages_;
+  page::PageTable pages_;
 };
 
 }  // namespace shell

@@ -27,7 +27,8 @@ void ApplyStoredFont(TForm1& form) {
       form.UserFont.color =
           static_cast<ui::Color>(base::TruncToInt32(base::StrToFloat(reg.ReadString("Color"))));
     }
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    form.Trace().Failure("ApplyStoredFont", error.what());
     // A damaged record keeps what was read so far.
   }
   reg.CloseKey();
@@ -43,7 +44,8 @@ void WriteFont(TForm1& form) {
       reg.WriteBinaryData("Font", LogFontBytes(form.UserFont));
       reg.WriteString("Color", base::IntToStr(static_cast<int32_t>(form.UserFont.color)));
     }
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    form.Trace().Failure("WriteFont", error.what());
   }
   reg.CloseKey();
 }
@@ -68,7 +70,8 @@ void LoadWindowSettings(TForm1& form) {
     read("height", [&](int v) { window.SetHeight(v); });
     read("treewidth", [&](int v) { form.Panel2->SetWidth(v); });
     if (form.Panel2->Width() > window.Width()) form.Panel2->SetWidth(260);
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    form.Trace().Failure("LoadWindowSettings", error.what());
   }
   reg.CloseKey();
 }
@@ -86,7 +89,8 @@ void StoreWindowSettings(TForm1& form) {
       reg.WriteString("width", base::IntToStr(window.Width()));
       reg.WriteString("treewidth", base::IntToStr(form.Panel2->Width()));
     }
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    form.Trace().Failure("StoreWindowSettings", error.what());
   }
   reg.CloseKey();
 }

@@ -6,10 +6,10 @@
 #include "base/text.h"
 #include "base/utf.h"
 #include "os/file_system.h"
-#include "shell/main_window.h"
+#include "page/page_context.h"
+#include "page/page_table.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
-#include "tweaks/page_table.h"
 
 namespace tools {
 namespace {
@@ -58,11 +58,11 @@ std::string UpperLine(const std::string& line) {
   return base::UpperCase(base::Cp1252ToUtf8(line));
 }
 
-std::string WinIniPath(const shell::TForm1& form, const std::string& fileName) {
+std::string WinIniPath(const page::PageContext& form, const std::string& fileName) {
   return form.WindowsDir + "\\" + fileName;
 }
 
-std::vector<std::string> LoadLines(shell::TForm1& form, const std::string& path) {
+std::vector<std::string> LoadLines(page::PageContext& form, const std::string& path) {
   std::string bytes;
   if (!form.services.files.ReadFile(path, bytes)) {
     throw std::runtime_error("Die Datei " + path + " kann nicht geöffnet werden.");
@@ -92,7 +92,7 @@ const std::vector<AutoRunPage>& AutoRunPages() {
 // --- the registry pages
 // ---------------------------------------------------------------------------
 
-void AutoRun::BuildPage(shell::TForm1& form, const AutoRunPage& page) {
+void AutoRun::BuildPage(page::PageContext& form, const AutoRunPage& page) {
   ShowHeadline(form, page.headline);
   ShowDescription(form, page.description);
   if (ui::ListView* list = MakeList(form, {10, 50, 420, 140}, ui::ViewStyle::Report)) {
@@ -103,18 +103,18 @@ void AutoRun::BuildPage(shell::TForm1& form, const AutoRunPage& page) {
     list->AddColumn("Befehlszeile", 200);
   }
   MakeButton(form, 0, "Entfernen", {10, 200, 120, 25}, [this, &form] { DelRegAutoRun(form); });
-  form.Panel5->Hide();
+  form.ShowInformationArea(page::InfoArea::NoApplyButton);
   AutoRunRoot = page.root;
   AutoRunKey = page.key;
   AutoRunReg(form, AutoRunKey);
 }
 
-void AutoRun::SelectRoot(shell::TForm1& form) const {
+void AutoRun::SelectRoot(page::PageContext& form) const {
   if (AutoRunRoot == 2) form.SharedRegistry.SetRootKey(os::RegRoot::LocalMachine);
   if (AutoRunRoot == 1) form.SharedRegistry.SetRootKey(os::RegRoot::CurrentUser);
 }
 
-void AutoRun::AutoRunReg(shell::TForm1& form, const std::string& key) {
+void AutoRun::AutoRunReg(page::PageContext& form, const std::string& key) {
   ui::ListView* list = PageList(form);
   if (!list) return;
   list->Clear();
@@ -133,7 +133,7 @@ void AutoRun::AutoRunReg(shell::TForm1& form, const std::string& key) {
   });
 }
 
-void AutoRun::DelRegAutoRun(shell::TForm1& form) {
+void AutoRun::DelRegAutoRun(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   const ui::ListItem* item = list ? list->Selected() : nullptr;
   if (!item) return;
@@ -183,18 +183,18 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-void BuildWinIniPage(shell::TForm1& form) {
+void BuildWinIniPage(page::PageContext& form) {
   ShowHeadline(form, kWinIniTitle);
   ShowDescription(form, kWinIniTitle);
   if (ui::ListView* list = MakeList(form, {10, 70, 400, 80}, ui::ViewStyle::List, false)) {
     list->SetSmallImages(&form.ImageList4);
   }
   MakeButton(form, 0, "Entfernen", {10, 200, 120, 25}, [&form] { RemoveAutoWinIni(form); });
-  form.Panel5->Hide();
+  form.ShowInformationArea(page::InfoArea::NoApplyButton);
   AutoRunWinIni(form, "Win.ini");
 }
 
-void AutoRunWinIni(shell::TForm1& form, const std::string& fileName) {
+void AutoRunWinIni(page::PageContext& form, const std::string& fileName) {
   ui::ListView* list = PageList(form);
   if (!list) return;
   Reported(form, [&] {
@@ -215,7 +215,7 @@ void AutoRunWinIni(shell::TForm1& form, const std::string& fileName) {
   });
 }
 
-void RemoveAutoWinIni(shell::TForm1& form) {
+void RemoveAutoWinIni(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list) return;
   const ui::ListItem* item = list->Selected();
@@ -263,7 +263,7 @@ void RemoveAutoWinIni(shell::TForm1& form) {
 // --- the Autostart folders
 // ------------------------------------------------------------------------
 
-void BuildAutoStartPage(shell::TForm1& form) {
+void BuildAutoStartPage(page::PageContext& form) {
   form.PageBuilding = 1;
   ShowHeadline(form, kAutoStartTitle);
   ShowDescription(form, kAutoStartTitle);
@@ -276,7 +276,7 @@ void BuildAutoStartPage(shell::TForm1& form) {
   form.BindApply([&form] { DeleteAutoStart(form); });
 }
 
-std::vector<std::string> AutoStartFolders(shell::TForm1& form) {
+std::vector<std::string> AutoStartFolders(page::PageContext& form) {
   std::vector<std::string> folders;
   const auto add = [&](int csidl, const std::string& profile) {
     // The shell knows the folder under its localized name; the German names are the fallback
@@ -294,7 +294,7 @@ std::vector<std::string> AutoStartFolders(shell::TForm1& form) {
   return folders;
 }
 
-void GetAutoStart(shell::TForm1& form) {
+void GetAutoStart(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list) return;
   Reported(form, [&] {
@@ -309,7 +309,7 @@ void GetAutoStart(shell::TForm1& form) {
   });
 }
 
-void DeleteAutoStart(shell::TForm1& form) {
+void DeleteAutoStart(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list || list->SelCount() == 0) return;
   if (!form.Confirm("Wollen Sie markierten Einträge wirklich entfernen ?")) return;
@@ -324,11 +324,11 @@ void DeleteAutoStart(shell::TForm1& form) {
   });
 }
 
-void RegisterAutoStartPages(tweaks::PageTable& table) {
+void RegisterAutoStartPages(page::PageTable& table) {
   auto autoRun = std::make_shared<AutoRun>();
   for (const AutoRunPage& page : AutoRunPages()) {
     table.Register(page.pageId,
-                   [autoRun, &page](shell::TForm1& form) { autoRun->BuildPage(form, page); });
+                   [autoRun, &page](page::PageContext& form) { autoRun->BuildPage(form, page); });
   }
   table.Register(26, BuildWinIniPage);
   table.Register(142, BuildAutoStartPage);

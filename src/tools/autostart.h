@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace shell {
-class TForm1;
+namespace page {
+class PageContext;
 }
 
 namespace tools {
@@ -30,27 +30,27 @@ class AutoRun {
   std::string AutoRunKey;
   int AutoRunRoot = 0;  // 1 HKEY_CURRENT_USER, 2 HKEY_LOCAL_MACHINE; others leave the root
 
-  void BuildPage(shell::TForm1& form, const AutoRunPage& page);
+  void BuildPage(page::PageContext& form, const AutoRunPage& page);
   // Fills the page's list with the values of the key below AutoRunRoot.
-  void AutoRunReg(shell::TForm1& form, const std::string& key);
+  void AutoRunReg(page::PageContext& form, const std::string& key);
   // The "Entfernen" button: deletes the selected value after asking.
-  void DelRegAutoRun(shell::TForm1& form);
+  void DelRegAutoRun(page::PageContext& form);
 
  private:
-  void SelectRoot(shell::TForm1& form) const;
+  void SelectRoot(page::PageContext& form) const;
 };
 
 // The Win.ini page.
-void BuildWinIniPage(shell::TForm1& form);
-void AutoRunWinIni(shell::TForm1& form, const std::string& fileName);
-void RemoveAutoWinIni(shell::TForm1& form);
+void BuildWinIniPage(page::PageContext& form);
+void AutoRunWinIni(page::PageContext& form, const std::string& fileName);
+void RemoveAutoWinIni(page::PageContext& form);
 
 // The Autostart folder page.
-void BuildAutoStartPage(shell::TForm1& form);
+void BuildAutoStartPage(page::PageContext& form);
 // The all-users and the current user's Autostart folders, in that order.
-std::vector<std::string> AutoStartFolders(shell::TForm1& form);
-void GetAutoStart(shell::TForm1& form);
-void DeleteAutoStart(shell::TForm1& form);
+std::vector<std::string> AutoStartFolders(page::PageContext& form);
+void GetAutoStart(page::PageContext& form);
+void DeleteAutoStart(page::PageContext& form);
 
 // Win.ini as the lines of its 8-bit text, split at CR LF, LF or CR; a final line end makes no
 // empty line. Bytes stay as they are, so lines nobody touches are written back unchanged.

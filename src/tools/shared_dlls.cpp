@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "base/convert.h"
-#include "shell/main_window.h"
+#include "page/page_context.h"
+#include "page/page_table.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
-#include "tweaks/page_table.h"
 
 namespace tools {
 namespace {
@@ -64,9 +64,9 @@ const ui::ImageList& SystemSmallIcons() {
   return kList;
 }
 
-void BuildSharedDllPage(shell::TForm1& form) {
+void BuildSharedDllPage(page::PageContext& form) {
   ShowHeadline(form, "Gemeinsame Dll-dateien");
-  form.Panel5->Hide();
+  form.ShowInformationArea(page::InfoArea::NoApplyButton);
   MakeButton(form, 0, "Eintrag löschen...", {330, 6, 120, 25}, [&form] { DelDLLEintrag(form); });
   MakeButton(form, 1, "Datei löschen...", {200, 6, 120, 25}, [&form] { DelDLLDatei(form); });
   if (ui::ListView* list = MakeList(form, {10, 40, 420, 200}, ui::ViewStyle::Report)) {
@@ -79,7 +79,7 @@ void BuildSharedDllPage(shell::TForm1& form) {
   ShowDescription(form, kDescription);
 }
 
-void GetSharedDLL(shell::TForm1& form) {
+void GetSharedDLL(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list) return;
   BulkUpdate update(*list);
@@ -105,7 +105,7 @@ void GetSharedDLL(shell::TForm1& form) {
   });
 }
 
-void DelDLLEintrag(shell::TForm1& form) {
+void DelDLLEintrag(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list || list->SelCount() == 0) return;
   if (!form.Confirm("Wollen Sie den Registrierungseintrag wirklich entfernen ?")) return;
@@ -119,7 +119,7 @@ void DelDLLEintrag(shell::TForm1& form) {
   });
 }
 
-void DelDLLDatei(shell::TForm1& form) {
+void DelDLLDatei(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list || list->SelCount() == 0) return;
   std::vector<std::string> paths;
@@ -137,7 +137,7 @@ void DelDLLDatei(shell::TForm1& form) {
   });
 }
 
-void RegisterSharedDllPages(tweaks::PageTable& table) {
+void RegisterSharedDllPages(page::PageTable& table) {
   table.Register(151, BuildSharedDllPage);
 }
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-namespace shell {
-class TForm1;
+namespace page {
+class PageContext;
 }
 
 namespace ui {
@@ -17,13 +17,13 @@ namespace tools {
 inline constexpr const char* kSharedDllsKey =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 
-void BuildSharedDllPage(shell::TForm1& form);
-void GetSharedDLL(shell::TForm1& form);
+void BuildSharedDllPage(page::PageContext& form);
+void GetSharedDLL(page::PageContext& form);
 // "Eintrag löschen...": deletes the selected counts after asking; files stay.
-void DelDLLEintrag(shell::TForm1& form);
+void DelDLLEintrag(page::PageContext& form);
 // "Datei löschen...": the selected files go to the recycle bin in one shell operation, then
 // their counts; nothing goes when the shell fails or the user cancels there.
-void DelDLLDatei(shell::TForm1& form);
+void DelDLLDatei(page::PageContext& form);
 
 // The system's small file icons, shared by every list of files.
 const ui::ImageList& SystemSmallIcons();

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/main_window.h"
+#include "page/page_context.h"
 #include "ui/controls.h"
 #include "ui/list_view.h"
 
@@ -16,7 +16,7 @@ namespace tools {
 // ends it with the application's default exception message; the page change would otherwise
 // swallow errors raised while a page is built. The shared registry object is left closed.
 template <class F>
-void Reported(shell::TForm1& form, F&& body) {
+void Reported(page::PageContext& form, F&& body) {
   try {
     body();
   } catch (const std::exception& error) {
@@ -25,18 +25,18 @@ void Reported(shell::TForm1& form, F&& body) {
   }
 }
 
-inline void ShowHeadline(shell::TForm1& form, const std::string& text) {
+inline void ShowHeadline(page::PageContext& form, const std::string& text) {
   form.WorkText = text;
   form.HeadLine(text);
 }
 
-inline void ShowDescription(shell::TForm1& form, const std::string& text) {
+inline void ShowDescription(page::PageContext& form, const std::string& text) {
   form.WorkText = text;
-  form.RichEdit2->SetText(text);
+  form.SetDescription(text);
 }
 
 // A button in BitBtns slot `slot` whose click runs `onClick`.
-inline ui::Button* MakeButton(shell::TForm1& form, int slot, const std::string& caption,
+inline ui::Button* MakeButton(page::PageContext& form, int slot, const std::string& caption,
                               const ui::Rect& bounds, std::function<void()> onClick) {
   ui::Button* button = form.Create(form.BitBtns, slot);
   if (!button) return nullptr;
@@ -48,7 +48,7 @@ inline ui::Button* MakeButton(shell::TForm1& form, int slot, const std::string& 
 
 // The list view of a tool page in ListViews slot 0: no border, the selection visible when the
 // list loses the focus.
-inline ui::ListView* MakeList(shell::TForm1& form, const ui::Rect& bounds, ui::ViewStyle style,
+inline ui::ListView* MakeList(page::PageContext& form, const ui::Rect& bounds, ui::ViewStyle style,
                               bool flatScrollBars = true) {
   ui::ListView* list = form.Create(form.ListViews, 0);
   if (!list) return nullptr;
@@ -61,7 +61,7 @@ inline ui::ListView* MakeList(shell::TForm1& form, const ui::Rect& bounds, ui::V
 }
 
 // The page's list, or none once the page is gone.
-inline ui::ListView* PageList(shell::TForm1& form) {
+inline ui::ListView* PageList(page::PageContext& form) {
   return form.ListViews[0];
 }
 

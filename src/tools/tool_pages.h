@@ -1,17 +1,15 @@
 // The maintenance tools' pages: each tool registers its builders with the page table.
 #pragma once
 
-namespace tweaks {
-class PageTable;
-}
+#include "page/page_table.h"
 
 namespace tools {
 
 // The autostart manager: the seven Run-key pages, the Win.ini page and the Autostart folders.
-void RegisterAutoStartPages(tweaks::PageTable& table);
+void RegisterAutoStartPages(page::PageTable& table);
 // Orphaned uninstall registrations.
-void RegisterUninstallPages(tweaks::PageTable& table);
+void RegisterUninstallPages(page::PageTable& table);
 // The shared-DLL reference counts.
-void RegisterSharedDllPages(tweaks::PageTable& table);
+void RegisterSharedDllPages(page::PageTable& table);
 
 }  // namespace tools

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "shell/main_window.h"
+#include "page/page_context.h"
+#include "page/page_table.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
-#include "tweaks/page_table.h"
 
 namespace tools {
 namespace {
@@ -45,7 +45,7 @@ bool Matches(sysaccess::TRegistry& registry, const std::string& name,
 
 }  // namespace
 
-void UninstallEntries::BuildPage(shell::TForm1& form) {
+void UninstallEntries::BuildPage(page::PageContext& form) {
   form.PageBuilding = 1;
   ShowHeadline(form, "Uninstaller");
   ShowDescription(form, kDescription);
@@ -60,7 +60,7 @@ void UninstallEntries::BuildPage(shell::TForm1& form) {
              [&form] { WindowsUninstaller(form); });
 }
 
-void UninstallEntries::GetUninstallProgramms(shell::TForm1& form) {
+void UninstallEntries::GetUninstallProgramms(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list) return;
   Reported(form, [&] {
@@ -84,7 +84,7 @@ void UninstallEntries::GetUninstallProgramms(shell::TForm1& form) {
   });
 }
 
-void UninstallEntries::DoUninstallProgramms(shell::TForm1& form) {
+void UninstallEntries::DoUninstallProgramms(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list || list->SelCount() == 0) return;
   if (!form.Confirm(kConfirmRemoval)) return;
@@ -118,14 +118,14 @@ void UninstallEntries::DoUninstallProgramms(shell::TForm1& form) {
   });
 }
 
-void WindowsUninstaller(shell::TForm1& form) {
+void WindowsUninstaller(page::PageContext& form) {
   form.services.shell.Execute(
       {"open", "rundll32", "shell32.dll,Control_RunDLL appwiz.cpl,,0", "", 1});
 }
 
-void RegisterUninstallPages(tweaks::PageTable& table) {
+void RegisterUninstallPages(page::PageTable& table) {
   auto entries = std::make_shared<UninstallEntries>();
-  table.Register(143, [entries](shell::TForm1& form) { entries->BuildPage(form); });
+  table.Register(143, [entries](page::PageContext& form) { entries->BuildPage(form); });
 }
 
 }  // namespace tools

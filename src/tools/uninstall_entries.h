@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace shell {
-class TForm1;
+namespace page {
+class PageContext;
 }
 
 namespace tools {
@@ -20,13 +20,13 @@ class UninstallEntries {
   // list items do not keep them: a removal finds its subkeys again by name and command.
   std::vector<std::string> KeyNames;
 
-  void BuildPage(shell::TForm1& form);
-  void GetUninstallProgramms(shell::TForm1& form);
+  void BuildPage(page::PageContext& form);
+  void GetUninstallProgramms(page::PageContext& form);
   // The apply button: deletes the subkeys of the selected registrations after asking.
-  void DoUninstallProgramms(shell::TForm1& form);
+  void DoUninstallProgramms(page::PageContext& form);
 };
 
 // Opens the system's own "Software" applet.
-void WindowsUninstaller(shell::TForm1& form);
+void WindowsUninstaller(page::PageContext& form);
 
 }  // namespace tools

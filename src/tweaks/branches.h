@@ -2,14 +2,14 @@
 // the builders of its branch into the page table.
 #pragma once
 
-#include "tweaks/page_table.h"
+#include "page/page_table.h"
 
 namespace tweaks {
 
 // "Desktop" with its groups "Desktop-Darstellung", "Icons" and "StartMenü" (the tool tips page
 // included).
-void RegisterDesktopPages(PageTable& table);
+void RegisterDesktopPages(page::PageTable& table);
 // "Explorer" with its groups "Explorereinstellungen" and "Restriktionen".
-void RegisterExplorerPages(PageTable& table);
+void RegisterExplorerPages(page::PageTable& table);
 
 }  // namespace tweaks

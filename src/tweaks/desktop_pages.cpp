@@ -11,11 +11,12 @@
 #include "base/convert.h"
 #include "base/text.h"
 #include "os/file_system.h"
-#include "shell/main_window.h"
+#include "page/page_context.h"
+#include "page/shapes.h"
 #include "tweaks/branches.h"
-#include "tweaks/page_shapes.h"
 
 namespace tweaks {
+using namespace page;
 namespace {
 
 constexpr const char* kPoliciesExplorer =
@@ -32,7 +33,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return base::UpperCase(a) == base::UpperCase(b);
 }
 
-ui::ListView* List(shell::TForm1& form) {
+ui::ListView* List(page::PageContext& form) {
   return form.ListViews[0];
 }
 
@@ -40,7 +41,7 @@ ui::ListView* List(shell::TForm1& form) {
 
 constexpr const char* kFolderShell = "\\Folder\\shell";
 
-void BuildRightClickFolder(shell::TForm1& form) {
+void BuildRightClickFolder(page::PageContext& form) {
   BeginPage(form, 17,
             "Hier können Sie dem Kontextmenü von Ordnern (rechte Maustaste) eigene Anwendungen "
             "hinzufügen oder wieder entfernen. Die Anwendung erhält beim Aufruf den Ordner als "
@@ -58,14 +59,14 @@ void BuildRightClickFolder(shell::TForm1& form) {
       Action(form, AppRightClickFolder);
   AddButton(form, 1, 180, 190, 150, 25, "Anwendung entfernen")->OnClick =
       Action(form, RemoveRightClickFolder);
-  Quietly([&] { GetRightClickFolder(form); });
+  Quietly(form, [&] { GetRightClickFolder(form); });
 }
 
 // --- 28 Farbanzahl bei Icons -------------------------------------------------------------------
 
 constexpr std::array<const char*, 4> kIconBits = {"4", "8", "16", "24"};
 
-void BuildMaxIconColors(shell::TForm1& form) {
+void BuildMaxIconColors(page::PageContext& form) {
   BuildFlag building(form);
   BeginPage(form, 28,
             "Legen Sie fest, mit wie vielen Farben Windows die Icons darstellt. Mehr Farben "
@@ -78,7 +79,7 @@ void BuildMaxIconColors(shell::TForm1& form) {
   for (int i = 0; i < 4; ++i) {
     AddRadioButton(form, i, 15, 20 + 15 * i, 290, captions[static_cast<size_t>(i)], group);
   }
-  Quietly([&] { GetMaxIconColors(form); });
+  Quietly(form, [&] { GetMaxIconColors(form); });
   BindWriter(form, MaxIconColor);
 }
 
@@ -90,7 +91,7 @@ CheckSetting InfoTipSetting() {
       {1, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowInfoTip"});
 }
 
-void BuildInfoTip(shell::TForm1& form) {
+void BuildInfoTip(page::PageContext& form) {
   BuildFlag building(form);
   BeginPage(form, 29,
             "Zeigt beim Überfahren eines Icons auf dem Desktop mit der Maus einen kurzen "
@@ -103,12 +104,12 @@ void BuildInfoTip(shell::TForm1& form) {
 
 // --- 30 Hintergrundbild positionieren ----------------------------------------------------------
 
-std::string WallpaperKey(const shell::TForm1& form) {
+std::string WallpaperKey(const page::PageContext& form) {
   const std::string user = form.WindowsVersion < 1 ? ".DEFAULT" : form.UserKeyName;
   return user + "\\Control Panel\\Desktop";
 }
 
-void BuildWallpaperOrigin(shell::TForm1& form) {
+void BuildWallpaperOrigin(page::PageContext& form) {
   BeginPage(form, 30,
             "Legen Sie fest, wie viele Pixel das Hintergrundbild vom linken und vom oberen "
             "Bildschirmrand entfernt angezeigt wird.\n"
@@ -138,7 +139,7 @@ constexpr std::array<WallpaperStyle, 3> kWallpaperStyles = {{
     {"Hintergrundbild gestreckt anzeigen", "2", "0"},
 }};
 
-void BuildWallpaperStyle(shell::TForm1& form) {
+void BuildWallpaperStyle(page::PageContext& form) {
   BeginPage(form, 31,
             "Bestimmen Sie, wie das Hintergrundbild auf dem Desktop angezeigt wird: zentriert, "
             "nebeneinander (gekachelt) oder auf die Bildschirmgröße gestreckt. Klicken Sie auf "
@@ -146,7 +147,7 @@ void BuildWallpaperStyle(shell::TForm1& form) {
   for (int i = 0; i < 3; ++i) {
     AddRadioButton(form, i, 40, 40 + 15 * i, 300, kWallpaperStyles[static_cast<size_t>(i)].caption);
   }
-  Quietly([&] { GEtWallpaperStyle(form); });
+  Quietly(form, [&] { GEtWallpaperStyle(form); });
   BindWriter(form, WriteWallpaperStyle);
 }
 
@@ -157,7 +158,7 @@ CheckSetting BuildNumberSetting() {
                      {1, kDesktop, "PaintDesktopVersion"});
 }
 
-void BuildShowBuildNumber(shell::TForm1& form) {
+void BuildShowBuildNumber(page::PageContext& form) {
   BeginPage(form, 32,
             "Blendet die Windows-Versionsnummer mit der Build-Nummer unten rechts auf dem "
             "Desktop ein. Klicken Sie auf \"Übernehmen\"; die Änderung wird nach dem nächsten "
@@ -216,10 +217,10 @@ std::vector<CheckSetting> StartMenuSettings() {
   // sorted, so "sorted" means the value is gone.
   CheckSetting sorted;
   sorted.caption = "Einträge im Startmenü sortieren";
-  sorted.read = [menuOrder](shell::TForm1& form) {
+  sorted.read = [menuOrder](page::PageContext& form) {
     return form.ReadReg(1, menuOrder, "Order", "b").empty();
   };
-  sorted.write = [menuOrder](shell::TForm1& form, bool checked) {
+  sorted.write = [menuOrder](page::PageContext& form, bool checked) {
     if (checked) form.DeleteReg(1, menuOrder, "Order", "v");
   };
   return {
@@ -262,7 +263,7 @@ std::vector<CheckSetting> DesktopRestrictions() {
 constexpr const char* kExplorerKey = "Software\\Microsoft\\Windows\\CurrentVersion\\explorer";
 constexpr int kMinCachedIcons = 512;
 
-void BuildMaxCachedIcons(shell::TForm1& form) {
+void BuildMaxCachedIcons(page::PageContext& form) {
   BeginPage(form, 43,
             "Werden Icons falsch oder vertauscht angezeigt, ist oft der Icon-Cache zu klein. "
             "Stellen Sie mit dem Schieberegler ein, wie viele Icons Windows zwischenspeichert "
@@ -273,7 +274,7 @@ void BuildMaxCachedIcons(shell::TForm1& form) {
   AddLabel(form, 2, 340, 143, "8192");
   AddDeleteBox(form, 0, 70, 170, 340, "IconCache-Eintrag aus Registrierung entfernen",
                DelRegIconCache);
-  Quietly([&] { GetMaxCachedIcons(form); });
+  Quietly(form, [&] { GetMaxCachedIcons(form); });
   BindWriter(form, WriteMaxCachedIcons);
   form.Sliders[0]->OnChange = Action(form, TrackMaxCachedIcons);
 }
@@ -283,7 +284,7 @@ void BuildMaxCachedIcons(shell::TForm1& form) {
 std::string RecycleBinMachineKey() {
   return std::string("SOFTWARE\\Classes\\CLSID\\") + kRecycleBinId;
 }
-std::string RecycleBinUserKey(const shell::TForm1& form) {
+std::string RecycleBinUserKey(const page::PageContext& form) {
   return form.UserKeyName + "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\" +
          kRecycleBinId;
 }
@@ -296,7 +297,7 @@ constexpr const char* kRecycleBinFolderKey =
 constexpr const char* kRenameAllowed = "70 01 00 20";
 constexpr const char* kRenameDenied = "40 01 00 20";
 
-void BuildDesktopIconNames(shell::TForm1& form) {
+void BuildDesktopIconNames(page::PageContext& form) {
   BeginPage(form, 49,
             "Geben Sie neue Namen für die Desktopicons Papierkorb und Drucker ein und klicken "
             "Sie auf \"Übernehmen\". Ein leeres Feld lässt den bisherigen Namen stehen. Mit der "
@@ -308,7 +309,7 @@ void BuildDesktopIconNames(shell::TForm1& form) {
   AddLabel(form, 2, 20, 103, "Systemsteuerung");
   AddEdit(form, 2, 130, 100, 250)->SetReadOnly(true);
   AddCheckBox(form, 0, 20, 140, 350, "Papierkorb auf dem Desktop direkt umbenennen");
-  Quietly([&] { GetDesktopIconNames(form); });
+  Quietly(form, [&] { GetDesktopIconNames(form); });
   BindWriter(form, WriteDesktopIconNames);
 }
 
@@ -335,7 +336,7 @@ constexpr std::array<FolderLink, 11> kDesktopLinks = {{
 constexpr int kDesktopDirectory = 0x10;
 
 // The names of the desktop folder's entries (without "." and "..").
-std::vector<std::string> DesktopEntries(shell::TForm1& form, const std::string& desktop) {
+std::vector<std::string> DesktopEntries(page::PageContext& form, const std::string& desktop) {
   std::vector<std::string> names;
   if (desktop.empty()) return names;
   const auto entries = form.services.files.ListDirectory(desktop);
@@ -346,14 +347,14 @@ std::vector<std::string> DesktopEntries(shell::TForm1& form, const std::string& 
   return names;
 }
 
-void BuildDesktopLinks(shell::TForm1& form) {
+void BuildDesktopLinks(page::PageContext& form) {
   BeginPage(form, 50,
             "Legen Sie auf dem Desktop Verknüpfungen zu Systemordnern an: markieren Sie die "
             "gewünschten Ordner und klicken Sie auf \"Übernehmen\". Nicht markierte Ordner "
             "werden vom Desktop entfernt.");
   AddLabel(form, 0, 20, 40, "Diese Systemordner auf dem Desktop anzeigen");
   AddCheckList(form, 0, 20, 60, 420, 150);
-  Quietly([&] { GetDesktopLinks(form); });
+  Quietly(form, [&] { GetDesktopLinks(form); });
   BindWriter(form, WriteDesktopLinks);
 }
 
@@ -373,7 +374,7 @@ constexpr std::array<const char*, 7> kStartMenuFolders = {
     "DFÜ Netzwerk.{992CFFA0-F557-101A-88EC-00DD010CCC48}",
     "IEHistory.{FF393560-C2A7-11CF-BFF4-444553540000}"};
 
-std::string AllUsersStartMenu(const shell::TForm1& form) {
+std::string AllUsersStartMenu(const page::PageContext& form) {
   switch (form.WindowsVersion) {
     case 0:
       return form.WindowsDir + "\\Startmenü";
@@ -384,19 +385,19 @@ std::string AllUsersStartMenu(const shell::TForm1& form) {
   }
 }
 
-void BuildDesktopSystemordner(shell::TForm1& form) {
+void BuildDesktopSystemordner(page::PageContext& form) {
   BeginPage(form, 73,
             "Fügen Sie Systemordner als aufklappbare Menüs in das Startmenü aller Benutzer ein: "
             "markieren Sie die Ordner und klicken Sie auf \"Übernehmen\". Nicht markierte "
             "Ordner werden wieder entfernt.");
   AddCheckList(form, 0, 20, 40, 420, 130);
-  Quietly([&] { GetDesktopSystemordner(form); });
+  Quietly(form, [&] { GetDesktopSystemordner(form); });
   BindWriter(form, WriteDesktopSystemordner);
 }
 
 // --- 74 Aufklappzeit von Fenstern --------------------------------------------------------------
 
-void BuildMenuDelay(shell::TForm1& form) {
+void BuildMenuDelay(page::PageContext& form) {
   BeginPage(form, 74,
             "Bestimmen Sie, wie lange Windows wartet, bis ein Untermenü (zum Beispiel im "
             "Startmenü) aufklappt. Je kleiner der Wert, desto schneller öffnen sich die Menüs. "
@@ -406,7 +407,7 @@ void BuildMenuDelay(shell::TForm1& form) {
   AddLabel(form, 1, 180, 90, kNoValue);
   AddLabel(form, 2, 340, 90, "2000");
   AddDeleteBox(form, 0, 70, 120, 340, "Eintrag wieder löschen", DeleteMenuDelay);
-  Quietly([&] { FensterAufklappInit(form); });
+  Quietly(form, [&] { FensterAufklappInit(form); });
   BindWriter(form, WriteMenuDelay);
   form.Sliders[0]->OnChange = Action(form, TrackMenuDelay);
 }
@@ -425,7 +426,7 @@ std::string PixelsToSpacing(int pixels) {
   return base::IntToStr(-495 - (static_cast<int64_t>(pixels) * 2235) / 150);
 }
 
-void BuildAbstandIcons(shell::TForm1& form) {
+void BuildAbstandIcons(page::PageContext& form) {
   BuildFlag building(form);
   BeginPage(form, 75, "");
   form.SharedIcon = ui::Picture::Icon(form.SystemDir + "shell32.dll", 3);
@@ -449,7 +450,7 @@ void BuildAbstandIcons(shell::TForm1& form) {
 
   form.Sliders[0]->OnChange = Action(form, TrackBaryChange);
   form.Sliders[1]->OnChange = Action(form, TrackBarxChange);
-  Quietly([&] { GetAbstandIcons(form); });
+  Quietly(form, [&] { GetAbstandIcons(form); });
   form.Image_(kPreviewLeft, kPreviewIcon, kPreviewIcon);
 }
 
@@ -482,7 +483,7 @@ void ParseFontText(std::string_view text, std::string& name, std::optional<int>&
   size = number;
 }
 
-std::string QuickLaunchFolder(const shell::TForm1& form) {
+std::string QuickLaunchFolder(const page::PageContext& form) {
   switch (form.WindowsVersion) {
     case 0:
       return form.WindowsDir + "\\Anwendungsdaten\\Microsoft\\Internet Explorer\\Quick Launch";
@@ -501,8 +502,8 @@ std::vector<CheckSetting> IconSettings() {
   CheckSetting showDesktop;
   showDesktop.caption = "Icon \"Desktop anzeigen\" wieder herstellen";
   // A one-off repair, not a state: the item starts unchecked on every visit.
-  showDesktop.read = [](shell::TForm1&) { return false; };
-  showDesktop.write = [](shell::TForm1& form, bool checked) {
+  showDesktop.read = [](page::PageContext&) { return false; };
+  showDesktop.write = [](page::PageContext& form, bool checked) {
     if (!checked) return;
     form.services.files.WriteFile(QuickLaunchFolder(form) + "\\Desktop anzeigen.SCF",
                                   kShowDesktopFile);
@@ -517,7 +518,7 @@ std::vector<CheckSetting> IconSettings() {
   };
 }
 
-void BuildIconSettings(shell::TForm1& form) {
+void BuildIconSettings(page::PageContext& form) {
   BeginPage(form, 77,
             "Legen Sie Schriftart und Größe der Symboltitel auf dem Desktop fest und wie die "
             "Icons beschriftet werden. Klicken Sie auf \"Übernehmen\"; die Änderungen werden "
@@ -527,13 +528,13 @@ void BuildIconSettings(shell::TForm1& form) {
   AddEdit(form, 0, 20, 60, 250);
   AddButton(form, 0, 275, 60, 25, 21, "...")->OnClick = Action(form, IconFontDia);
   AddCheckList(form, 0, 20, 95, 420, 90);
-  Quietly([&] { GetIconSettings_2(form); });
+  Quietly(form, [&] { GetIconSettings_2(form); });
   BindWriter(form, WriteIconSettings);
 }
 
 // --- 146 Icongröße auf Desktop -----------------------------------------------------------------
 
-void BuildDesktopIconSize(shell::TForm1& form) {
+void BuildDesktopIconSize(page::PageContext& form) {
   BeginPage(form, 146,
             "Große Icons sind leichter zu treffen, kleine lassen mehr Platz auf dem Desktop. "
             "Stellen Sie die Größe mit dem Schieberegler ein und klicken Sie auf "
@@ -545,7 +546,7 @@ void BuildDesktopIconSize(shell::TForm1& form) {
   AddLabel(form, 2, 340, 115, "100");
   // The value label follows the slider from the start, so it shows the stored size too.
   form.Sliders[0]->OnChange = Action(form, TrackMenuDelay);
-  Quietly([&] { GetDesktopIconSize(form); });
+  Quietly(form, [&] { GetDesktopIconSize(form); });
   BindWriter(form, WriteDesktopIconSize);
 }
 
@@ -555,12 +556,12 @@ constexpr const char* kShellIcons =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 constexpr int kCustomArrow = 3;
 
-std::array<std::string, 3> ArrowValues(const shell::TForm1& form) {
+std::array<std::string, 3> ArrowValues(const page::PageContext& form) {
   return {form.WindowsDir + "\\SYSTEM32\\Shell32.dll,29", form.InstallDir + "\\SmallShortCut.Ico,0",
           form.InstallDir + "\\NoShortCut.Ico,0"};
 }
 
-void BuildShortCut(shell::TForm1& form) {
+void BuildShortCut(page::PageContext& form) {
   BuildFlag building(form);
   BeginPage(form, 162,
             "Bestimmen Sie, wie der kleine Pfeil auf Verknüpfungen aussieht: der Windows-Pfeil, "
@@ -575,7 +576,7 @@ void BuildShortCut(shell::TForm1& form) {
   }
   AddEdit(form, 0, 60, 105, 300);
   AddButton(form, 0, 365, 105, 25, 21, "...")->OnClick = Action(form, PfeilDialog);
-  Quietly([&] { GetShortCut(form); });
+  Quietly(form, [&] { GetShortCut(form); });
   BenutzerdefPfeil(form);
   BindWriter(form, SetShortCut);
 }
@@ -584,7 +585,7 @@ void BuildShortCut(shell::TForm1& form) {
 
 // --- 17 ------------------------------------------------------------------------------------------
 
-void GetRightClickFolder(shell::TForm1& form) {
+void GetRightClickFolder(page::PageContext& form) {
   ui::ListView* list = List(form);
   if (!list) return;
   list->Clear();
@@ -599,7 +600,7 @@ void GetRightClickFolder(shell::TForm1& form) {
   }
 }
 
-void AppRightClickFolder(shell::TForm1& form) {
+void AppRightClickFolder(page::PageContext& form) {
   ui::FileDialogOptions options;
   options.filter = "Alle Dateien (*.*)|*.*";
   const std::optional<std::string> path = form.Backend().GetDialogs().OpenFile(options);
@@ -613,7 +614,7 @@ void AppRightClickFolder(shell::TForm1& form) {
   GetRightClickFolder(form);
 }
 
-void RemoveRightClickFolder(shell::TForm1& form) {
+void RemoveRightClickFolder(page::PageContext& form) {
   ui::ListView* list = List(form);
   const ui::ListItem* item = list ? list->Selected() : nullptr;
   if (!item) return;
@@ -629,7 +630,7 @@ void RemoveRightClickFolder(shell::TForm1& form) {
 
 // --- 28 ------------------------------------------------------------------------------------------
 
-void GetMaxIconColors(shell::TForm1& form) {
+void GetMaxIconColors(page::PageContext& form) {
   WithExistingKey(
       form, 1, kWindowMetrics,
       [&](sysaccess::TRegistry& reg) {
@@ -641,7 +642,7 @@ void GetMaxIconColors(shell::TForm1& form) {
       kReadOnlyKey);
 }
 
-void MaxIconColor(shell::TForm1& form) {
+void MaxIconColor(page::PageContext& form) {
   const int checked = CheckedRadio(form, 0, static_cast<int>(kIconBits.size()));
   if (checked >= 0) {
     WithExistingKey(form, 1, kWindowMetrics, [&](sysaccess::TRegistry& reg) {
@@ -653,19 +654,19 @@ void MaxIconColor(shell::TForm1& form) {
 
 // --- 29, 32 --------------------------------------------------------------------------------------
 
-void RegInfoTip(shell::TForm1& form) {
+void RegInfoTip(page::PageContext& form) {
   WriteCheckBoxes(form, 0, {InfoTipSetting()});
   form.ReportApplied();
 }
 
-void ShowBuildNumber(shell::TForm1& form) {
+void ShowBuildNumber(page::PageContext& form) {
   WriteCheckBoxes(form, 0, {BuildNumberSetting()});
   form.ReportApplied();
 }
 
 // --- 30 ------------------------------------------------------------------------------------------
 
-void WriteWallpaperOrigin(shell::TForm1& form) {
+void WriteWallpaperOrigin(page::PageContext& form) {
   const std::string key = WallpaperKey(form);
   const std::string x = form.Edits[0]->Text();
   const std::string y = form.Edits[1]->Text();
@@ -685,7 +686,7 @@ void WriteWallpaperOrigin(shell::TForm1& form) {
 
 // --- 31 ------------------------------------------------------------------------------------------
 
-void GEtWallpaperStyle(shell::TForm1& form) {
+void GEtWallpaperStyle(page::PageContext& form) {
   const std::string style = form.ReadReg(1, "Control Panel\\Desktop", "WallpaperStyle", "s");
   const std::string tile = form.ReadReg(1, "Control Panel\\Desktop", "TileWallpaper", "s");
   for (size_t i = 0; i < kWallpaperStyles.size(); ++i) {
@@ -700,7 +701,7 @@ void GEtWallpaperStyle(shell::TForm1& form) {
   }
 }
 
-void WriteWallpaperStyle(shell::TForm1& form) {
+void WriteWallpaperStyle(page::PageContext& form) {
   const int checked = CheckedRadio(form, 0, static_cast<int>(kWallpaperStyles.size()));
   if (checked >= 0) {
     const WallpaperStyle& pair = kWallpaperStyles[static_cast<size_t>(checked)];
@@ -712,15 +713,15 @@ void WriteWallpaperStyle(shell::TForm1& form) {
 
 // --- 42, 53, 72, 76 ------------------------------------------------------------------------------
 
-void GetDesktopEinstellungen(shell::TForm1& form) {
+void GetDesktopEinstellungen(page::PageContext& form) {
   FillChecks(form, *List(form), DesktopSettings());
 }
 
-void WriteDesktopEinstellunen1(shell::TForm1& form) {
+void WriteDesktopEinstellunen1(page::PageContext& form) {
   ApplyChecks(form, *List(form), DesktopSettings());
 }
 
-void GetActiveDesktop(shell::TForm1& form) {
+void GetActiveDesktop(page::PageContext& form) {
   const auto settings = ActiveDesktopSettings();
   AddCheckItems(*List(form), settings);
   const std::vector<CheckSetting> explorer(settings.begin(),
@@ -729,41 +730,41 @@ void GetActiveDesktop(shell::TForm1& form) {
   GetActiveDesktop1(form);
 }
 
-void GetActiveDesktop1(shell::TForm1& form) {
+void GetActiveDesktop1(page::PageContext& form) {
   const auto settings = ActiveDesktopSettings();
   ui::ListView& list = *List(form);
   for (size_t i = kActiveDesktopExplorerItems; i < settings.size(); ++i) {
     ui::ListItem* item = list.Item(static_cast<int>(i));
     if (!item) return;
-    Quietly([&] {
+    Quietly(form, [&] {
       if (settings[i].read(form)) item->SetChecked(true);
     });
   }
 }
 
-void WriteActiveDesktop(shell::TForm1& form) {
+void WriteActiveDesktop(page::PageContext& form) {
   ApplyChecks(form, *List(form), ActiveDesktopSettings());
 }
 
-void GetStartMenu1(shell::TForm1& form) {
+void GetStartMenu1(page::PageContext& form) {
   FillChecks(form, *List(form), StartMenuSettings());
 }
 
-void WriteStartMenu1(shell::TForm1& form) {
+void WriteStartMenu1(page::PageContext& form) {
   ApplyChecks(form, *List(form), StartMenuSettings());
 }
 
-void GetDesktopRestriction(shell::TForm1& form) {
+void GetDesktopRestriction(page::PageContext& form) {
   FillChecks(form, *List(form), DesktopRestrictions());
 }
 
-void WriteDesktopRestriction(shell::TForm1& form) {
+void WriteDesktopRestriction(page::PageContext& form) {
   ApplyChecks(form, *List(form), DesktopRestrictions());
 }
 
 // --- 43 ------------------------------------------------------------------------------------------
 
-void GetMaxCachedIcons(shell::TForm1& form) {
+void GetMaxCachedIcons(page::PageContext& form) {
   ui::Slider* slider = form.Sliders[0];
   slider->SetMin(kMinCachedIcons);
   if (ReadSlider(form, 0, {{1, kExplorerKey, "Max Cached Icons"}})) {
@@ -771,17 +772,17 @@ void GetMaxCachedIcons(shell::TForm1& form) {
   }
 }
 
-void TrackMaxCachedIcons(shell::TForm1& form) {
+void TrackMaxCachedIcons(page::PageContext& form) {
   form.Sliders[0]->SetMin(kMinCachedIcons);
   form.Labels[1]->SetCaption(base::IntToStr(form.Sliders[0]->Value()));
 }
 
-void WriteMaxCachedIcons(shell::TForm1& form) {
+void WriteMaxCachedIcons(page::PageContext& form) {
   WriteSlider(form, 0, {{1, kExplorerKey, "Max Cached Icons"}});
   form.ReportApplied();
 }
 
-void DelRegIconCache(shell::TForm1& form) {
+void DelRegIconCache(page::PageContext& form) {
   if (!ConfirmDelete(form, form.CheckBoxes[0])) return;
   WithExistingKey(form, 1, kExplorerKey, [](sysaccess::TRegistry& reg) {
     if (reg.ValueExists("Max Cached Icons")) reg.DeleteValue("Max Cached Icons");
@@ -792,7 +793,7 @@ void DelRegIconCache(shell::TForm1& form) {
 
 // --- 49 ------------------------------------------------------------------------------------------
 
-void GetDesktopIconNames(shell::TForm1& form) {
+void GetDesktopIconNames(page::PageContext& form) {
   std::string recycleBin;
   if (form.WindowsVersion == 2) recycleBin = form.ReadReg(3, RecycleBinUserKey(form), "", "s");
   if (recycleBin.empty()) recycleBin = form.ReadReg(2, RecycleBinMachineKey(), "", "s");
@@ -804,7 +805,7 @@ void GetDesktopIconNames(shell::TForm1& form) {
   }
 }
 
-void WriteDesktopIconNames(shell::TForm1& form) {
+void WriteDesktopIconNames(page::PageContext& form) {
   const std::string recycleBin = form.Edits[0]->Text();
   const std::string printer = form.Edits[1]->Text();
   if (form.WindowsVersion == 2) {
@@ -826,7 +827,7 @@ void WriteDesktopIconNames(shell::TForm1& form) {
 
 // --- 50 ------------------------------------------------------------------------------------------
 
-void GetDesktopLinks(shell::TForm1& form) {
+void GetDesktopLinks(page::PageContext& form) {
   ui::ListView& list = *List(form);
   for (const FolderLink& link : kDesktopLinks) list.Add(link.caption);
   const std::string desktop = form.services.shell.SpecialFolderPath(kDesktopDirectory);
@@ -841,7 +842,7 @@ void GetDesktopLinks(shell::TForm1& form) {
   }
 }
 
-void WriteDesktopLinks(shell::TForm1& form) {
+void WriteDesktopLinks(page::PageContext& form) {
   const ui::ListView& list = *List(form);
   const std::string desktop = form.services.shell.SpecialFolderPath(kDesktopDirectory);
   const std::vector<std::string> entries = DesktopEntries(form, desktop);
@@ -870,7 +871,7 @@ void WriteDesktopLinks(shell::TForm1& form) {
 
 // --- 73 ------------------------------------------------------------------------------------------
 
-void GetDesktopSystemordner(shell::TForm1& form) {
+void GetDesktopSystemordner(page::PageContext& form) {
   ui::ListView& list = *List(form);
   for (const char* caption : kStartMenuFolderItems) list.Add(caption);
   const std::string base = AllUsersStartMenu(form);
@@ -886,7 +887,7 @@ void GetDesktopSystemordner(shell::TForm1& form) {
   }
 }
 
-void WriteDesktopSystemordner(shell::TForm1& form) {
+void WriteDesktopSystemordner(page::PageContext& form) {
   const ui::ListView& list = *List(form);
   const std::string base = AllUsersStartMenu(form);
   for (int i = 0; i < list.Count() && i < static_cast<int>(kStartMenuFolders.size()); ++i) {
@@ -902,7 +903,7 @@ void WriteDesktopSystemordner(shell::TForm1& form) {
 
 // --- 74 ------------------------------------------------------------------------------------------
 
-void FensterAufklappInit(shell::TForm1& form) {
+void FensterAufklappInit(page::PageContext& form) {
   const std::string delay = form.ReadReg(1, kDesktop, "MenuShowDelay", "s");
   if (delay.empty()) {
     form.Labels[1]->SetCaption("Keine Angabe");
@@ -912,12 +913,12 @@ void FensterAufklappInit(shell::TForm1& form) {
   form.Labels[1]->SetCaption(delay + " ms");
 }
 
-void WriteMenuDelay(shell::TForm1& form) {
+void WriteMenuDelay(page::PageContext& form) {
   WriteSlider(form, 0, {{1, kDesktop, "MenuShowDelay"}});
   form.ReportApplied();
 }
 
-void DeleteMenuDelay(shell::TForm1& form) {
+void DeleteMenuDelay(page::PageContext& form) {
   if (!ConfirmDelete(form, form.CheckBoxes[0])) return;
   form.DeleteReg(1, kDesktop, "MenuShowDelay", "v");
   FensterAufklappInit(form);
@@ -925,14 +926,14 @@ void DeleteMenuDelay(shell::TForm1& form) {
 
 // --- 75 ------------------------------------------------------------------------------------------
 
-void GetAbstandIcons(shell::TForm1& form) {
+void GetAbstandIcons(page::PageContext& form) {
   const std::string horizontal = form.ReadReg(1, kWindowMetrics, "IconSpacing", "s");
   form.Sliders[1]->SetValue(horizontal.empty() ? 66 : SpacingToPixels(horizontal));
   const std::string vertical = form.ReadReg(1, kWindowMetrics, "IconVerticalSpacing", "s");
   form.Sliders[0]->SetValue(vertical.empty() ? 42 : SpacingToPixels(vertical));
 }
 
-void AbstandIcons(shell::TForm1& form) {
+void AbstandIcons(page::PageContext& form) {
   if (!form.Confirm("Wollen Sie die Icongröße wirklich verändern ?", "Änderung bestätigen")) {
     return;
   }
@@ -942,24 +943,24 @@ void AbstandIcons(shell::TForm1& form) {
   form.ReportApplied();
 }
 
-void TrackBaryChange(shell::TForm1& form) {
+void TrackBaryChange(page::PageContext& form) {
   form.Image_(kPreviewLeft, kPreviewIcon, kPreviewIcon);
 }
 
-void TrackBarxChange(shell::TForm1& form) {
+void TrackBarxChange(page::PageContext& form) {
   form.Image_(kPreviewLeft, kPreviewIcon, kPreviewIcon);
 }
 
 // --- 77 ------------------------------------------------------------------------------------------
 
-void GetIconSettings_2(shell::TForm1& form) {
+void GetIconSettings_2(page::PageContext& form) {
   std::string face = form.ReadReg(1, kDesktopNoSlash, "IconTitleFaceName", "s");
   if (face.empty()) face = kDefaultIconFont;
   form.Edits[0]->SetText(FontText(face, form.ReadReg(1, kDesktopNoSlash, "IconTitleSize", "s")));
   FillChecks(form, *List(form), IconSettings());
 }
 
-void WriteIconSettings(shell::TForm1& form) {
+void WriteIconSettings(page::PageContext& form) {
   std::string face;
   std::optional<int> size;
   ParseFontText(form.Edits[0]->Text(), face, size);
@@ -968,7 +969,7 @@ void WriteIconSettings(shell::TForm1& form) {
   ApplyChecks(form, *List(form), IconSettings());
 }
 
-void IconFontDia(shell::TForm1& form) {
+void IconFontDia(page::PageContext& form) {
   std::string face;
   std::optional<int> size;
   ParseFontText(form.Edits[0]->Text(), face, size);
@@ -981,18 +982,18 @@ void IconFontDia(shell::TForm1& form) {
 
 // --- 146 -----------------------------------------------------------------------------------------
 
-void GetDesktopIconSize(shell::TForm1& form) {
+void GetDesktopIconSize(page::PageContext& form) {
   ReadSlider(form, 0, {{1, kWindowMetrics, "Shell Icon Size"}});
 }
 
-void WriteDesktopIconSize(shell::TForm1& form) {
+void WriteDesktopIconSize(page::PageContext& form) {
   WriteSlider(form, 0, {{1, kWindowMetrics, "Shell Icon Size"}});
   form.ReportApplied();
 }
 
 // --- 162 -----------------------------------------------------------------------------------------
 
-void GetShortCut(shell::TForm1& form) {
+void GetShortCut(page::PageContext& form) {
   const std::string arrow = form.ReadReg(2, kShellIcons, "29", "s");
   if (arrow.empty()) return;
   const auto values = ArrowValues(form);
@@ -1006,7 +1007,7 @@ void GetShortCut(shell::TForm1& form) {
   form.Edits[0]->SetText(arrow);
 }
 
-void SetShortCut(shell::TForm1& form) {
+void SetShortCut(page::PageContext& form) {
   const int checked = CheckedRadio(form, 0, 4);
   std::string arrow;
   if (checked == kCustomArrow) {
@@ -1020,14 +1021,14 @@ void SetShortCut(shell::TForm1& form) {
   form.ReportApplied();
 }
 
-void BenutzerdefPfeil(shell::TForm1& form) {
+void BenutzerdefPfeil(page::PageContext& form) {
   const ui::RadioButton* custom = form.RadioButtons[kCustomArrow];
   const bool enabled = custom && custom->Checked();
   if (form.Edits[0]) form.Edits[0]->SetEnabled(enabled);
   if (form.BitBtns[0]) form.BitBtns[0]->SetEnabled(enabled);
 }
 
-void PfeilDialog(shell::TForm1& form) {
+void PfeilDialog(page::PageContext& form) {
   ui::FileDialogOptions options;
   options.filter = "Symbole (*.ico)|*.ico|Alle Dateien (*.*)|*.*";
   options.picture = true;
@@ -1045,7 +1046,7 @@ void RegisterDesktopPages(PageTable& table) {
   table.Register(31, BuildWallpaperStyle);
   table.Register(32, BuildShowBuildNumber);
   table.Register(34, BuildToolTipsPage);
-  table.Register(42, [](shell::TForm1& form) {
+  table.Register(42, [](page::PageContext& form) {
     BuildCheckListPage(form, 42,
                        "Schränken Sie ein, was auf dem Desktop zu sehen ist und was der Benutzer "
                        "daran ändern darf. Markieren Sie die gewünschten Einschränkungen und "
@@ -1056,7 +1057,7 @@ void RegisterDesktopPages(PageTable& table) {
   table.Register(43, BuildMaxCachedIcons);
   table.Register(49, BuildDesktopIconNames);
   table.Register(50, BuildDesktopLinks);
-  table.Register(53, [](shell::TForm1& form) {
+  table.Register(53, [](page::PageContext& form) {
     BuildCheckListPage(form, 53,
                        "Legen Sie fest, ob der Active Desktop benutzt werden darf und was der "
                        "Benutzer an seinen Elementen und am Hintergrundbild ändern darf. Klicken "
@@ -1064,7 +1065,7 @@ void RegisterDesktopPages(PageTable& table) {
                        "Bestimmen Sie ActiveDesktop - Einstellungen", 40, GetActiveDesktop,
                        WriteActiveDesktop);
   });
-  table.Register(72, [](shell::TForm1& form) {
+  table.Register(72, [](page::PageContext& form) {
     BuildCheckListPage(form, 72,
                        "Bestimmen Sie, welche Einträge das Startmenü zeigt und wie es sich "
                        "verhält. Einträge mit \"2000\" wirken erst ab Windows 2000. Klicken Sie "
@@ -1075,7 +1076,7 @@ void RegisterDesktopPages(PageTable& table) {
   table.Register(73, BuildDesktopSystemordner);
   table.Register(74, BuildMenuDelay);
   table.Register(75, BuildAbstandIcons);
-  table.Register(76, [](shell::TForm1& form) {
+  table.Register(76, [](page::PageContext& form) {
     BuildCheckListPage(form, 76,
                        "Blenden Sie Einträge des Startmenüs und des Desktops aus, die der "
                        "Benutzer nicht sehen oder benutzen soll. Klicken Sie auf "

@@ -12,11 +12,12 @@
 #include "base/convert.h"
 #include "icons/rebuild_icons.h"
 #include "os/file_system.h"
-#include "shell/main_window.h"
+#include "page/page_context.h"
+#include "page/shapes.h"
 #include "tweaks/branches.h"
-#include "tweaks/page_shapes.h"
 
 namespace tweaks {
+using namespace page;
 namespace {
 
 constexpr const char* kPoliciesExplorer =
@@ -25,7 +26,7 @@ constexpr const char* kAdvanced =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
-ui::ListView* List(shell::TForm1& form) {
+ui::ListView* List(page::PageContext& form) {
   return form.ListViews[0];
 }
 
@@ -60,7 +61,7 @@ int DriveBit(const std::string& caption) {
   return letter >= 'A' && letter <= 'Z' ? letter - 'A' : -1;
 }
 
-void BuildNoDrives(shell::TForm1& form) {
+void BuildNoDrives(page::PageContext& form) {
   BeginPage(form, 15,
             "Markieren Sie die Laufwerke, die im Explorer und im Arbeitsplatz nicht mehr "
             "angezeigt werden sollen, und klicken Sie auf \"Übernehmen\". Die Laufwerke bleiben "
@@ -75,7 +76,7 @@ void BuildNoDrives(shell::TForm1& form) {
   list->AddColumn("Datenträgerbezeichnung", 140);
   list->AddColumn("Dateisystem", 90);
   form.ListView(0, 20, 55, 420, 160);
-  Quietly([&] {
+  Quietly(form, [&] {
     InitNoDrives(form);
     GetNoDrives(form);
   });
@@ -87,7 +88,7 @@ void BuildNoDrives(shell::TForm1& form) {
 constexpr const char* kNotepadCommand = "NOTEPAD.EXE %1";
 constexpr const char* kUnknownNotepad = "\\Unknown\\shell\\Öffnen mit Notepad\\command";
 
-void BuildMausNotepad(shell::TForm1& form) {
+void BuildMausNotepad(page::PageContext& form) {
   BeginPage(form, 16,
             "Fügt dem Kontextmenü (rechte Maustaste) von Dateien einen Eintrag hinzu, der die "
             "Datei mit Notepad (Editor) öffnet: für alle Dateien oder nur für Dateien, deren "
@@ -96,13 +97,13 @@ void BuildMausNotepad(shell::TForm1& form) {
               "Alle Dateien durch rechten Mausbutton mit Notepad(Editor) öffnen.");
   AddCheckBox(form, 1, 20, 60, 450,
               "Nur unbekannte Dateitypen durch rechten Mausbutton mit Notepad(Editor) öffnen.");
-  Quietly([&] { GetMausNotepad(form); });
+  Quietly(form, [&] { GetMausNotepad(form); });
   BindWriter(form, WriteMausNotepad);
 }
 
 // --- 55 Datei öffnen Dialog --------------------------------------------------------------------
 
-std::vector<CheckSetting> OpenFileSettings(const shell::TForm1& form) {
+std::vector<CheckSetting> OpenFileSettings(const page::PageContext& form) {
   const std::string key =
       form.UserKeyName + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Comdlg32";
   return {
@@ -112,7 +113,7 @@ std::vector<CheckSetting> OpenFileSettings(const shell::TForm1& form) {
   };
 }
 
-void BuildOpenFile(shell::TForm1& form) {
+void BuildOpenFile(page::PageContext& form) {
   BeginPage(form, 55,
             "Legen Sie fest, welche Teile der Dialoge \"Öffnen\" und \"Speichern unter\" "
             "angezeigt werden: die Leiste mit den Spezialordnern links, die Schaltfläche "
@@ -123,7 +124,7 @@ void BuildOpenFile(shell::TForm1& form) {
     AddCheckBox(form, static_cast<int>(i), 20, 40 + 20 * static_cast<int>(i), 300,
                 settings[i].caption);
   }
-  Quietly([&] { GetOpenFile(form); });
+  Quietly(form, [&] { GetOpenFile(form); });
   BindWriter(form, WriteOpenFile);
 }
 
@@ -139,8 +140,10 @@ CheckSetting PromptHere(std::string caption, const std::string& kind) {
   const std::string entry = shell + "\\Eingabeaufforderung";
   CheckSetting setting;
   setting.caption = std::move(caption);
-  setting.read = [entry](shell::TForm1& form) { return !form.ReadReg(0, entry, "", "s").empty(); };
-  setting.write = [shell, entry](shell::TForm1& form, bool checked) {
+  setting.read = [entry](page::PageContext& form) {
+    return !form.ReadReg(0, entry, "", "s").empty();
+  };
+  setting.write = [shell, entry](page::PageContext& form, bool checked) {
     if (!checked) {
       form.DeleteReg(0, shell, "Eingabeaufforderung", "k");
       return;
@@ -156,16 +159,18 @@ CheckSetting PromptHere(std::string caption, const std::string& kind) {
 std::vector<CheckSetting> ContextSettings() {
   CheckSetting newEntry;
   newEntry.caption = "Kontextmenüeintrag \"NEU\" anzeigen";
-  newEntry.read = [](shell::TForm1& form) {
+  newEntry.read = [](page::PageContext& form) {
     return !form.ReadReg(0, kNewHandler, "", "s").empty();
   };
-  newEntry.write = [](shell::TForm1& form, bool checked) {
+  newEntry.write = [](page::PageContext& form, bool checked) {
     form.WriteReg(0, kNewHandler, "", checked ? kNewHandlerId : "", "s");
   };
   CheckSetting openWith;
   openWith.caption = "Im Kontextmenü \"Öffnen mit...\" für jede Datei aktivieren";
-  openWith.read = [](shell::TForm1& form) { return !form.ReadReg(2, kOpenAs, "", "s").empty(); };
-  openWith.write = [](shell::TForm1& form, bool checked) {
+  openWith.read = [](page::PageContext& form) {
+    return !form.ReadReg(2, kOpenAs, "", "s").empty();
+  };
+  openWith.write = [](page::PageContext& form, bool checked) {
     if (!checked) {
       form.DeleteReg(2, "\\SOFTWARE\\Classes\\*\\shell", "openas", "k");
       return;
@@ -191,10 +196,10 @@ constexpr const char* kAttributeOptionParent =
 CheckSetting AttributeColumn() {
   CheckSetting setting;
   setting.caption = "Spalte Attribute in der Detailansicht anzeigen";
-  setting.read = [](shell::TForm1& form) {
+  setting.read = [](page::PageContext& form) {
     return ReadsSet(form.ReadReg(1, kAdvanced, "ShowAttribCol", "i"));
   };
-  setting.write = [](shell::TForm1& form, bool checked) {
+  setting.write = [](page::PageContext& form, bool checked) {
     form.WriteReg(1, kAdvanced, "ShowAttribCol", checked ? "1" : "0", "i");
     if (!checked) {
       form.DeleteReg(2, kAttributeOptionParent, "ShowAttribCol", "k");
@@ -216,12 +221,12 @@ CheckSetting AttributeColumn() {
 
 // A file type whose icon is the file's own picture ("%1") when checked.
 CheckSetting OwnIcon(std::string caption, std::string key,
-                     std::function<std::string(shell::TForm1&)> usualIcon,
-                     std::function<void(shell::TForm1&)> alsoWhenChecked = {}) {
+                     std::function<std::string(page::PageContext&)> usualIcon,
+                     std::function<void(page::PageContext&)> alsoWhenChecked = {}) {
   CheckSetting setting;
   setting.caption = std::move(caption);
-  setting.read = [key](shell::TForm1& form) { return form.ReadReg(0, key, "", "s") == "%1"; };
-  setting.write = [key, usualIcon, alsoWhenChecked](shell::TForm1& form, bool checked) {
+  setting.read = [key](page::PageContext& form) { return form.ReadReg(0, key, "", "s") == "%1"; };
+  setting.write = [key, usualIcon, alsoWhenChecked](page::PageContext& form, bool checked) {
     form.WriteReg(0, key, "", checked ? std::string("%1") : usualIcon(form), "s");
     if (checked && alsoWhenChecked) alsoWhenChecked(form);
   };
@@ -233,13 +238,13 @@ std::vector<CheckSetting> ExplorerSettings() {
       AttributeColumn(),
       OwnIcon(
           "BMP-Dateien im Explorer als Thumbnails anzeigen", "\\Paint.Picture\\DefaultIcon",
-          [](shell::TForm1&) { return std::string("mspaint.exe, 1"); },
-          [](shell::TForm1& form) { form.WriteReg(0, "\\.bmp", "", "Paint.Picture", "s"); }),
+          [](page::PageContext&) { return std::string("mspaint.exe, 1"); },
+          [](page::PageContext& form) { form.WriteReg(0, "\\.bmp", "", "Paint.Picture", "s"); }),
       NumberCheck("Eigenen Adressraum für den Explorer zuweisen", {1, kExplorer, "DesktopProcess"}),
       NumberCheck("Diverse Desktoperweiterungen ausschalten(Alte Desktopoberfläche)",
                   {1, kExplorer, "ClassicShell"}),
       OwnIcon("DLL-Dateien mit eigenem Icon als Bild anzeigen", "\\dllfile\\DefaultIcon",
-              [](shell::TForm1& form) {
+              [](page::PageContext& form) {
                 return form.WindowsDir + (form.WindowsVersion == 0 ? "\\System" : "\\System32") +
                        "\\shell32.dll,-154";
               }),
@@ -257,7 +262,7 @@ EditSetting ToolbarBitmap() {
   return {{1, "\\Software\\Microsoft\\Internet Explorer\\Toolbar", "BackBitmapShell"}, "s", true};
 }
 
-void BuildSymbolleiste(shell::TForm1& form) {
+void BuildSymbolleiste(page::PageContext& form) {
   BeginPage(form, 65,
             "Wählen Sie ein Bild, das als Hintergrund der Symbolleiste des Explorers angezeigt "
             "wird, und klicken Sie auf \"Übernehmen\". Ist das Feld leer, zeigt der Explorer "
@@ -265,7 +270,7 @@ void BuildSymbolleiste(shell::TForm1& form) {
   AddLabel(form, 0, 20, 40, "Pfadname für Hintergrundbild");
   AddEdit(form, 0, 20, 60, 350);
   AddButton(form, 0, 375, 60, 25, 21, "...")->OnClick = Action(form, SymbolleisteDia);
-  Quietly([&] { GetSymbolleiste(form); });
+  Quietly(form, [&] { GetSymbolleiste(form); });
   BindWriter(form, WriteSymbolleiste);
 }
 
@@ -273,7 +278,7 @@ void BuildSymbolleiste(shell::TForm1& form) {
 
 constexpr const char* kAltColorKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
-void BuildColorCompress(shell::TForm1& form) {
+void BuildColorCompress(page::PageContext& form) {
   BeginPage(form, 66,
             "Komprimierte Dateien und Ordner zeigt der Explorer in einer eigenen Farbe an "
             "(Standard : Blau), wenn das unter \"Explorer - Einstellungen\" eingeschaltet ist. "
@@ -289,13 +294,13 @@ void BuildColorCompress(shell::TForm1& form) {
   form.Panels(0, 20, 90, 80, 25);
   swatch->OnClick = Action(form, ColorCompress);
   AddButton(form, 0, 105, 90, 25, 25, "...")->OnClick = Action(form, ColorCompress);
-  Quietly([&] { GetColorCompress(form); });
+  Quietly(form, [&] { GetColorCompress(form); });
   BindWriter(form, WriteColorCompress);
 }
 
 // --- 79 Dateien & Ordner -----------------------------------------------------------------------
 
-std::vector<CheckSetting> FolderOptions(const shell::TForm1& form) {
+std::vector<CheckSetting> FolderOptions(const page::PageContext& form) {
   const std::string advanced = form.UserKeyName + "\\" + kAdvanced;
   const std::string cabinet =
       form.UserKeyName + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";
@@ -321,7 +326,7 @@ std::vector<CheckSetting> FolderOptions(const shell::TForm1& form) {
   };
 }
 
-RadioSetting HiddenFiles(const shell::TForm1& form) {
+RadioSetting HiddenFiles(const page::PageContext& form) {
   return {{3, form.UserKeyName + "\\" + kAdvanced, "Hidden"}, "i", {"1", "2"}};
 }
 
@@ -337,7 +342,7 @@ std::vector<CheckSetting> ExplorerRestrictions() {
 
 constexpr int kFolderBoxesOnPage = 8;
 
-void BuildOrdneroptionen(shell::TForm1& form) {
+void BuildOrdneroptionen(page::PageContext& form) {
   BuildFlag building(form);
   BeginPage(form, 79,
             "Diese Einstellungen entsprechen den Ordneroptionen des Explorers. Markieren Sie "
@@ -355,7 +360,7 @@ void BuildOrdneroptionen(shell::TForm1& form) {
   AddCheckBox(form, 8, 10, 14, 210, settings[8].caption, visual);
   AddCheckBox(form, 9, 225, 14, 215, settings[9].caption, visual);
   AddCheckBox(form, 10, 10, 30, 430, settings[10].caption, visual);
-  Quietly([&] { GetOrdneroptionen(form); });
+  Quietly(form, [&] { GetOrdneroptionen(form); });
   BindWriter(form, WriteOrdneroptionen);
 }
 
@@ -363,7 +368,7 @@ void BuildOrdneroptionen(shell::TForm1& form) {
 
 // --- 15 ------------------------------------------------------------------------------------------
 
-void InitNoDrives(shell::TForm1& form) {
+void InitNoDrives(page::PageContext& form) {
   ui::ListView& list = *List(form);
   for (const os::DriveInfo& drive : form.services.files.Drives()) {
     ui::ListItem* item =
@@ -374,7 +379,7 @@ void InitNoDrives(shell::TForm1& form) {
   }
 }
 
-void GetNoDrives(shell::TForm1& form) {
+void GetNoDrives(page::PageContext& form) {
   const std::string text = form.ReadReg(1, kPoliciesExplorer, "NoDrives", "i");
   if (text.empty()) return;
   const uint32_t mask = static_cast<uint32_t>(base::StrToInt(text));
@@ -385,7 +390,7 @@ void GetNoDrives(shell::TForm1& form) {
   }
 }
 
-void WriteNoDrives(shell::TForm1& form) {
+void WriteNoDrives(page::PageContext& form) {
   uint32_t mask = 0;
   const ui::ListView& list = *List(form);
   for (int i = 0; i < list.Count(); ++i) {
@@ -399,7 +404,7 @@ void WriteNoDrives(shell::TForm1& form) {
 
 // --- 16 ------------------------------------------------------------------------------------------
 
-void GetMausNotepad(shell::TForm1& form) {
+void GetMausNotepad(page::PageContext& form) {
   if (form.ReadReg(0, "\\*\\shell\\open\\command", "", "s") == kNotepadCommand) {
     form.CheckBoxes[0]->SetChecked(true);
   }
@@ -408,7 +413,7 @@ void GetMausNotepad(shell::TForm1& form) {
   }
 }
 
-void WriteMausNotepad(shell::TForm1& form) {
+void WriteMausNotepad(page::PageContext& form) {
   if (form.CheckBoxes[0]->Checked()) {
     form.WriteReg(0, "\\*\\shell\\open", "", "Öffnen mit Notepad", "s");
     form.WriteReg(0, "\\*\\shell\\open\\command", "", kNotepadCommand, "s");
@@ -425,53 +430,53 @@ void WriteMausNotepad(shell::TForm1& form) {
 
 // --- 55 ------------------------------------------------------------------------------------------
 
-void GetOpenFile(shell::TForm1& form) {
+void GetOpenFile(page::PageContext& form) {
   ReadCheckBoxes(form, 0, OpenFileSettings(form));
 }
 
-void WriteOpenFile(shell::TForm1& form) {
+void WriteOpenFile(page::PageContext& form) {
   WriteCheckBoxes(form, 0, OpenFileSettings(form));
   form.ReportApplied();
 }
 
 // --- 60, 63, 68 ----------------------------------------------------------------------------------
 
-void GetContextExplorer(shell::TForm1& form) {
+void GetContextExplorer(page::PageContext& form) {
   FillChecks(form, *List(form), ContextSettings());
 }
 
-void WriteContextExplorer(shell::TForm1& form) {
+void WriteContextExplorer(page::PageContext& form) {
   ApplyChecks(form, *List(form), ContextSettings());
 }
 
-void GetExplorer(shell::TForm1& form) {
+void GetExplorer(page::PageContext& form) {
   FillChecks(form, *List(form), ExplorerSettings());
 }
 
-void WriteExplorer(shell::TForm1& form) {
+void WriteExplorer(page::PageContext& form) {
   ApplyChecks(form, *List(form), ExplorerSettings());
 }
 
-void GetExplorer1(shell::TForm1& form) {
+void GetExplorer1(page::PageContext& form) {
   FillChecks(form, *List(form), ExplorerRestrictions());
 }
 
-void WriteExplorer1(shell::TForm1& form) {
+void WriteExplorer1(page::PageContext& form) {
   ApplyChecks(form, *List(form), ExplorerRestrictions());
 }
 
 // --- 65 ------------------------------------------------------------------------------------------
 
-void GetSymbolleiste(shell::TForm1& form) {
+void GetSymbolleiste(page::PageContext& form) {
   ReadEdit(form, 0, ToolbarBitmap());
 }
 
-void WriteSymbolleiste(shell::TForm1& form) {
+void WriteSymbolleiste(page::PageContext& form) {
   WriteEdit(form, 0, ToolbarBitmap());
   form.ReportApplied();
 }
 
-void SymbolleisteDia(shell::TForm1& form) {
+void SymbolleisteDia(page::PageContext& form) {
   ui::FileDialogOptions options;
   options.filter = "Bitmaps (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*";
   options.picture = true;
@@ -481,7 +486,7 @@ void SymbolleisteDia(shell::TForm1& form) {
 
 // --- 66 ------------------------------------------------------------------------------------------
 
-void GetColorCompress(shell::TForm1& form) {
+void GetColorCompress(page::PageContext& form) {
   const std::string text = form.ReadReg(1, kAltColorKey, "AltColor", "b");
   std::vector<uint8_t> bytes;
   // The first three bytes are red, green and blue, as the writer stores them.
@@ -490,7 +495,7 @@ void GetColorCompress(shell::TForm1& form) {
   form.ColourPanels[0]->SetColor(ui::Rgb(bytes[0], bytes[1], bytes[2]));
 }
 
-void WriteColorCompress(shell::TForm1& form) {
+void WriteColorCompress(page::PageContext& form) {
   const ui::Color color = form.ColourPanels[0]->GetColor();
   if (!ui::IsSystemColor(color)) {
     const std::vector<uint8_t> rgb = {static_cast<uint8_t>(color & 0xFF),
@@ -502,7 +507,7 @@ void WriteColorCompress(shell::TForm1& form) {
   form.ReportApplied();
 }
 
-void ColorCompress(shell::TForm1& form) {
+void ColorCompress(page::PageContext& form) {
   ui::Panel* swatch = form.ColourPanels[0];
   ui::Color color = swatch->GetColor();
   if (form.Backend().GetDialogs().ChooseColor(color)) swatch->SetColor(color);
@@ -510,12 +515,12 @@ void ColorCompress(shell::TForm1& form) {
 
 // --- 79 ------------------------------------------------------------------------------------------
 
-void GetOrdneroptionen(shell::TForm1& form) {
+void GetOrdneroptionen(page::PageContext& form) {
   ReadCheckBoxes(form, 0, FolderOptions(form));
   ReadRadios(form, 0, HiddenFiles(form));
 }
 
-void WriteOrdneroptionen(shell::TForm1& form) {
+void WriteOrdneroptionen(page::PageContext& form) {
   // Check boxes changed by the builder are no choice of the user's.
   if (form.PageBuilding == 1) return;
   WriteCheckBoxes(form, 0, FolderOptions(form));
@@ -529,7 +534,7 @@ void RegisterExplorerPages(PageTable& table) {
   table.Register(15, BuildNoDrives);
   table.Register(16, BuildMausNotepad);
   table.Register(55, BuildOpenFile);
-  table.Register(60, [](shell::TForm1& form) {
+  table.Register(60, [](page::PageContext& form) {
     BuildCheckListPage(form, 60,
                        "Fügen Sie dem Kontextmenü des Explorers nützliche Einträge hinzu oder "
                        "entfernen Sie sie wieder: \"Neu\", \"Öffnen mit...\" für jede Datei und "
@@ -539,7 +544,7 @@ void RegisterExplorerPages(PageTable& table) {
                        "Kontextmenü  ",
                        40, GetContextExplorer, WriteContextExplorer);
   });
-  table.Register(63, [](shell::TForm1& form) {
+  table.Register(63, [](page::PageContext& form) {
     BuildCheckListPage(form, 63,
                        "Legen Sie fest, wie der Explorer Dateien darstellt und in welchem Prozess "
                        "er läuft. Klicken Sie auf \"Übernehmen\"; manche Einstellungen wirken "
@@ -549,7 +554,7 @@ void RegisterExplorerPages(PageTable& table) {
   });
   table.Register(65, BuildSymbolleiste);
   table.Register(66, BuildColorCompress);
-  table.Register(68, [](shell::TForm1& form) {
+  table.Register(68, [](page::PageContext& form) {
     BuildCheckListPage(form, 68,
                        "Entfernen Sie Menüs und Kontextmenüs aus dem Explorer, der Taskleiste "
                        "und vom Desktop. Klicken Sie auf \"Übernehmen\"; die Änderungen wirken "

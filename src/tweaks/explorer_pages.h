@@ -2,49 +2,49 @@
 // their readers (Get...), writers and actions under the names the page table gives them.
 #pragma once
 
-namespace shell {
-class TForm1;
+namespace page {
+class PageContext;
 }
 
 namespace tweaks {
 
 // 15 Laufwerke ausblenden.
-void InitNoDrives(shell::TForm1& form);
-void GetNoDrives(shell::TForm1& form);
-void WriteNoDrives(shell::TForm1& form);
+void InitNoDrives(page::PageContext& form);
+void GetNoDrives(page::PageContext& form);
+void WriteNoDrives(page::PageContext& form);
 
 // 16 Dateien optional mit Notepad öffnen.
-void GetMausNotepad(shell::TForm1& form);
-void WriteMausNotepad(shell::TForm1& form);
+void GetMausNotepad(page::PageContext& form);
+void WriteMausNotepad(page::PageContext& form);
 
 // 55 Datei öffnen Dialog.
-void GetOpenFile(shell::TForm1& form);
-void WriteOpenFile(shell::TForm1& form);
+void GetOpenFile(page::PageContext& form);
+void WriteOpenFile(page::PageContext& form);
 
 // 60 KontextMenü.
-void GetContextExplorer(shell::TForm1& form);
-void WriteContextExplorer(shell::TForm1& form);
+void GetContextExplorer(page::PageContext& form);
+void WriteContextExplorer(page::PageContext& form);
 
 // 63 Explorer / Einstellungen.
-void GetExplorer(shell::TForm1& form);
-void WriteExplorer(shell::TForm1& form);
+void GetExplorer(page::PageContext& form);
+void WriteExplorer(page::PageContext& form);
 
 // 65 Symbolleiste.
-void GetSymbolleiste(shell::TForm1& form);
-void WriteSymbolleiste(shell::TForm1& form);
-void SymbolleisteDia(shell::TForm1& form);
+void GetSymbolleiste(page::PageContext& form);
+void WriteSymbolleiste(page::PageContext& form);
+void SymbolleisteDia(page::PageContext& form);
 
 // 66 Anzeigefarbe für komprimierte Dateien.
-void GetColorCompress(shell::TForm1& form);
-void WriteColorCompress(shell::TForm1& form);
-void ColorCompress(shell::TForm1& form);
+void GetColorCompress(page::PageContext& form);
+void WriteColorCompress(page::PageContext& form);
+void ColorCompress(page::PageContext& form);
 
 // 68 Restriktionen / Explorer/Desktop.
-void GetExplorer1(shell::TForm1& form);
-void WriteExplorer1(shell::TForm1& form);
+void GetExplorer1(page::PageContext& form);
+void WriteExplorer1(page::PageContext& form);
 
 // 79 Dateien & Ordner.
-void GetOrdneroptionen(shell::TForm1& form);
-void WriteOrdneroptionen(shell::TForm1& form);
+void GetOrdneroptionen(page::PageContext& form);
+void WriteOrdneroptionen(page::PageContext& form);
 
 }  // namespace tweaks

@@ -3,11 +3,12 @@
 #include <string>
 
 #include "dialogs/tip_dialog.h"
-#include "shell/main_window.h"
+#include "page/page_context.h"
+#include "page/shapes.h"
 #include "tweaks/desktop_pages.h"
-#include "tweaks/page_shapes.h"
 
 namespace tweaks {
+using namespace page;
 namespace {
 
 constexpr const char* kClassKey = "\\SOFTWARE\\Classes\\CLSID\\";
@@ -26,7 +27,7 @@ constexpr std::array<const char*, 16> kTipFolders = {
 
 }  // namespace
 
-void BuildToolTipsPage(shell::TForm1& form) {
+void BuildToolTipsPage(page::PageContext& form) {
   BeginPage(form, 34, "Ändern Sie die Texte der Tool Tips ");
   ui::ListView* list = form.Create(form.ListViews, 0);
   list->SetStyle(ui::ViewStyle::Report);
@@ -37,11 +38,11 @@ void BuildToolTipsPage(shell::TForm1& form) {
   list->SetSmallImages(&form.ImageList4);
   form.ListView(0, 10, 35, 420, 180);
   list->OnClick = Action(form, ChangeTip);
-  Quietly([&] { GetWindowsTips(form); });
+  Quietly(form, [&] { GetWindowsTips(form); });
   BindWriter(form, WriteNeueTips);
 }
 
-void GetWindowsTips(shell::TForm1& form) {
+void GetWindowsTips(page::PageContext& form) {
   ui::ListView& list = *form.ListViews[0];
   form.WorkList.assign(kTipFolders.begin(), kTipFolders.end());
   // Only folders that have a tip on this system are offered.
@@ -62,16 +63,16 @@ void GetWindowsTips(shell::TForm1& form) {
   }
 }
 
-void ChangeTip(shell::TForm1& form) {
+void ChangeTip(page::PageContext& form) {
   ui::ListItem* item = form.ListViews[0] ? form.ListViews[0]->Selected() : nullptr;
   if (!item) return;
-  dialogs::TForm7 dialog(form.Backend(), &form.Form());
+  dialogs::TForm7 dialog(form.Backend(), &form.OwnerForm());
   if (form.ImageList4.Count() > kTipIcon) dialog.SetPicture(form.ImageList4.pictures[kTipIcon]);
   const std::optional<std::string> tip = dialog.Execute(item->SubItem(0));
   if (tip) item->SetSubItem(0, *tip);
 }
 
-void WriteNeueTips(shell::TForm1& form) {
+void WriteNeueTips(page::PageContext& form) {
   const ui::ListView& list = *form.ListViews[0];
   for (int i = 0; i < list.Count(); ++i) {
     const ui::ListItem& item = *list.Item(i);

@@ -21,7 +21,7 @@ class RegAccessTest : public ScratchRegistryTest {
   void SetUp() override {
     ScratchRegistryTest::SetUp();
     shared = std::make_unique<sysaccess::TRegistry>(registry());
-    regAccess = std::make_unique<sysaccess::RegistryAccess>(*shared, work, system);
+    regAccess = std::make_unique<sysaccess::RegistryAccess>(*shared, work, system, trace);
   }
 
   void TearDown() override {
@@ -56,6 +56,7 @@ class RegAccessTest : public ScratchRegistryTest {
   }
 
   sysaccess::WorkArea work;
+  base::TraceLog trace;
   os::MemorySystem system;
   std::unique_ptr<sysaccess::TRegistry> shared;
   std::unique_ptr<sysaccess::RegistryAccess> regAccess;

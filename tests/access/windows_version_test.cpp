@@ -23,7 +23,8 @@ TEST_P(WindowsVersionTest, DecodesTheVersionWord) {
   work.WindowsVersion = 7;  // a marker: Win32s leaves it alone
   MemorySystem system;
   system.version = GetParam().word;
-  sysaccess::RegistryAccess regAccess(shared, work, system);
+  base::TraceLog trace;
+  sysaccess::RegistryAccess regAccess(shared, work, system, trace);
   EXPECT_EQ(regAccess.GetWindowsVersion(), GetParam().line);
   EXPECT_EQ(work.WorkText, GetParam().line);
   EXPECT_EQ(work.WindowsVersion, GetParam().windowsVersion);
@@ -45,7 +46,8 @@ TEST(CheckNT, ReportsWhetherThePrivilegeWasEnabled) {
   sysaccess::TRegistry shared(registry);
   sysaccess::WorkArea work;
   MemorySystem system;
-  sysaccess::RegistryAccess regAccess(shared, work, system);
+  base::TraceLog trace;
+  sysaccess::RegistryAccess regAccess(shared, work, system, trace);
   system.privilege = os::PrivilegeResult::Enabled;
   EXPECT_EQ(regAccess.CheckNT(), 1);
   system.privilege = os::PrivilegeResult::NotEnabled;

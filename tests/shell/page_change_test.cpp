@@ -1,7 +1,7 @@
 // The page change: group pages, leaf pages, the toolbar's state, teardown of the previous page.
 #include "shell/category_tree.h"
 #include "shell_fixture.h"
-#include "tweaks/page_table.h"
+#include "page/page_table.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ TEST_F(PageChangeTest, LeafPagesWithoutTheirPageYetSayWhatIsMissing) {
   EXPECT_FALSE(form->Image5->Visible());
   EXPECT_TRUE(form->RichEdit2->Visible());
   EXPECT_EQ(form->Labels[10]->Caption(), "Tastatur");
-  EXPECT_EQ(form->RichEdit2->Text(), tweaks::kPageNotAvailable);
+  EXPECT_EQ(form->RichEdit2->Text(), page::kPageNotAvailable);
   EXPECT_FALSE(form->Panel5->Visible()) << "nothing pretends to work";
   EXPECT_EQ(form->Label3->Caption(), "Aktion") << "leaf pages leave the header caption alone";
   EXPECT_FALSE(form->Label3->Visible()) << "and do not show it";
@@ -90,18 +90,18 @@ TEST_F(PageChangeTest, EveryNodeCanBeSelected) {
 
 TEST_F(PageChangeTest, EveryPageIdOfTheTreeIsInThePageTable) {
   for (ui::TreeNode* node : form->TreeView1->AllNodes()) {
-    const tweaks::PageRecord* record = tweaks::FindPageRecord(node->ImageIndex());
+    const page::PageRow* record = page::FindPageRow(node->ImageIndex());
     if (shell::IsGroupPage(*node)) {
-      EXPECT_TRUE(!record || record->infoArea == tweaks::InfoArea::Group) << node->Text();
+      EXPECT_TRUE(!record || record->infoArea == page::InfoArea::Group) << node->Text();
     } else {
       EXPECT_TRUE(record) << node->Text() << " " << node->ImageIndex();
     }
   }
-  EXPECT_EQ(tweaks::PageRecords().size(), 122u) << "121 pages and the root";
+  EXPECT_EQ(page::PageRows().size(), 122u) << "121 pages and the root";
 }
 
 TEST_F(PageChangeTest, ABuilderThatFailsLeavesItsPageAsFarAsItGot) {
-  form->Pages().Register(127, [](shell::TForm1& f) {
+  form->Pages().Register(127, [](page::PageContext& f) {
     f.WorkText = "Tastatur";
     f.HeadLine("Tastatur");
     throw std::runtime_error("kaputt");
@@ -109,13 +109,14 @@ TEST_F(PageChangeTest, ABuilderThatFailsLeavesItsPageAsFarAsItGot) {
   Select("Tastatur");
   EXPECT_EQ(form->Labels[10]->Caption(), "Tastatur");
   EXPECT_EQ(backend.ScreenCursor(), ui::Cursor::Default);
+  ExpectTraced("TreeView1Change: kaputt");
   Select("Maus");
   EXPECT_EQ(Status(1), "Maus");
 }
 
 TEST_F(PageChangeTest, TheApplyButtonRunsTheBoundWriterAndTheStatusResets) {
   int writes = 0;
-  form->Pages().Register(127, [&](shell::TForm1& f) {
+  form->Pages().Register(127, [&](page::PageContext& f) {
     f.BindApply([&] {
       ++writes;
       f.ReportApplied();

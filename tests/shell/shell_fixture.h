@@ -7,29 +7,41 @@
 #include <memory>
 #include <string>
 
+#include "app/all_pages.h"
 #include "headless/headless_backend.h"
 #include "os/file_system.h"
 #include "os/memory_registry.h"
 #include "os/reg_file.h"
 #include "os/shell.h"
 #include "os/system.h"
+#include "page/services.h"
 #include "shell/main_window.h"
-#include "shell/services.h"
 
 namespace testing_support {
 
 class ShellTest : public ::testing::Test {
  protected:
-  ShellTest() : services{backend, registry, system, shell, files} {
+  ShellTest() : services{backend, registry, system, shell, files, trace} {
     registry.CreateKey(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Options")
         ->SetValue("InstallDir", os::RegValue::String("C:\\Programme\\Kalmora2x"));
     files.AddDirectory("C:\\WINNT\\System32");
   }
 
+  // The normal paths swallow no failure; a test that provokes one takes it with ExpectTraced.
+  void TearDown() override {
+    for (const std::string& entry : trace.Entries()) ADD_FAILURE() << "swallowed: " << entry;
+  }
+  // Expects exactly one swallowed failure, containing part, and takes it.
+  void ExpectTraced(std::string_view part) {
+    ASSERT_EQ(trace.Entries().size(), 1u);
+    EXPECT_NE(trace.Entries().front().find(part), std::string::npos) << trace.Entries().front();
+    trace.Clear();
+  }
+
   // Creates the main window and runs its start-up (as the program does when it loads).
   shell::TForm1& Start(uint32_t version = os::MemorySystem::kWindows2000) {
     system.version = version;
-    form = std::make_unique<shell::TForm1>(services);
+    form = std::make_unique<shell::TForm1>(services, app::AllPages());
     form->FormCreate();
     return *form;
   }
@@ -85,7 +97,8 @@ class ShellTest : public ::testing::Test {
   os::MemorySystem system;
   os::MemoryShell shell;
   os::MemoryFileSystem files;
-  shell::Services services;
+  base::TraceLog trace;
+  page::Services services;
   std::unique_ptr<shell::TForm1> form;
   std::string confirmCaption;
   std::string confirmMessage;

@@ -164,6 +164,7 @@ TEST_F(StartupTest, ASettingThatIsNotANumberEndsTheLoadingThere) {
   EXPECT_EQ(main.Form().Left(), 15);
   EXPECT_EQ(main.Form().Width(), 751);
   EXPECT_TRUE(backend.Dialogs().Messages().empty());
+  ExpectTraced("LoadWindowSettings: 'oben'");
 }
 
 TEST_F(StartupTest, ClosingSavesTheWindowSettings) {

@@ -11,9 +11,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/all_pages.h"
 #include "headless/headless_backend.h"
+#include "page/services.h"
 #include "shell/main_window.h"
-#include "shell/services.h"
 #include "shell/settings.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_registry.h"
@@ -36,13 +37,13 @@ class AnsweringShell : public win32::Win32Shell {
 
 class RealShellTest : public ::testing::Test {
  protected:
-  RealShellTest() : services{backend, registry, system, shell, files} {}
+  RealShellTest() : services{backend, registry, system, shell, files, trace} {}
   ~RealShellTest() override { CleanUp(); }
 
   // Creates the main window with the paths the pages use. The rest of the start-up (the
   // program's own settings, the machine's Plus! key) is left out: it would write to the prefix.
   shell::TForm1& Start() {
-    form = std::make_unique<shell::TForm1>(services);
+    form = std::make_unique<shell::TForm1>(services, app::AllPages());
     form->WindowsDir = system.WindowsDirectory();
     shell::ReadEnvironment(*form);
     return *form;
@@ -103,7 +104,8 @@ class RealShellTest : public ::testing::Test {
   win32::Win32System system;
   AnsweringShell shell;
   win32::Win32FileSystem files;
-  shell::Services services;
+  base::TraceLog trace;
+  page::Services services;
   std::unique_ptr<shell::TForm1> form;
 
  private:

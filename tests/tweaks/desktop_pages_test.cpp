@@ -146,6 +146,7 @@ TEST_F(DesktopPagesTest, SingleBoxPagesReadAndWriteTheirDword) {
       0u);
   Open(32);  // a string where a DWORD belongs reads as missing
   EXPECT_FALSE(form->CheckBoxes[0]->Checked());
+  ExpectTraced("PaintDesktopVersion");
   form->CheckBoxes[0]->UserClick();
   ClickApply();
   EXPECT_EQ(Dword(RegRoot::CurrentUser, kDesktop, "PaintDesktopVersion"), 1u);

@@ -2,13 +2,14 @@
 // in-memory ones in the tests.
 #pragma once
 
+#include "base/trace.h"
 #include "os/file_system.h"
 #include "os/registry.h"
 #include "os/shell.h"
 #include "os/system.h"
 #include "ui/backend.h"
 
-namespace shell {
+namespace page {
 
 struct Services {
   ui::Backend& ui;
@@ -16,6 +17,8 @@ struct Services {
   os::System& system;
   os::Shell& shell;
   os::FileSystem& files;
+  // Failures the program keeps from the user on purpose.
+  base::Trace& trace;
 };
 
-}  // namespace shell
+}  // namespace page

@@ -1,13 +1,13 @@
-#include "tweaks/page_table.h"
+#include "page/page_table.h"
 
 #include <algorithm>
 
-#include "shell/main_window.h"
+#include "page/page_context.h"
 
-namespace tweaks {
+namespace page {
 
-const std::vector<PageRecord>& PageRecords() {
-  static const std::vector<PageRecord> kPages = {
+const std::vector<PageRow>& PageRows() {
+  static const std::vector<PageRow> kPages = {
       {1, nullptr, InfoArea::Group},
       {5, "Bootdiskette erstellen", InfoArea::NoApplyButton},
       {7, nullptr, InfoArea::Hidden},
@@ -135,10 +135,10 @@ const std::vector<PageRecord>& PageRecords() {
   return kPages;
 }
 
-const PageRecord* FindPageRecord(int pageId) {
-  const auto& pages = PageRecords();
+const PageRow* FindPageRow(int pageId) {
+  const auto& pages = PageRows();
   const auto it = std::find_if(pages.begin(), pages.end(),
-                               [&](const PageRecord& page) { return page.pageId == pageId; });
+                               [&](const PageRow& page) { return page.pageId == pageId; });
   return it == pages.end() ? nullptr : &*it;
 }
 
@@ -146,8 +146,8 @@ void PageTable::Register(int pageId, Builder builder) {
   builders_[pageId] = std::move(builder);
 }
 
-void PageTable::Build(int pageId, shell::TForm1& form) const {
-  const PageRecord* record = FindPageRecord(pageId);
+void PageTable::Build(int pageId, PageContext& form) const {
+  const PageRow* record = FindPageRow(pageId);
   if (!record || record->infoArea == InfoArea::Group) return;
   const auto builder = builders_.find(pageId);
   if (builder != builders_.end()) {
@@ -158,8 +158,8 @@ void PageTable::Build(int pageId, shell::TForm1& form) const {
     form.WorkText = record->headline;
     form.HeadLine(record->headline);
   }
-  form.RichEdit2->SetText(kPageNotAvailable);
-  form.Panel5->Hide();
+  form.SetDescription(kPageNotAvailable);
+  form.ShowInformationArea(InfoArea::NoApplyButton);
 }
 
-}  // namespace tweaks
+}  // namespace page

@@ -1,46 +1,51 @@
-#include "tweaks/page_shapes.h"
+#include "page/shapes.h"
 
 #include <algorithm>
 #include <exception>
 #include <iterator>
 
 #include "base/convert.h"
-#include "shell/main_window.h"
-#include "tweaks/page_table.h"
+#include "page/page_context.h"
+#include "page/page_table.h"
 
-namespace tweaks {
+namespace page {
 
 // --- page frame --------------------------------------------------------------------------------
 
-void Quietly(const std::function<void()>& body) {
+void Quietly(page::PageContext& form, const std::function<void()>& body, std::string_view where) {
   try {
     body();
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    form.Trace().Failure(where, error.what());
   }
 }
 
-void BeginPage(shell::TForm1& form, int pageId, const std::string& description) {
-  const PageRecord* record = FindPageRecord(pageId);
+void BeginPage(page::PageContext& form, int pageId, const std::string& description) {
+  const PageRow* record = FindPageRow(pageId);
   if (record && record->headline) {
     form.WorkText = record->headline;
     form.HeadLine(record->headline);
   }
   form.WorkText = description;
-  form.RichEdit2->SetText(description);
-  if (!record) return;
-  if (record->infoArea == InfoArea::Hidden) form.Panel4->Hide();
-  if (record->infoArea == InfoArea::NoApplyButton) form.Panel5->Hide();
+  form.SetDescription(description);
+  if (record) form.ShowInformationArea(record->infoArea);
 }
 
-void BindWriter(shell::TForm1& form, void (*writer)(shell::TForm1&)) {
-  form.BindApply([&form, writer] { Quietly([&] { writer(form); }); });
+void BindWriter(page::PageContext& form, void (*writer)(page::PageContext&)) {
+  form.BindApply([&form, writer] {
+    Quietly(
+        form, [&] { writer(form); }, "writer");
+  });
 }
 
-ui::Control::Handler Action(shell::TForm1& form, void (*action)(shell::TForm1&)) {
-  return [&form, action](ui::Control&) { Quietly([&] { action(form); }); };
+ui::Control::Handler Action(page::PageContext& form, void (*action)(page::PageContext&)) {
+  return [&form, action](ui::Control&) {
+    Quietly(
+        form, [&] { action(form); }, "action");
+  };
 }
 
-BuildFlag::BuildFlag(shell::TForm1& form) : form_(form) {
+BuildFlag::BuildFlag(page::PageContext& form) : form_(form) {
   form_.PageBuilding = 1;
 }
 
@@ -50,15 +55,15 @@ BuildFlag::~BuildFlag() {
 
 // --- single controls -----------------------------------------------------------------------------
 
-ui::Label* AddLabel(shell::TForm1& form, int slot, int left, int top, const std::string& caption,
-                    ui::Container* parent) {
+ui::Label* AddLabel(page::PageContext& form, int slot, int left, int top,
+                    const std::string& caption, ui::Container* parent) {
   ui::Label* label = form.Create(form.Labels, slot, parent);
   form.WorkText = caption;
   form.Label(slot, left, top, 0, 13);
   return label;
 }
 
-ui::CheckBox* AddCheckBox(shell::TForm1& form, int slot, int left, int top, int width,
+ui::CheckBox* AddCheckBox(page::PageContext& form, int slot, int left, int top, int width,
                           const std::string& caption, ui::Container* parent) {
   ui::CheckBox* box = form.Create(form.CheckBoxes, slot, parent);
   form.WorkText = caption;
@@ -66,7 +71,7 @@ ui::CheckBox* AddCheckBox(shell::TForm1& form, int slot, int left, int top, int 
   return box;
 }
 
-ui::RadioButton* AddRadioButton(shell::TForm1& form, int slot, int left, int top, int width,
+ui::RadioButton* AddRadioButton(page::PageContext& form, int slot, int left, int top, int width,
                                 const std::string& caption, ui::Container* parent, bool checked) {
   ui::RadioButton* radio = form.Create(form.RadioButtons, slot, parent);
   form.WorkText = caption;
@@ -74,7 +79,7 @@ ui::RadioButton* AddRadioButton(shell::TForm1& form, int slot, int left, int top
   return radio;
 }
 
-ui::Edit* AddEdit(shell::TForm1& form, int slot, int left, int top, int width,
+ui::Edit* AddEdit(page::PageContext& form, int slot, int left, int top, int width,
                   const std::string& text) {
   ui::Edit* edit = form.Create(form.Edits, slot);
   form.WorkText = text;
@@ -82,7 +87,7 @@ ui::Edit* AddEdit(shell::TForm1& form, int slot, int left, int top, int width,
   return edit;
 }
 
-ui::Button* AddButton(shell::TForm1& form, int slot, int left, int top, int width, int height,
+ui::Button* AddButton(page::PageContext& form, int slot, int left, int top, int width, int height,
                       const std::string& caption) {
   ui::Button* button = form.Create(form.BitBtns, slot);
   form.WorkText = caption;
@@ -90,15 +95,15 @@ ui::Button* AddButton(shell::TForm1& form, int slot, int left, int top, int widt
   return button;
 }
 
-ui::GroupBox* AddGroupBox(shell::TForm1& form, int slot, int left, int top, int width, int height,
-                          const std::string& caption) {
+ui::GroupBox* AddGroupBox(page::PageContext& form, int slot, int left, int top, int width,
+                          int height, const std::string& caption) {
   ui::GroupBox* group = form.Create(form.GroupBoxes, slot);
   form.WorkText = caption;
   form.GroupBox(slot, left, top, width, height);
   return group;
 }
 
-ui::ListView* AddCheckList(shell::TForm1& form, int slot, int left, int top, int width,
+ui::ListView* AddCheckList(page::PageContext& form, int slot, int left, int top, int width,
                            int height) {
   ui::ListView* list = form.Create(form.ListViews, slot);
   if (!list) return nullptr;
@@ -112,7 +117,7 @@ ui::ListView* AddCheckList(shell::TForm1& form, int slot, int left, int top, int
 
 // --- registry values ----------------------------------------------------------------------------
 
-bool WithExistingKey(shell::TForm1& form, int root, std::string_view path,
+bool WithExistingKey(page::PageContext& form, int root, std::string_view path,
                      const std::function<void(sysaccess::TRegistry&)>& body, bool writable) {
   static constexpr os::RegRoot kRoots[] = {os::RegRoot::ClassesRoot,   os::RegRoot::CurrentUser,
                                            os::RegRoot::LocalMachine,  os::RegRoot::Users,
@@ -122,7 +127,7 @@ bool WithExistingKey(shell::TForm1& form, int root, std::string_view path,
   // A key the user may only read still shows its values.
   const bool opened = writable ? reg.OpenKey(path, false) : reg.OpenKeyReadOnly(path);
   form.KeyOpened = opened ? 1 : 0;
-  if (opened) Quietly([&] { body(reg); });
+  if (opened) Quietly(form, [&] { body(reg); });
   reg.CloseKey();
   return opened;
 }
@@ -142,11 +147,11 @@ bool ReadsZero(std::string_view text) {
 CheckSetting NumberCheck(std::string caption, RegValueRef value, std::string kind, bool inverted) {
   CheckSetting setting;
   setting.caption = std::move(caption);
-  setting.read = [value, kind, inverted](shell::TForm1& form) {
+  setting.read = [value, kind, inverted](page::PageContext& form) {
     const std::string text = form.ReadReg(value.root, value.key, value.name, kind);
     return inverted ? ReadsZero(text) : ReadsSet(text);
   };
-  setting.write = [value, kind, inverted](shell::TForm1& form, bool checked) {
+  setting.write = [value, kind, inverted](page::PageContext& form, bool checked) {
     form.WriteReg(value.root, value.key, value.name, checked != inverted ? "1" : "0", kind);
   };
   return setting;
@@ -156,10 +161,10 @@ CheckSetting TextCheck(std::string caption, RegValueRef value, std::string kind,
                        std::string checkedText, std::string onText, std::string offText) {
   CheckSetting setting;
   setting.caption = std::move(caption);
-  setting.read = [value, kind, checkedText](shell::TForm1& form) {
+  setting.read = [value, kind, checkedText](page::PageContext& form) {
     return form.ReadReg(value.root, value.key, value.name, kind) == checkedText;
   };
-  setting.write = [value, kind, onText, offText](shell::TForm1& form, bool checked) {
+  setting.write = [value, kind, onText, offText](page::PageContext& form, bool checked) {
     form.WriteReg(value.root, value.key, value.name, checked ? onText : offText, kind);
   };
   return setting;
@@ -176,13 +181,13 @@ std::vector<CheckSetting> PairedChecks(const std::vector<std::string>& captions,
   return settings;
 }
 
-void BuildCheckListPage(shell::TForm1& form, int pageId, const std::string& description,
-                        const std::string& text, int top, void (*reader)(shell::TForm1&),
-                        void (*writer)(shell::TForm1&)) {
+void BuildCheckListPage(page::PageContext& form, int pageId, const std::string& description,
+                        const std::string& text, int top, void (*reader)(page::PageContext&),
+                        void (*writer)(page::PageContext&)) {
   BeginPage(form, pageId, description);
   AddLabel(form, 0, 20, top, text);
   AddCheckList(form, 0, 20, top + 20, 420, 195 - top);
-  Quietly([&] { reader(form); });
+  Quietly(form, [&] { reader(form); });
   BindWriter(form, writer);
 }
 
@@ -190,60 +195,61 @@ void AddCheckItems(ui::ListView& list, const std::vector<CheckSetting>& settings
   for (const CheckSetting& setting : settings) list.Add(setting.caption);
 }
 
-void ReadChecks(shell::TForm1& form, ui::ListView& list,
+void ReadChecks(page::PageContext& form, ui::ListView& list,
                 const std::vector<CheckSetting>& settings) {
   const size_t count = std::min(settings.size(), static_cast<size_t>(list.Count()));
   for (size_t i = 0; i < count; ++i) {
-    Quietly([&] {
+    Quietly(form, [&] {
       if (settings[i].read(form)) list.Item(static_cast<int>(i))->SetChecked(true);
     });
   }
 }
 
-void WriteChecks(shell::TForm1& form, const ui::ListView& list,
+void WriteChecks(page::PageContext& form, const ui::ListView& list,
                  const std::vector<CheckSetting>& settings) {
   const size_t count = std::min(settings.size(), static_cast<size_t>(list.Count()));
   for (size_t i = 0; i < count; ++i) {
     const bool checked = list.Item(static_cast<int>(i))->Checked();
-    Quietly([&] { settings[i].write(form, checked); });
+    Quietly(form, [&] { settings[i].write(form, checked); });
   }
 }
 
-void FillChecks(shell::TForm1& form, ui::ListView& list,
+void FillChecks(page::PageContext& form, ui::ListView& list,
                 const std::vector<CheckSetting>& settings) {
   AddCheckItems(list, settings);
   ReadChecks(form, list, settings);
 }
 
-void ApplyChecks(shell::TForm1& form, const ui::ListView& list,
+void ApplyChecks(page::PageContext& form, const ui::ListView& list,
                  const std::vector<CheckSetting>& settings) {
   WriteChecks(form, list, settings);
   form.ReportApplied();
 }
 
-void ReadCheckBoxes(shell::TForm1& form, int firstSlot, const std::vector<CheckSetting>& settings) {
+void ReadCheckBoxes(page::PageContext& form, int firstSlot,
+                    const std::vector<CheckSetting>& settings) {
   for (size_t i = 0; i < settings.size(); ++i) {
     const size_t slot = static_cast<size_t>(firstSlot) + i;
     if (slot >= form.CheckBoxes.size() || !form.CheckBoxes[slot]) continue;
-    Quietly([&] {
+    Quietly(form, [&] {
       if (settings[i].read(form)) form.CheckBoxes[slot]->SetChecked(true);
     });
   }
 }
 
-void WriteCheckBoxes(shell::TForm1& form, int firstSlot,
+void WriteCheckBoxes(page::PageContext& form, int firstSlot,
                      const std::vector<CheckSetting>& settings) {
   for (size_t i = 0; i < settings.size(); ++i) {
     const size_t slot = static_cast<size_t>(firstSlot) + i;
     if (slot >= form.CheckBoxes.size() || !form.CheckBoxes[slot]) continue;
     const bool checked = form.CheckBoxes[slot]->Checked();
-    Quietly([&] { settings[i].write(form, checked); });
+    Quietly(form, [&] { settings[i].write(form, checked); });
   }
 }
 
 // --- radio settings ------------------------------------------------------------------------------
 
-int CheckedRadio(const shell::TForm1& form, int firstSlot, int count) {
+int CheckedRadio(const page::PageContext& form, int firstSlot, int count) {
   for (int i = 0; i < count; ++i) {
     const size_t slot = static_cast<size_t>(firstSlot + i);
     if (slot < form.RadioButtons.size() && form.RadioButtons[slot] &&
@@ -254,7 +260,7 @@ int CheckedRadio(const shell::TForm1& form, int firstSlot, int count) {
   return -1;
 }
 
-void ReadRadios(shell::TForm1& form, int firstSlot, const RadioSetting& setting) {
+void ReadRadios(page::PageContext& form, int firstSlot, const RadioSetting& setting) {
   const std::string text =
       form.ReadReg(setting.value.root, setting.value.key, setting.value.name, setting.kind);
   if (text.empty()) return;
@@ -266,7 +272,7 @@ void ReadRadios(shell::TForm1& form, int firstSlot, const RadioSetting& setting)
   }
 }
 
-void WriteRadios(shell::TForm1& form, int firstSlot, const RadioSetting& setting) {
+void WriteRadios(page::PageContext& form, int firstSlot, const RadioSetting& setting) {
   const int checked = CheckedRadio(form, firstSlot, static_cast<int>(setting.values.size()));
   if (checked < 0) return;
   form.WriteReg(setting.value.root, setting.value.key, setting.value.name,
@@ -275,8 +281,8 @@ void WriteRadios(shell::TForm1& form, int firstSlot, const RadioSetting& setting
 
 // --- slider settings -----------------------------------------------------------------------------
 
-ui::Slider* AddSlider(shell::TForm1& form, int slot, int min, int max, int start, int left, int top,
-                      int width, int height) {
+ui::Slider* AddSlider(page::PageContext& form, int slot, int min, int max, int start, int left,
+                      int top, int width, int height) {
   ui::Slider* slider = form.Create(form.Sliders, slot);
   if (!slider) return nullptr;
   slider->SetRange(min, max);
@@ -286,7 +292,7 @@ ui::Slider* AddSlider(shell::TForm1& form, int slot, int min, int max, int start
   return slider;
 }
 
-bool ReadSlider(shell::TForm1& form, int slot, const SliderSetting& setting) {
+bool ReadSlider(page::PageContext& form, int slot, const SliderSetting& setting) {
   ui::Slider* slider = form.Sliders[static_cast<size_t>(slot)];
   const std::string text =
       form.ReadReg(setting.value.root, setting.value.key, setting.value.name, setting.kind);
@@ -295,14 +301,14 @@ bool ReadSlider(shell::TForm1& form, int slot, const SliderSetting& setting) {
   return true;
 }
 
-void WriteSlider(shell::TForm1& form, int slot, const SliderSetting& setting) {
+void WriteSlider(page::PageContext& form, int slot, const SliderSetting& setting) {
   const ui::Slider* slider = form.Sliders[static_cast<size_t>(slot)];
   if (!slider) return;
   form.WriteReg(setting.value.root, setting.value.key, setting.value.name,
                 base::IntToStr(slider->Value()), setting.kind);
 }
 
-void TrackMenuDelay(shell::TForm1& form) {
+void TrackMenuDelay(page::PageContext& form) {
   if (form.Sliders[0] && form.Labels[1]) {
     form.Labels[1]->SetCaption(base::IntToStr(form.Sliders[0]->Value()));
   }
@@ -310,28 +316,28 @@ void TrackMenuDelay(shell::TForm1& form) {
 
 // --- delete box ----------------------------------------------------------------------------------
 
-ui::CheckBox* AddDeleteBox(shell::TForm1& form, int slot, int left, int top, int width,
-                           const std::string& caption, void (*action)(shell::TForm1&)) {
+ui::CheckBox* AddDeleteBox(page::PageContext& form, int slot, int left, int top, int width,
+                           const std::string& caption, void (*action)(page::PageContext&)) {
   ui::CheckBox* box = AddCheckBox(form, slot, left, top, width, caption);
   if (box) box->OnClick = Action(form, action);
   return box;
 }
 
-bool ConfirmDelete(shell::TForm1& form, const ui::CheckBox* box, const std::string& question) {
+bool ConfirmDelete(page::PageContext& form, const ui::CheckBox* box, const std::string& question) {
   if (!box || !box->Checked()) return false;
   return form.Confirm(question);
 }
 
 // --- edit settings -------------------------------------------------------------------------------
 
-void ReadEdit(shell::TForm1& form, int slot, const EditSetting& setting) {
+void ReadEdit(page::PageContext& form, int slot, const EditSetting& setting) {
   ui::Edit* edit = form.Edits[static_cast<size_t>(slot)];
   if (!edit) return;
   edit->SetText(
       form.ReadReg(setting.value.root, setting.value.key, setting.value.name, setting.kind));
 }
 
-void WriteEdit(shell::TForm1& form, int slot, const EditSetting& setting) {
+void WriteEdit(page::PageContext& form, int slot, const EditSetting& setting) {
   const ui::Edit* edit = form.Edits[static_cast<size_t>(slot)];
   if (!edit) return;
   if (edit->Text().empty() && setting.emptyDeletes) {
@@ -342,4 +348,4 @@ void WriteEdit(shell::TForm1& form, int slot, const EditSetting& setting) {
                 setting.kind);
 }
 
-}  // namespace tweaks
+}  // namespace page

@@ -1,6 +1,6 @@
-#include "shell/page_area.h"
+#include "page/page_area.h"
 
-namespace shell {
+namespace page {
 namespace {
 
 template <class T, size_t N>
@@ -11,19 +11,20 @@ T* Slot(const std::array<T*, N>& slots, int index) {
 
 // A factory that meets a failing property leaves the control as far as it got.
 template <class F>
-void Guarded(F&& lay) {
+void Guarded(base::Trace& trace, F&& lay) {
   try {
     lay();
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
+    trace.Failure("factory", error.what());
   }
 }
 
 // The order the pages rely on: font, left, width, check mark, top, caption, height. Setting the
 // check mark may already run the control's click handler.
 template <class Check, class Caption>
-void LayOut(ui::Control* control, const ui::Font& font, int left, int top, int width, int height,
-            Check setCheck, Caption setCaption) {
-  Guarded([&] {
+void LayOut(base::Trace& trace, ui::Control* control, const ui::Font& font, int left, int top,
+            int width, int height, Check setCheck, Caption setCaption) {
+  Guarded(trace, [&] {
     control->SetFont(font);
     control->SetLeft(left);
     control->SetWidth(width);
@@ -84,7 +85,7 @@ void PageArea::Label(int index, int left, int top, int width, int height) {
   ui::Label* label = Slot(Labels, index);
   if (!label) return;
   (void)width;  // the label sizes itself to its caption
-  Guarded([&] {
+  Guarded(trace_, [&] {
     label->SetFont(userFont_);
     label->SetLeft(left);
     label->SetTop(top);
@@ -98,7 +99,7 @@ void PageArea::HeadLine(const std::string& text) {
   if (!PagePanel) return;
   Labels[10] = PagePanel->Add<ui::Label>();
   Label(10, 10, 10, 60, 15);
-  Guarded([&] {
+  Guarded(trace_, [&] {
     ui::Font font = Labels[10]->GetFont();
     font.color = ui::clGray;
     font.name = "Tahoma";
@@ -113,31 +114,31 @@ void PageArea::CheckBox(int index, int left, int top, int width, int height, int
   ui::CheckBox* box = Slot(CheckBoxes, index);
   if (!box) return;
   LayOut(
-      box, userFont_, left, top, width, height, [&] { box->SetChecked(checked != 0); },
+      trace_, box, userFont_, left, top, width, height, [&] { box->SetChecked(checked != 0); },
       [&] { box->SetCaption(workText_); });
-  Guarded([&] { box->SetTag(index); });
+  Guarded(trace_, [&] { box->SetTag(index); });
 }
 
 void PageArea::RadioButton(int index, int left, int top, int width, int height, int checked) {
   ui::RadioButton* radio = Slot(RadioButtons, index);
   if (!radio) return;
   LayOut(
-      radio, userFont_, left, top, width, height, [&] { radio->SetChecked(checked != 0); },
+      trace_, radio, userFont_, left, top, width, height, [&] { radio->SetChecked(checked != 0); },
       [&] { radio->SetCaption(workText_); });
-  Guarded([&] { radio->SetTag(index); });
+  Guarded(trace_, [&] { radio->SetTag(index); });
 }
 
 void PageArea::Edit(int index, int left, int top, int width, int height) {
   ui::Edit* edit = Slot(Edits, index);
   if (!edit) return;
   LayOut(
-      edit, userFont_, left, top, width, height, [] {}, [&] { edit->SetText(workText_); });
+      trace_, edit, userFont_, left, top, width, height, [] {}, [&] { edit->SetText(workText_); });
 }
 
 void PageArea::GroupBox(int index, int left, int top, int width, int height) {
   ui::GroupBox* group = Slot(GroupBoxes, index);
   if (!group) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     group->SetFont(userFont_);
     group->SetBounds({left, top, width, height});
     group->SetCaption(workText_);
@@ -149,13 +150,14 @@ void PageArea::BitBtn(int index, int left, int top, int width, int height) {
   ui::Button* button = Slot(BitBtns, index);
   if (!button) return;
   LayOut(
-      button, userFont_, left, top, width, height, [] {}, [&] { button->SetCaption(workText_); });
+      trace_, button, userFont_, left, top, width, height, [] {},
+      [&] { button->SetCaption(workText_); });
 }
 
 void PageArea::ListView(int index, int left, int top, int width, int height) {
   ui::ListView* list = Slot(ListViews, index);
   if (!list) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     list->SetFont(userFont_);
     list->SetCtl3D(true);
     list->SetLeft(left);
@@ -171,7 +173,7 @@ void PageArea::ListView(int index, int left, int top, int width, int height) {
 void PageArea::ComboBox(int index, int left, int top, int width, int height) {
   ui::ComboBox* combo = Slot(ComboBoxes, index);
   if (!combo) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     combo->SetFont(userFont_);
     combo->SetBounds({left, top, width, height});
     combo->Show();
@@ -181,7 +183,7 @@ void PageArea::ComboBox(int index, int left, int top, int width, int height) {
 void PageArea::RichEdit(int index, int left, int top, int width, int height) {
   ui::RichEdit* edit = Slot(RichEdits, index);
   if (!edit) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     edit->SetFont(userFont_);
     edit->SetLeft(left);
     edit->SetWidth(width);
@@ -197,7 +199,7 @@ void PageArea::RichEdit(int index, int left, int top, int width, int height) {
 void PageArea::SpinEdit(int index, int left, int top, int width, int height) {
   ui::SpinEdit* spin = Slot(SpinEdits, index);
   if (!spin) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     spin->SetFont(userFont_);
     spin->SetBounds({left, top, width, height});
     spin->Show();
@@ -207,7 +209,7 @@ void PageArea::SpinEdit(int index, int left, int top, int width, int height) {
 void PageArea::Page(int index, int left, int top, int width, int height) {
   ui::PageControl* pages = Slot(PageControls, index);
   if (!pages) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     pages->SetFont(userFont_);
     pages->SetBounds({left, top, width, height});
     pages->Show();
@@ -217,7 +219,7 @@ void PageArea::Page(int index, int left, int top, int width, int height) {
 void PageArea::Gauge(int index, int left, int top, int width, int height) {
   ui::Gauge* gauge = Slot(Gauges, index);
   if (!gauge) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     gauge->SetFont(userFont_);
     gauge->SetBounds({left, top, width, height});
     gauge->Show();
@@ -228,7 +230,7 @@ void PageArea::Gauge(int index, int left, int top, int width, int height) {
 void PageArea::Panels(int index, int left, int top, int width, int height) {
   ui::Panel* panel = Slot(ColourPanels, index);
   if (!panel) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     panel->SetBounds({left, top, width, height});
     panel->Show();
   });
@@ -237,7 +239,7 @@ void PageArea::Panels(int index, int left, int top, int width, int height) {
 void PageArea::RxSlider(int index, int left, int top, int width, int height) {
   ui::Slider* slider = Slot(Sliders, index);
   if (!slider) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     slider->SetBounds({left, top, width, height});
     slider->SetTag(index);
     slider->Show();
@@ -247,7 +249,7 @@ void PageArea::RxSlider(int index, int left, int top, int width, int height) {
 void PageArea::Image(int index, int left, int top, int width, int height) {
   ui::Image* image = Slot(Images, index);
   if (!image) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     image->SetBounds({left, top, width, height});
     image->SetPicture(SharedIcon);
     image->Show();
@@ -256,14 +258,14 @@ void PageArea::Image(int index, int left, int top, int width, int height) {
 
 void PageArea::TreeView(int left, int top, int width, int height) {
   if (!PageTree) return;
-  Guarded([&] {
+  Guarded(trace_, [&] {
     PageTree->SetBounds({left, top, width, height});
     PageTree->Show();
   });
 }
 
 void PageArea::Image_(int left, int width, int height) {
-  Guarded([&] {
+  Guarded(trace_, [&] {
     for (int i = 0; i < 9; ++i) {
       ui::Image* image = Images[static_cast<size_t>(i)];
       if (!image) return;
@@ -281,4 +283,4 @@ void PageArea::Image_(int left, int width, int height) {
   });
 }
 
-}  // namespace shell
+}  // namespace page

@@ -6,11 +6,9 @@
 #include <map>
 #include <vector>
 
-namespace shell {
-class TForm1;
-}
+namespace page {
 
-namespace tweaks {
+class PageContext;
 
 enum class InfoArea {
   Apply,          // description and apply button
@@ -19,16 +17,16 @@ enum class InfoArea {
   Group,          // the group page
 };
 
-struct PageRecord {
+struct PageRow {
   int pageId;
   const char* headline;  // nullptr: no headline
   InfoArea infoArea;
 };
 
-const std::vector<PageRecord>& PageRecords();
-const PageRecord* FindPageRecord(int pageId);
+const std::vector<PageRow>& PageRows();
+const PageRow* FindPageRow(int pageId);
 
-using Builder = std::function<void(shell::TForm1& form)>;
+using Builder = std::function<void(PageContext& form)>;
 
 class PageTable {
  public:
@@ -36,17 +34,14 @@ class PageTable {
   bool HasBuilder(int pageId) const { return builders_.count(pageId) > 0; }
   // Runs the page's builder; a page without one yet shows its headline and a note, and no
   // apply button. A PageId without a page builds nothing.
-  void Build(int pageId, shell::TForm1& form) const;
+  void Build(int pageId, PageContext& form) const;
 
  private:
   std::map<int, Builder> builders_;
 };
 
-// Every branch registers its pages here.
-void RegisterAllPages(PageTable& table);
-
 // The note on pages that this version does not offer yet.
 inline constexpr const char* kPageNotAvailable =
     "Diese Seite steht in dieser Version noch nicht zur Verfügung.";
 
-}  // namespace tweaks
+}  // namespace page

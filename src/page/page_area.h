@@ -6,18 +6,19 @@
 #include <array>
 #include <string>
 
+#include "base/trace.h"
 #include "ui/controls.h"
 #include "ui/list_view.h"
 #include "ui/page_control.h"
 #include "ui/tree_view.h"
 
-namespace shell {
+namespace page {
 
 class PageArea {
  public:
   // host: the panel the page fills; workText and userFont belong to the main window.
-  PageArea(ui::Panel*& host, std::string& workText, const ui::Font& userFont)
-      : host_(host), workText_(workText), userFont_(userFont) {}
+  PageArea(ui::Panel*& host, std::string& workText, const ui::Font& userFont, base::Trace& trace)
+      : host_(host), workText_(workText), userFont_(userFont), trace_(trace) {}
 
   ui::Panel* PagePanel = nullptr;
 
@@ -83,6 +84,7 @@ class PageArea {
   ui::Panel*& host_;
   std::string& workText_;
   const ui::Font& userFont_;
+  base::Trace& trace_;
 };
 
-}  // namespace shell
+}  // namespace page

@@ -14,58 +14,61 @@
 #include "ui/controls.h"
 #include "ui/list_view.h"
 
-namespace shell {
-class TForm1;
+namespace page {
+class PageContext;
 }
 
-namespace tweaks {
+namespace page {
 
 // --- page frame --------------------------------------------------------------------------------
 
-// Readers, writers and actions end quietly on any failure: the page stays as far as it got.
-void Quietly(const std::function<void()>& body);
+// Readers, writers and actions end quietly on any failure: the page stays as far as it got, and
+// the failure goes to the trace under `where`.
+void Quietly(page::PageContext& form, const std::function<void()>& body,
+             std::string_view where = "page");
 
 // Puts the page table's headline of the page on PagePanel, the description into RichEdit2 and
 // hides what the page's information area does not show.
-void BeginPage(shell::TForm1& form, int pageId, const std::string& description);
+void BeginPage(page::PageContext& form, int pageId, const std::string& description);
 
 // Binds the apply button to a writer; the writer runs quietly.
-void BindWriter(shell::TForm1& form, void (*writer)(shell::TForm1&));
+void BindWriter(page::PageContext& form, void (*writer)(page::PageContext&));
 // An event handler that runs a page action quietly.
-ui::Control::Handler Action(shell::TForm1& form, void (*action)(shell::TForm1&));
+ui::Control::Handler Action(page::PageContext& form, void (*action)(page::PageContext&));
 
 // Holds PageBuilding at 1 while a page is built, so writers bound to control events can tell
 // the builder's changes from the user's.
 class BuildFlag {
  public:
-  explicit BuildFlag(shell::TForm1& form);
+  explicit BuildFlag(page::PageContext& form);
   ~BuildFlag();
   BuildFlag(const BuildFlag&) = delete;
   BuildFlag& operator=(const BuildFlag&) = delete;
 
  private:
-  shell::TForm1& form_;
+  page::PageContext& form_;
 };
 
 // --- single controls -----------------------------------------------------------------------------
 
 // Each creates the control in its slot on PagePanel (or on parent), captions it and lays it
 // out with the factory.
-ui::Label* AddLabel(shell::TForm1& form, int slot, int left, int top, const std::string& caption,
-                    ui::Container* parent = nullptr);
-ui::CheckBox* AddCheckBox(shell::TForm1& form, int slot, int left, int top, int width,
+ui::Label* AddLabel(page::PageContext& form, int slot, int left, int top,
+                    const std::string& caption, ui::Container* parent = nullptr);
+ui::CheckBox* AddCheckBox(page::PageContext& form, int slot, int left, int top, int width,
                           const std::string& caption, ui::Container* parent = nullptr);
-ui::RadioButton* AddRadioButton(shell::TForm1& form, int slot, int left, int top, int width,
+ui::RadioButton* AddRadioButton(page::PageContext& form, int slot, int left, int top, int width,
                                 const std::string& caption, ui::Container* parent = nullptr,
                                 bool checked = false);
-ui::Edit* AddEdit(shell::TForm1& form, int slot, int left, int top, int width,
+ui::Edit* AddEdit(page::PageContext& form, int slot, int left, int top, int width,
                   const std::string& text = "");
-ui::Button* AddButton(shell::TForm1& form, int slot, int left, int top, int width, int height,
+ui::Button* AddButton(page::PageContext& form, int slot, int left, int top, int width, int height,
                       const std::string& caption);
-ui::GroupBox* AddGroupBox(shell::TForm1& form, int slot, int left, int top, int width, int height,
-                          const std::string& caption);
+ui::GroupBox* AddGroupBox(page::PageContext& form, int slot, int left, int top, int width,
+                          int height, const std::string& caption);
 // A report list with check boxes and the one column "Programm".
-ui::ListView* AddCheckList(shell::TForm1& form, int slot, int left, int top, int width, int height);
+ui::ListView* AddCheckList(page::PageContext& form, int slot, int left, int top, int width,
+                           int height);
 
 // --- registry values ----------------------------------------------------------------------------
 
@@ -80,7 +83,7 @@ struct RegValueRef {
 // Opens an existing key of the shared registry object (root selector as for ReadReg, without
 // creating it; for reading only unless writable) for body and closes it again; a failing body
 // ends there quietly. Returns whether the key opened.
-bool WithExistingKey(shell::TForm1& form, int root, std::string_view path,
+bool WithExistingKey(page::PageContext& form, int root, std::string_view path,
                      const std::function<void(sysaccess::TRegistry&)>& body, bool writable = true);
 inline constexpr bool kReadOnlyKey = false;
 
@@ -95,8 +98,8 @@ bool ReadsZero(std::string_view text);
 // A check box or a check-box list item and the stored state behind it.
 struct CheckSetting {
   std::string caption;
-  std::function<bool(shell::TForm1&)> read;                 // true: checked
-  std::function<void(shell::TForm1&, bool checked)> write;  // runs on every apply
+  std::function<bool(page::PageContext&)> read;                 // true: checked
+  std::function<void(page::PageContext&, bool checked)> write;  // runs on every apply
 };
 
 // "1"/"0" of kind "i" (DWORD) or "s" (string); an inverted setting stores "0" when checked and
@@ -113,24 +116,28 @@ std::vector<CheckSetting> PairedChecks(const std::vector<std::string>& captions,
 
 // The usual check-list page: headline and description, a text at top and below it the list in
 // ListViews slot 0 down to the bottom of the page area; reader and writer are the page's own.
-void BuildCheckListPage(shell::TForm1& form, int pageId, const std::string& description,
-                        const std::string& text, int top, void (*reader)(shell::TForm1&),
-                        void (*writer)(shell::TForm1&));
+void BuildCheckListPage(page::PageContext& form, int pageId, const std::string& description,
+                        const std::string& text, int top, void (*reader)(page::PageContext&),
+                        void (*writer)(page::PageContext&));
 
 // Check-box list items: added in order, unchecked.
 void AddCheckItems(ui::ListView& list, const std::vector<CheckSetting>& settings);
 // Reads item i from setting i; a setting that fails leaves its item and goes on with the next.
-void ReadChecks(shell::TForm1& form, ui::ListView& list, const std::vector<CheckSetting>& settings);
-void WriteChecks(shell::TForm1& form, const ui::ListView& list,
+void ReadChecks(page::PageContext& form, ui::ListView& list,
+                const std::vector<CheckSetting>& settings);
+void WriteChecks(page::PageContext& form, const ui::ListView& list,
                  const std::vector<CheckSetting>& settings);
 // The usual reader of a check list: its items, then their stored state.
-void FillChecks(shell::TForm1& form, ui::ListView& list, const std::vector<CheckSetting>& settings);
+void FillChecks(page::PageContext& form, ui::ListView& list,
+                const std::vector<CheckSetting>& settings);
 // The usual writer: every item, then "Änderungen übernommen".
-void ApplyChecks(shell::TForm1& form, const ui::ListView& list,
+void ApplyChecks(page::PageContext& form, const ui::ListView& list,
                  const std::vector<CheckSetting>& settings);
 // The same for check boxes in CheckBoxes slots firstSlot, firstSlot + 1, ...
-void ReadCheckBoxes(shell::TForm1& form, int firstSlot, const std::vector<CheckSetting>& settings);
-void WriteCheckBoxes(shell::TForm1& form, int firstSlot, const std::vector<CheckSetting>& settings);
+void ReadCheckBoxes(page::PageContext& form, int firstSlot,
+                    const std::vector<CheckSetting>& settings);
+void WriteCheckBoxes(page::PageContext& form, int firstSlot,
+                     const std::vector<CheckSetting>& settings);
 
 // --- radio settings ------------------------------------------------------------------------------
 
@@ -143,11 +150,11 @@ struct RadioSetting {
 };
 
 // The index (counted from firstSlot) of the checked one of count radio buttons, or -1.
-int CheckedRadio(const shell::TForm1& form, int firstSlot, int count);
+int CheckedRadio(const page::PageContext& form, int firstSlot, int count);
 // Checks the button whose value is stored; any other text leaves the buttons as they are.
-void ReadRadios(shell::TForm1& form, int firstSlot, const RadioSetting& setting);
+void ReadRadios(page::PageContext& form, int firstSlot, const RadioSetting& setting);
 // Writes the value of the checked button; nothing when none is checked.
-void WriteRadios(shell::TForm1& form, int firstSlot, const RadioSetting& setting);
+void WriteRadios(page::PageContext& form, int firstSlot, const RadioSetting& setting);
 
 // --- slider settings -----------------------------------------------------------------------------
 
@@ -155,8 +162,8 @@ void WriteRadios(shell::TForm1& form, int firstSlot, const RadioSetting& setting
 inline constexpr const char* kNoValue = "keine Angabe";
 
 // Creates the slider in its slot with range and start value (without bevel) and lays it out.
-ui::Slider* AddSlider(shell::TForm1& form, int slot, int min, int max, int start, int left, int top,
-                      int width, int height);
+ui::Slider* AddSlider(page::PageContext& form, int slot, int min, int max, int start, int left,
+                      int top, int width, int height);
 
 // A number stored as decimal text behind a slider.
 struct SliderSetting {
@@ -165,23 +172,23 @@ struct SliderSetting {
 };
 // Sets the slider from the stored number and returns true; false (slider untouched) when
 // nothing is stored. A stored text that is no number throws, which ends the calling reader.
-bool ReadSlider(shell::TForm1& form, int slot, const SliderSetting& setting);
-void WriteSlider(shell::TForm1& form, int slot, const SliderSetting& setting);
+bool ReadSlider(page::PageContext& form, int slot, const SliderSetting& setting);
+void WriteSlider(page::PageContext& form, int slot, const SliderSetting& setting);
 
 // Shows the value of Sliders slot 0 in Labels slot 1 (the value label), as the slider pages
 // of every branch do while the user drags.
-void TrackMenuDelay(shell::TForm1& form);
+void TrackMenuDelay(page::PageContext& form);
 
 // --- delete box ----------------------------------------------------------------------------------
 
 inline constexpr const char* kDeleteQuestion = "Wollen Sie den Registrierungseintrag entfernen ?";
 
 // A check box whose click runs a delete action of the page.
-ui::CheckBox* AddDeleteBox(shell::TForm1& form, int slot, int left, int top, int width,
-                           const std::string& caption, void (*action)(shell::TForm1&));
+ui::CheckBox* AddDeleteBox(page::PageContext& form, int slot, int left, int top, int width,
+                           const std::string& caption, void (*action)(page::PageContext&));
 // The delete action's question: only a box that has just been checked asks (taking the mark
 // away again is no request); true when the user answered "&Ja".
-bool ConfirmDelete(shell::TForm1& form, const ui::CheckBox* box,
+bool ConfirmDelete(page::PageContext& form, const ui::CheckBox* box,
                    const std::string& question = kDeleteQuestion);
 
 // --- edit settings -------------------------------------------------------------------------------
@@ -193,7 +200,7 @@ struct EditSetting {
   std::string kind = "s";
   bool emptyDeletes = false;
 };
-void ReadEdit(shell::TForm1& form, int slot, const EditSetting& setting);
-void WriteEdit(shell::TForm1& form, int slot, const EditSetting& setting);
+void ReadEdit(page::PageContext& form, int slot, const EditSetting& setting);
+void WriteEdit(page::PageContext& form, int slot, const EditSetting& setting);
 
-}  // namespace tweaks
+}  // namespace page

@@ -4,11 +4,14 @@
 
 #include "ui/picture.h"
 
-namespace shell {
+namespace page {
+
+// One of the program's own icons, by its asset name without ".ico".
+ui::Picture Icon(const std::string& name);
 
 struct ImageLists {
   ImageLists();
-  ui::ImageList ImageList1;   // tree: entry PageId is the node's icon
+  ui::ImageList ImageList1;   // tree: entry PageId is the node's icon (the main window fills it)
   ui::ImageList ImageList2;   // main toolbar
   ui::ImageList ImageList3;   // main toolbar, disabled
   ui::ImageList ImageList4;   // small page icons (6: registry entry, 7: Win.ini entry, 10: tip)
@@ -29,4 +32,4 @@ inline const ui::Picture kApplyButton = ui::Picture::Asset("apply_button.jpg"); 
 inline const ui::Picture kProgramIcon = ui::Picture::Asset("kalmora.ico");
 }  // namespace pictures
 
-}  // namespace shell
+}  // namespace page

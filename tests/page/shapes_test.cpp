@@ -1,12 +1,12 @@
 // The common page shapes, each on a page of its own put in place of the keyboard page.
-#include "tweaks/page_shapes.h"
-#include "page_fixture.h"
+#include "page/shapes.h"
+#include "../tweaks/page_fixture.h"
 
 namespace {
 
 using os::RegRoot;
 using testing_support::PageTest;
-using namespace tweaks;
+using namespace page;
 
 constexpr int kPage = 127;  // "Tastatur"
 constexpr const char* kKey = "Software\\KalmoraTest";
@@ -18,7 +18,7 @@ class PageShapesTest : public PageTest {
   // A check-list page over the settings, with a writer that writes them all.
   void CheckListPage(std::vector<CheckSetting> settings) {
     settings_ = std::move(settings);
-    form->Pages().Register(kPage, [this](shell::TForm1& f) {
+    form->Pages().Register(kPage, [this](page::PageContext& f) {
       BeginPage(f, kPage, "Beschreibung");
       AddCheckList(f, 0, 20, 40, 420, 150);
       AddCheckItems(*f.ListViews[0], settings_);
@@ -54,6 +54,7 @@ TEST_F(PageShapesTest, CheckSettingsReadNonZeroNumbersAsSetAndEverythingElseAsUn
             (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}));
   EXPECT_EQ(Checks(), (std::vector<bool>{true, true, false, false, false, true, false, true, false,
                                          false, true}));
+  ExpectTraced("Ungültiger Datentyp für 'text'");
   EXPECT_EQ(form->ListViews[0]->Columns().size(), 1u);
   EXPECT_EQ(form->ListViews[0]->Columns()[0].caption, "Programm");
 }
@@ -91,7 +92,7 @@ TEST_F(PageShapesTest, PairedChecksStopAtTheShorterList) {
 
 TEST_F(PageShapesTest, RadiosSelectTheStoredValueAndWriteTheCheckedOne) {
   const RadioSetting setting{{1, kKey, "mode"}, "i", {"1", "2", "3"}};
-  form->Pages().Register(kPage, [&](shell::TForm1& f) {
+  form->Pages().Register(kPage, [&](page::PageContext& f) {
     for (int i = 0; i < 3; ++i) AddRadioButton(f, i, 40, 40 + 15 * i, 200, "r");
     ReadRadios(f, 0, setting);
     f.BindApply([&] { WriteRadios(f, 0, setting); });
@@ -116,12 +117,12 @@ TEST_F(PageShapesTest, RadiosSelectTheStoredValueAndWriteTheCheckedOne) {
 TEST_F(PageShapesTest, SlidersReadStoredNumbersAndStopAtText) {
   const SliderSetting setting{{1, kKey, "delay"}};
   bool read = true;
-  form->Pages().Register(kPage, [&](shell::TForm1& f) {
+  form->Pages().Register(kPage, [&](page::PageContext& f) {
     AddSlider(f, 0, 1, 2000, 100, 30, 80, 340, 23);
     AddLabel(f, 1, 180, 110, kNoValue);
     f.Sliders[0]->OnChange = [&f](ui::Control&) { TrackMenuDelay(f); };
     read = false;
-    Quietly([&] { read = ReadSlider(f, 0, setting); });
+    Quietly(f, [&] { read = ReadSlider(f, 0, setting); });
     f.BindApply([&] { WriteSlider(f, 0, setting); });
   });
   Open(kPage);
@@ -143,13 +144,14 @@ TEST_F(PageShapesTest, SlidersReadStoredNumbersAndStopAtText) {
   Open(kPage);
   EXPECT_FALSE(read) << "text is no number";
   EXPECT_EQ(form->Sliders[0]->Value(), 100);
+  ExpectTraced("'schnell' ist kein gültiger Integerwert");
 }
 
 TEST_F(PageShapesTest, TheDeleteBoxAsksOnlyWhenCheckedAndActsOnlyOnYes) {
   static int removals = 0;
   removals = 0;
-  form->Pages().Register(kPage, [](shell::TForm1& f) {
-    AddDeleteBox(f, 0, 70, 170, 340, "Eintrag aus Registrierung entfernen", [](shell::TForm1& g) {
+  form->Pages().Register(kPage, [](page::PageContext& f) {
+    AddDeleteBox(f, 0, 70, 170, 340, "Eintrag aus Registrierung entfernen", [](page::PageContext& g) {
       if (ConfirmDelete(g, g.CheckBoxes[0])) ++removals;
     });
   });
@@ -170,7 +172,7 @@ TEST_F(PageShapesTest, TheDeleteBoxAsksOnlyWhenCheckedAndActsOnlyOnYes) {
 TEST_F(PageShapesTest, EditsWriteTheirTextOrRemoveTheValueWhenEmpty) {
   const EditSetting removing{{1, kKey, "path"}, "s", true};
   const EditSetting keeping{{1, kKey, "name"}, "s", false};
-  form->Pages().Register(kPage, [&](shell::TForm1& f) {
+  form->Pages().Register(kPage, [&](page::PageContext& f) {
     AddEdit(f, 0, 20, 40, 200);
     AddEdit(f, 1, 20, 70, 200);
     ReadEdit(f, 0, removing);
@@ -192,7 +194,7 @@ TEST_F(PageShapesTest, EditsWriteTheirTextOrRemoveTheValueWhenEmpty) {
 
 TEST_F(PageShapesTest, TheBuildFlagIsDownAfterABuilderFails) {
   int seen = -1;
-  form->Pages().Register(kPage, [&](shell::TForm1& f) {
+  form->Pages().Register(kPage, [&](page::PageContext& f) {
     BuildFlag building(f);
     seen = f.PageBuilding;
     throw std::runtime_error("kaputt");
@@ -200,6 +202,7 @@ TEST_F(PageShapesTest, TheBuildFlagIsDownAfterABuilderFails) {
   Open(kPage);
   EXPECT_EQ(seen, 1);
   EXPECT_EQ(form->PageBuilding, 0);
+  ExpectTraced("TreeView1Change: kaputt");
 }
 
 }  // namespace

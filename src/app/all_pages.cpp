@@ -1,0 +1,18 @@
+#include "app/all_pages.h"
+
+#include "tools/tool_pages.h"
+#include "tweaks/branches.h"
+
+namespace app {
+
+page::PageTable AllPages() {
+  page::PageTable table;
+  tools::RegisterAutoStartPages(table);
+  tools::RegisterUninstallPages(table);
+  tools::RegisterSharedDllPages(table);
+  tweaks::RegisterDesktopPages(table);
+  tweaks::RegisterExplorerPages(table);
+  return table;
+}
+
+}  // namespace app
