@@ -1,15 +1,23 @@
-// The registration functions of the tree branches whose pages live in src/tweaks/; each puts
-// the builders of its branch into the page table.
+// The tree branches whose pages live in src/tweaks/: each keeps its pages as records and puts
+// their builders into the page table.
 #pragma once
 
+#include <vector>
+
 #include "page/page_table.h"
+#include "page/settings_page.h"
 
 namespace tweaks {
 
 // "Desktop" with its groups "Desktop-Darstellung", "Icons" and "StartMenü" (the tool tips page
 // included).
+const std::vector<page::SettingsPage>& DesktopPages();
 void RegisterDesktopPages(page::PageTable& table);
 // "Explorer" with its groups "Explorereinstellungen" and "Restriktionen".
+const std::vector<page::SettingsPage>& ExplorerPages();
 void RegisterExplorerPages(page::PageTable& table);
+
+// The tool tips page (PageId 34), kept with the Desktop branch.
+page::SettingsPage ToolTipsPage();
 
 }  // namespace tweaks

@@ -1,7 +1,6 @@
 // The pages of the "Explorer" branch: hidden drives, context-menu entries, folder options,
-// tool-bar background, the colour of compressed files and Explorer restrictions.
-#include "tweaks/explorer_pages.h"
-
+// tool-bar background, the colour of compressed files and Explorer restrictions, as page
+// records; what a record cannot say is in the hooks below it.
 #include <cctype>
 #include <cstdint>
 #include <optional>
@@ -12,8 +11,9 @@
 #include "base/convert.h"
 #include "icons/rebuild_icons.h"
 #include "os/file_system.h"
+#include "page/engine.h"
 #include "page/page_context.h"
-#include "page/shapes.h"
+#include "page/page_frame.h"
 #include "tweaks/branches.h"
 
 namespace tweaks {
@@ -26,7 +26,7 @@ constexpr const char* kAdvanced =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
-ui::ListView* List(page::PageContext& form) {
+ui::ListView* List(PageContext& form) {
   return form.ListViews[0];
 }
 
@@ -61,13 +61,7 @@ int DriveBit(const std::string& caption) {
   return letter >= 'A' && letter <= 'Z' ? letter - 'A' : -1;
 }
 
-void BuildNoDrives(page::PageContext& form) {
-  BeginPage(form, 15,
-            "Markieren Sie die Laufwerke, die im Explorer und im Arbeitsplatz nicht mehr "
-            "angezeigt werden sollen, und klicken Sie auf \"Übernehmen\". Die Laufwerke bleiben "
-            "erreichbar, wenn man ihren Pfad eingibt.");
-  AddLabel(form, 0, 20, 35,
-           "Falls Sie Laufwerke im Explorer ausblenden möchten, können Sie das hier tun");
+void InitNoDrives(PageContext& form) {
   ui::ListView* list = form.Create(form.ListViews, 0);
   list->SetStyle(ui::ViewStyle::Report);
   list->SetCheckBoxes(true);
@@ -76,56 +70,74 @@ void BuildNoDrives(page::PageContext& form) {
   list->AddColumn("Datenträgerbezeichnung", 140);
   list->AddColumn("Dateisystem", 90);
   form.ListView(0, 20, 55, 420, 160);
-  Quietly(form, [&] {
-    InitNoDrives(form);
-    GetNoDrives(form);
-  });
-  BindWriter(form, WriteNoDrives);
+  for (const os::DriveInfo& drive : form.services.files.Drives()) {
+    ui::ListItem* item =
+        list->Add(std::string(DriveTypeName(drive.type)) + " (" + drive.letter + ":\\)");
+    // A drive without medium or name keeps its cells empty, as the Explorer shows it.
+    item->AddSubItem(drive.volumeName);
+    item->AddSubItem(drive.fileSystem);
+  }
+}
+
+void GetNoDrives(PageContext& form) {
+  const std::string text = form.ReadReg(1, kPoliciesExplorer, "NoDrives", "i");
+  if (text.empty()) return;
+  const uint32_t mask = static_cast<uint32_t>(base::StrToInt(text));
+  ui::ListView& list = *List(form);
+  for (int i = 0; i < list.Count(); ++i) {
+    const int bit = DriveBit(list.Item(i)->Caption());
+    if (bit >= 0 && (mask >> bit) & 1u) list.Item(i)->SetChecked(true);
+  }
+}
+
+void WriteNoDrives(PageContext& form) {
+  uint32_t mask = 0;
+  const ui::ListView& list = *List(form);
+  for (int i = 0; i < list.Count(); ++i) {
+    const int bit = DriveBit(list.Item(i)->Caption());
+    if (bit >= 0 && list.Item(i)->Checked()) mask |= 1u << bit;
+  }
+  form.WriteReg(1, kPoliciesExplorer, "NoDrives", base::IntToStr(mask), "i");
+  icons::RebuildIcons(form);
 }
 
 // --- 16 Dateien optional mit Notepad öffnen ----------------------------------------------------
 
 constexpr const char* kNotepadCommand = "NOTEPAD.EXE %1";
+constexpr const char* kAllNotepad = "\\*\\shell\\open\\command";
 constexpr const char* kUnknownNotepad = "\\Unknown\\shell\\Öffnen mit Notepad\\command";
 
-void BuildMausNotepad(page::PageContext& form) {
-  BeginPage(form, 16,
-            "Fügt dem Kontextmenü (rechte Maustaste) von Dateien einen Eintrag hinzu, der die "
-            "Datei mit Notepad (Editor) öffnet: für alle Dateien oder nur für Dateien, deren "
-            "Typ Windows nicht kennt. Klicken Sie auf \"Übernehmen\".");
-  AddCheckBox(form, 0, 20, 40, 450,
-              "Alle Dateien durch rechten Mausbutton mit Notepad(Editor) öffnen.");
-  AddCheckBox(form, 1, 20, 60, 450,
-              "Nur unbekannte Dateitypen durch rechten Mausbutton mit Notepad(Editor) öffnen.");
-  Quietly(form, [&] { GetMausNotepad(form); });
-  BindWriter(form, WriteMausNotepad);
-}
-
-// --- 55 Datei öffnen Dialog --------------------------------------------------------------------
-
-std::vector<CheckSetting> OpenFileSettings(const page::PageContext& form) {
-  const std::string key =
-      form.UserKeyName + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Comdlg32";
-  return {
-      NumberCheck("Spezialordner nicht anzeigen", {3, key, "NoPlacesBar"}),
-      NumberCheck("Zurück Button nicht anzeigen", {3, key, "NoBackButton"}),
-      NumberCheck("Recent nicht anzeigen", {3, key, "NoFileMRU"}),
+std::vector<CheckSetting> NotepadSettings() {
+  CheckSetting all;
+  all.caption = "Alle Dateien durch rechten Mausbutton mit Notepad(Editor) öffnen.";
+  all.read = [](PageContext& form) {
+    return form.ReadReg(0, kAllNotepad, "", "s") == kNotepadCommand;
   };
-}
-
-void BuildOpenFile(page::PageContext& form) {
-  BeginPage(form, 55,
-            "Legen Sie fest, welche Teile der Dialoge \"Öffnen\" und \"Speichern unter\" "
-            "angezeigt werden: die Leiste mit den Spezialordnern links, die Schaltfläche "
-            "\"Zurück\" und die Liste der zuletzt benutzten Dateien. Klicken Sie auf "
-            "\"Übernehmen\".");
-  const auto settings = OpenFileSettings(form);
-  for (size_t i = 0; i < settings.size(); ++i) {
-    AddCheckBox(form, static_cast<int>(i), 20, 40 + 20 * static_cast<int>(i), 300,
-                settings[i].caption);
-  }
-  Quietly(form, [&] { GetOpenFile(form); });
-  BindWriter(form, WriteOpenFile);
+  all.write = [](PageContext& form, bool checked) {
+    if (!checked) {
+      form.DeleteReg(0, "\\*", "shell", "k");
+      return;
+    }
+    form.WriteReg(0, "\\*\\shell\\open", "", "Öffnen mit Notepad", "s");
+    form.WriteReg(0, kAllNotepad, "", kNotepadCommand, "s");
+  };
+  all.touches = {{Root::ClassesRoot, "\\*\\shell\\open", "", Kind::String},
+                 {Root::ClassesRoot, kAllNotepad, "", Kind::String}};
+  CheckSetting unknown;
+  unknown.caption =
+      "Nur unbekannte Dateitypen durch rechten Mausbutton mit Notepad(Editor) öffnen.";
+  unknown.read = [](PageContext& form) {
+    return form.ReadReg(0, kUnknownNotepad, "", "s") == kNotepadCommand;
+  };
+  unknown.write = [](PageContext& form, bool checked) {
+    if (checked) {
+      form.WriteReg(0, kUnknownNotepad, "", kNotepadCommand, "s");
+    } else {
+      form.DeleteReg(0, "\\Unknown\\shell", "Öffnen mit Notepad", "k");
+    }
+  };
+  unknown.touches = {{Root::ClassesRoot, kUnknownNotepad, "", Kind::String}};
+  return {all, unknown};
 }
 
 // --- 60 KontextMenü ----------------------------------------------------------------------------
@@ -140,10 +152,8 @@ CheckSetting PromptHere(std::string caption, const std::string& kind) {
   const std::string entry = shell + "\\Eingabeaufforderung";
   CheckSetting setting;
   setting.caption = std::move(caption);
-  setting.read = [entry](page::PageContext& form) {
-    return !form.ReadReg(0, entry, "", "s").empty();
-  };
-  setting.write = [shell, entry](page::PageContext& form, bool checked) {
+  setting.read = [entry](PageContext& form) { return !form.ReadReg(0, entry, "", "s").empty(); };
+  setting.write = [shell, entry](PageContext& form, bool checked) {
     if (!checked) {
       form.DeleteReg(0, shell, "Eingabeaufforderung", "k");
       return;
@@ -153,24 +163,23 @@ CheckSetting PromptHere(std::string caption, const std::string& kind) {
                   form.WindowsVersion == 0 ? "command.com /k cd \"%1\"" : "cmd.exe /k cd \"%1\"",
                   "s");
   };
+  setting.touches = {{Root::ClassesRoot, entry, "", Kind::String},
+                     {Root::ClassesRoot, entry + "\\Command", "", Kind::String}};
   return setting;
 }
 
 std::vector<CheckSetting> ContextSettings() {
   CheckSetting newEntry;
   newEntry.caption = "Kontextmenüeintrag \"NEU\" anzeigen";
-  newEntry.read = [](page::PageContext& form) {
-    return !form.ReadReg(0, kNewHandler, "", "s").empty();
-  };
-  newEntry.write = [](page::PageContext& form, bool checked) {
+  newEntry.read = [](PageContext& form) { return !form.ReadReg(0, kNewHandler, "", "s").empty(); };
+  newEntry.write = [](PageContext& form, bool checked) {
     form.WriteReg(0, kNewHandler, "", checked ? kNewHandlerId : "", "s");
   };
+  newEntry.touches = {{Root::ClassesRoot, kNewHandler, "", Kind::String}};
   CheckSetting openWith;
   openWith.caption = "Im Kontextmenü \"Öffnen mit...\" für jede Datei aktivieren";
-  openWith.read = [](page::PageContext& form) {
-    return !form.ReadReg(2, kOpenAs, "", "s").empty();
-  };
-  openWith.write = [](page::PageContext& form, bool checked) {
+  openWith.read = [](PageContext& form) { return !form.ReadReg(2, kOpenAs, "", "s").empty(); };
+  openWith.write = [](PageContext& form, bool checked) {
     if (!checked) {
       form.DeleteReg(2, "\\SOFTWARE\\Classes\\*\\shell", "openas", "k");
       return;
@@ -179,6 +188,8 @@ std::vector<CheckSetting> ContextSettings() {
     form.WriteReg(2, std::string(kOpenAs) + "\\command", "",
                   "rundll32.exe shell32.dll,OpenAs_RunDLL \"%1\"", "s");
   };
+  openWith.touches = {{Root::LocalMachine, kOpenAs, "", Kind::String},
+                      {Root::LocalMachine, std::string(kOpenAs) + "\\command", "", Kind::String}};
   return {
       newEntry,
       openWith,
@@ -196,10 +207,11 @@ constexpr const char* kAttributeOptionParent =
 CheckSetting AttributeColumn() {
   CheckSetting setting;
   setting.caption = "Spalte Attribute in der Detailansicht anzeigen";
-  setting.read = [](page::PageContext& form) {
-    return ReadsSet(form.ReadReg(1, kAdvanced, "ShowAttribCol", "i"));
+  setting.read = [](PageContext& form) {
+    const std::string text = form.ReadReg(1, kAdvanced, "ShowAttribCol", "i");
+    return !text.empty() && base::StrToInt(text) != 0;
   };
-  setting.write = [](page::PageContext& form, bool checked) {
+  setting.write = [](PageContext& form, bool checked) {
     form.WriteReg(1, kAdvanced, "ShowAttribCol", checked ? "1" : "0", "i");
     if (!checked) {
       form.DeleteReg(2, kAttributeOptionParent, "ShowAttribCol", "k");
@@ -216,20 +228,28 @@ CheckSetting AttributeColumn() {
     form.WriteReg(2, option, "DefaultValue", "0", "i");
     form.WriteReg(2, option, "HelpID", "update.hlp#51071", "s");
   };
+  setting.touches = {{Root::CurrentUser, kAdvanced, "ShowAttribCol", Kind::Integer}};
+  for (const char* name : {"Type", "Text", "HKeyRoot", "RegPath", "ValueName", "CheckedValue",
+                           "UncheckedValue", "DefaultValue", "HelpID"}) {
+    setting.touches.push_back({Root::LocalMachine,
+                               std::string(kAttributeOptionParent) + "\\ShowAttribCol", name,
+                               Kind::String});
+  }
   return setting;
 }
 
 // A file type whose icon is the file's own picture ("%1") when checked.
 CheckSetting OwnIcon(std::string caption, std::string key,
-                     std::function<std::string(page::PageContext&)> usualIcon,
-                     std::function<void(page::PageContext&)> alsoWhenChecked = {}) {
+                     std::function<std::string(PageContext&)> usualIcon,
+                     std::function<void(PageContext&)> alsoWhenChecked = {}) {
   CheckSetting setting;
   setting.caption = std::move(caption);
-  setting.read = [key](page::PageContext& form) { return form.ReadReg(0, key, "", "s") == "%1"; };
-  setting.write = [key, usualIcon, alsoWhenChecked](page::PageContext& form, bool checked) {
+  setting.read = [key](PageContext& form) { return form.ReadReg(0, key, "", "s") == "%1"; };
+  setting.write = [key, usualIcon, alsoWhenChecked](PageContext& form, bool checked) {
     form.WriteReg(0, key, "", checked ? std::string("%1") : usualIcon(form), "s");
     if (checked && alsoWhenChecked) alsoWhenChecked(form);
   };
+  setting.touches = {{Root::ClassesRoot, key, "", Kind::String}};
   return setting;
 }
 
@@ -238,245 +258,30 @@ std::vector<CheckSetting> ExplorerSettings() {
       AttributeColumn(),
       OwnIcon(
           "BMP-Dateien im Explorer als Thumbnails anzeigen", "\\Paint.Picture\\DefaultIcon",
-          [](page::PageContext&) { return std::string("mspaint.exe, 1"); },
-          [](page::PageContext& form) { form.WriteReg(0, "\\.bmp", "", "Paint.Picture", "s"); }),
-      NumberCheck("Eigenen Adressraum für den Explorer zuweisen", {1, kExplorer, "DesktopProcess"}),
+          [](PageContext&) { return std::string("mspaint.exe, 1"); },
+          [](PageContext& form) { form.WriteReg(0, "\\.bmp", "", "Paint.Picture", "s"); }),
+      NumberCheck("Eigenen Adressraum für den Explorer zuweisen",
+                  {Root::CurrentUser, kExplorer, "DesktopProcess"}),
       NumberCheck("Diverse Desktoperweiterungen ausschalten(Alte Desktopoberfläche)",
-                  {1, kExplorer, "ClassicShell"}),
+                  {Root::CurrentUser, kExplorer, "ClassicShell"}),
       OwnIcon("DLL-Dateien mit eigenem Icon als Bild anzeigen", "\\dllfile\\DefaultIcon",
-              [](page::PageContext& form) {
+              [](PageContext& form) {
                 return form.WindowsDir + (form.WindowsVersion == 0 ? "\\System" : "\\System32") +
                        "\\shell32.dll,-154";
               }),
-      TextCheck("Verzeichnisse weich aufblenden", {1, "\\Control Panel\\Desktop", "SmoothScroll"},
-                "b", "01 00 00 00", "01 00 00 00", "00 00 00 00"),
-      NumberCheck("Ordnerfenster im eigenen Prozess starten", {1, kAdvanced, "SeparateProcess"}),
+      TextCheck("Verzeichnisse weich aufblenden",
+                {Root::CurrentUser, "\\Control Panel\\Desktop", "SmoothScroll", Kind::Binary},
+                "01 00 00 00", "01 00 00 00", "00 00 00 00"),
+      NumberCheck("Ordnerfenster im eigenen Prozess starten",
+                  {Root::CurrentUser, kAdvanced, "SeparateProcess"}),
       NumberCheck("Komprimierte Dateien und Ordner in anderer Farbe anzeigen",
-                  {1, kAdvanced, "ShowCompColor"}),
+                  {Root::CurrentUser, kAdvanced, "ShowCompColor"}),
   };
 }
 
 // --- 65 Symbolleiste ---------------------------------------------------------------------------
 
-EditSetting ToolbarBitmap() {
-  return {{1, "\\Software\\Microsoft\\Internet Explorer\\Toolbar", "BackBitmapShell"}, "s", true};
-}
-
-void BuildSymbolleiste(page::PageContext& form) {
-  BeginPage(form, 65,
-            "Wählen Sie ein Bild, das als Hintergrund der Symbolleiste des Explorers angezeigt "
-            "wird, und klicken Sie auf \"Übernehmen\". Ist das Feld leer, zeigt der Explorer "
-            "wieder seinen normalen Hintergrund.");
-  AddLabel(form, 0, 20, 40, "Pfadname für Hintergrundbild");
-  AddEdit(form, 0, 20, 60, 350);
-  AddButton(form, 0, 375, 60, 25, 21, "...")->OnClick = Action(form, SymbolleisteDia);
-  Quietly(form, [&] { GetSymbolleiste(form); });
-  BindWriter(form, WriteSymbolleiste);
-}
-
-// --- 66 Anzeigefarbe für komprimierte Dateien --------------------------------------------------
-
-constexpr const char* kAltColorKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-
-void BuildColorCompress(page::PageContext& form) {
-  BeginPage(form, 66,
-            "Komprimierte Dateien und Ordner zeigt der Explorer in einer eigenen Farbe an "
-            "(Standard : Blau), wenn das unter \"Explorer - Einstellungen\" eingeschaltet ist. "
-            "Klicken Sie auf die Farbfläche, wählen Sie eine Farbe und klicken Sie auf "
-            "\"Übernehmen\".");
-  AddLabel(form, 0, 20, 40, "Bestimmen Sie die Anzeigefarbe von komprimierten Dateien");
-  AddLabel(form, 1, 20, 70, "Aktuelle Anzeigefarbe für komprimierte Dateien");
-  ui::Panel* swatch = form.Create(form.ColourPanels, 0);
-  swatch->SetCaption("");
-  swatch->SetBevelOuter(ui::BevelCut::Lowered);
-  swatch->SetColor(ui::clBlue);
-  swatch->SetCursor(ui::Cursor::HandPoint);
-  form.Panels(0, 20, 90, 80, 25);
-  swatch->OnClick = Action(form, ColorCompress);
-  AddButton(form, 0, 105, 90, 25, 25, "...")->OnClick = Action(form, ColorCompress);
-  Quietly(form, [&] { GetColorCompress(form); });
-  BindWriter(form, WriteColorCompress);
-}
-
-// --- 79 Dateien & Ordner -----------------------------------------------------------------------
-
-std::vector<CheckSetting> FolderOptions(const page::PageContext& form) {
-  const std::string advanced = form.UserKeyName + "\\" + kAdvanced;
-  const std::string cabinet =
-      form.UserKeyName + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";
-  const std::string desktop = form.UserKeyName + "\\Control Panel\\Desktop";
-  return {
-      NumberCheck("Ansichtoptionen für jeden Ordner speichern", {3, advanced, "ClassicViewState"},
-                  "i", true),
-      NumberCheck("Dateinamenerweiterung bei bekannten Datentypen ausblenden",
-                  {3, advanced, "HideFileExt"}),
-      NumberCheck("Namen in Großbuchstaben ermöglichen", {3, advanced, "DontPrettyPath"}),
-      NumberCheck("Popupinformationen für Objekte in Ordnern und auf dem Desktop anzeigen",
-                  {3, advanced, "ShowInfoTip"}),
-      NumberCheck("Schaltfläche für Netzlaufwerkzuordnung in der Symbolleiste anzeigen",
-                  {3, advanced, "MapNetDrvBtn"}),
-      NumberCheck("Vollständigen Pfad in Titelleiste anzeigen", {3, cabinet, "FullPath"}),
-      NumberCheck("Vollständigen Pfad in Adressleiste anzeigen", {3, cabinet, "FullPathAddress"}),
-      NumberCheck("Geschützte Systemdateien ausblenden", {3, advanced, "ShowSuperHidden"}, "i",
-                  true),
-      NumberCheck("Fensterinhalt beim Verschieben anzeigen", {3, desktop, "DragFullWindows"}, "s"),
-      NumberCheck("Kanten der Bildschirmzeichensätze glätten", {3, desktop, "FontSmoothing"}, "s"),
-      NumberCheck("Symbole ausblenden, wenn der Desktop als Webseite angezeigt wird",
-                  {3, advanced, "HideIcons"}),
-  };
-}
-
-RadioSetting HiddenFiles(const page::PageContext& form) {
-  return {{3, form.UserKeyName + "\\" + kAdvanced, "Hidden"}, "i", {"1", "2"}};
-}
-
-std::vector<CheckSetting> ExplorerRestrictions() {
-  return PairedChecks(
-      {"Datei-Menü im Explorer entfernen",
-       "Kontext-Menü in der Taskbar, Start-Button und Uhr ausblenden",
-       "Kontext-Menü im Explorer und Desktop ausblenden",
-       "Keine Einträge in den Ordner \"Dokumente\" einfügen"},
-      1, kPoliciesExplorer,
-      {"NoFileMenu", "NoTrayContextMenu", "NoViewContextMenu", "NoRecentDocsHistory"});
-}
-
-constexpr int kFolderBoxesOnPage = 8;
-
-void BuildOrdneroptionen(page::PageContext& form) {
-  BuildFlag building(form);
-  BeginPage(form, 79,
-            "Diese Einstellungen entsprechen den Ordneroptionen des Explorers. Markieren Sie "
-            "die gewünschten Optionen und klicken Sie auf \"Übernehmen\"; die Änderungen "
-            "wirken in neu geöffneten Explorer-Fenstern.");
-  AddLabel(form, 0, 20, 8, "Bestimmen Sie wie Ordner und Dateien dargestellt werden sollen");
-  const auto settings = FolderOptions(form);
-  for (int i = 0; i < kFolderBoxesOnPage; ++i) {
-    AddCheckBox(form, i, 20, 25 + 15 * i, 450, settings[static_cast<size_t>(i)].caption);
-  }
-  ui::GroupBox* hidden = AddGroupBox(form, 0, 20, 145, 450, 33, "Versteckte Dateien");
-  AddRadioButton(form, 0, 10, 14, 210, "Alle Dateien und Ordner anzeigen", hidden);
-  AddRadioButton(form, 1, 225, 14, 215, "Versteckte Dateien und Ordner ausblenden", hidden);
-  ui::GroupBox* visual = AddGroupBox(form, 1, 20, 180, 450, 48, "Visuelle Einstellungen");
-  AddCheckBox(form, 8, 10, 14, 210, settings[8].caption, visual);
-  AddCheckBox(form, 9, 225, 14, 215, settings[9].caption, visual);
-  AddCheckBox(form, 10, 10, 30, 430, settings[10].caption, visual);
-  Quietly(form, [&] { GetOrdneroptionen(form); });
-  BindWriter(form, WriteOrdneroptionen);
-}
-
-}  // namespace
-
-// --- 15 ------------------------------------------------------------------------------------------
-
-void InitNoDrives(page::PageContext& form) {
-  ui::ListView& list = *List(form);
-  for (const os::DriveInfo& drive : form.services.files.Drives()) {
-    ui::ListItem* item =
-        list.Add(std::string(DriveTypeName(drive.type)) + " (" + drive.letter + ":\\)");
-    // A drive without medium or name keeps its cells empty, as the Explorer shows it.
-    item->AddSubItem(drive.volumeName);
-    item->AddSubItem(drive.fileSystem);
-  }
-}
-
-void GetNoDrives(page::PageContext& form) {
-  const std::string text = form.ReadReg(1, kPoliciesExplorer, "NoDrives", "i");
-  if (text.empty()) return;
-  const uint32_t mask = static_cast<uint32_t>(base::StrToInt(text));
-  ui::ListView& list = *List(form);
-  for (int i = 0; i < list.Count(); ++i) {
-    const int bit = DriveBit(list.Item(i)->Caption());
-    if (bit >= 0 && (mask >> bit) & 1u) list.Item(i)->SetChecked(true);
-  }
-}
-
-void WriteNoDrives(page::PageContext& form) {
-  uint32_t mask = 0;
-  const ui::ListView& list = *List(form);
-  for (int i = 0; i < list.Count(); ++i) {
-    const int bit = DriveBit(list.Item(i)->Caption());
-    if (bit >= 0 && list.Item(i)->Checked()) mask |= 1u << bit;
-  }
-  form.WriteReg(1, kPoliciesExplorer, "NoDrives", base::IntToStr(mask), "i");
-  icons::RebuildIcons(form);
-  form.ReportApplied();
-}
-
-// --- 16 ------------------------------------------------------------------------------------------
-
-void GetMausNotepad(page::PageContext& form) {
-  if (form.ReadReg(0, "\\*\\shell\\open\\command", "", "s") == kNotepadCommand) {
-    form.CheckBoxes[0]->SetChecked(true);
-  }
-  if (form.ReadReg(0, kUnknownNotepad, "", "s") == kNotepadCommand) {
-    form.CheckBoxes[1]->SetChecked(true);
-  }
-}
-
-void WriteMausNotepad(page::PageContext& form) {
-  if (form.CheckBoxes[0]->Checked()) {
-    form.WriteReg(0, "\\*\\shell\\open", "", "Öffnen mit Notepad", "s");
-    form.WriteReg(0, "\\*\\shell\\open\\command", "", kNotepadCommand, "s");
-  } else {
-    form.DeleteReg(0, "\\*", "shell", "k");
-  }
-  if (form.CheckBoxes[1]->Checked()) {
-    form.WriteReg(0, kUnknownNotepad, "", kNotepadCommand, "s");
-  } else {
-    form.DeleteReg(0, "\\Unknown\\shell", "Öffnen mit Notepad", "k");
-  }
-  form.ReportApplied();
-}
-
-// --- 55 ------------------------------------------------------------------------------------------
-
-void GetOpenFile(page::PageContext& form) {
-  ReadCheckBoxes(form, 0, OpenFileSettings(form));
-}
-
-void WriteOpenFile(page::PageContext& form) {
-  WriteCheckBoxes(form, 0, OpenFileSettings(form));
-  form.ReportApplied();
-}
-
-// --- 60, 63, 68 ----------------------------------------------------------------------------------
-
-void GetContextExplorer(page::PageContext& form) {
-  FillChecks(form, *List(form), ContextSettings());
-}
-
-void WriteContextExplorer(page::PageContext& form) {
-  ApplyChecks(form, *List(form), ContextSettings());
-}
-
-void GetExplorer(page::PageContext& form) {
-  FillChecks(form, *List(form), ExplorerSettings());
-}
-
-void WriteExplorer(page::PageContext& form) {
-  ApplyChecks(form, *List(form), ExplorerSettings());
-}
-
-void GetExplorer1(page::PageContext& form) {
-  FillChecks(form, *List(form), ExplorerRestrictions());
-}
-
-void WriteExplorer1(page::PageContext& form) {
-  ApplyChecks(form, *List(form), ExplorerRestrictions());
-}
-
-// --- 65 ------------------------------------------------------------------------------------------
-
-void GetSymbolleiste(page::PageContext& form) {
-  ReadEdit(form, 0, ToolbarBitmap());
-}
-
-void WriteSymbolleiste(page::PageContext& form) {
-  WriteEdit(form, 0, ToolbarBitmap());
-  form.ReportApplied();
-}
-
-void SymbolleisteDia(page::PageContext& form) {
+void SymbolleisteDia(PageContext& form) {
   ui::FileDialogOptions options;
   options.filter = "Bitmaps (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*";
   options.picture = true;
@@ -484,85 +289,267 @@ void SymbolleisteDia(page::PageContext& form) {
   if (path && !path->empty()) form.Edits[0]->SetText(*path);
 }
 
-// --- 66 ------------------------------------------------------------------------------------------
+// --- 66 Anzeigefarbe für komprimierte Dateien --------------------------------------------------
 
-void GetColorCompress(page::PageContext& form) {
-  const std::string text = form.ReadReg(1, kAltColorKey, "AltColor", "b");
-  std::vector<uint8_t> bytes;
-  // The first three bytes are red, green and blue, as the writer stores them.
-  if (text.empty() || !sysaccess::ParseBinaryText(text.substr(0, 8), bytes)) return;
-  bytes.resize(3, 0);
-  form.ColourPanels[0]->SetColor(ui::Rgb(bytes[0], bytes[1], bytes[2]));
+constexpr const char* kAltColorKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+
+void MakeColourSwatch(PageContext& form) {
+  ui::Panel* swatch = form.Create(form.ColourPanels, 0);
+  swatch->SetCaption("");
+  swatch->SetBevelOuter(ui::BevelCut::Lowered);
+  swatch->SetColor(ui::clBlue);
+  swatch->SetCursor(ui::Cursor::HandPoint);
+  form.Panels(0, 20, 90, 80, 25);
 }
 
-void WriteColorCompress(page::PageContext& form) {
-  const ui::Color color = form.ColourPanels[0]->GetColor();
-  if (!ui::IsSystemColor(color)) {
-    const std::vector<uint8_t> rgb = {static_cast<uint8_t>(color & 0xFF),
-                                      static_cast<uint8_t>((color >> 8) & 0xFF),
-                                      static_cast<uint8_t>((color >> 16) & 0xFF)};
-    WithExistingKey(form, 1, kAltColorKey,
-                    [&](sysaccess::TRegistry& reg) { reg.WriteBinaryData("AltColor", rgb); });
-  }
-  form.ReportApplied();
-}
-
-void ColorCompress(page::PageContext& form) {
+void ColorCompress(PageContext& form) {
   ui::Panel* swatch = form.ColourPanels[0];
   ui::Color color = swatch->GetColor();
   if (form.Backend().GetDialogs().ChooseColor(color)) swatch->SetColor(color);
 }
 
-// --- 79 ------------------------------------------------------------------------------------------
-
-void GetOrdneroptionen(page::PageContext& form) {
-  ReadCheckBoxes(form, 0, FolderOptions(form));
-  ReadRadios(form, 0, HiddenFiles(form));
+void BindColourSwatch(PageContext& form) {
+  form.ColourPanels[0]->OnClick = Action(form, ColorCompress);
 }
 
-void WriteOrdneroptionen(page::PageContext& form) {
-  // Check boxes changed by the builder are no choice of the user's.
-  if (form.PageBuilding == 1) return;
-  WriteCheckBoxes(form, 0, FolderOptions(form));
-  WriteRadios(form, 0, HiddenFiles(form));
-  form.ReportApplied();
+// The stored bytes, up to three, as a colour text: "00 00 FF 00" shows as $020000FF.
+void GetColorCompress(PageContext& form) {
+  std::string text = form.ReadReg(1, kAltColorKey, "AltColor", "b").substr(0, 8);
+  if (text.empty()) return;
+  std::erase(text, ' ');
+  form.ColourPanels[0]->SetColor(static_cast<ui::Color>(base::StrToInt("$02" + text)));
 }
 
-// --- registration --------------------------------------------------------------------------------
+// Red, green and blue of whatever the swatch holds, into an existing key only.
+void WriteColorCompress(PageContext& form) {
+  const ui::Color color = form.ColourPanels[0]->GetColor();
+  const std::vector<uint8_t> rgb = {static_cast<uint8_t>(color & 0xFF),
+                                    static_cast<uint8_t>((color >> 8) & 0xFF),
+                                    static_cast<uint8_t>((color >> 16) & 0xFF)};
+  WithExistingKey(form, 1, kAltColorKey,
+                  [&](sysaccess::TRegistry& reg) { reg.WriteBinaryData("AltColor", rgb); });
+}
+
+// --- 79 Dateien & Ordner -----------------------------------------------------------------------
+
+constexpr const char* kUserAdvanced =
+    "{user}\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+constexpr const char* kUserCabinet =
+    "{user}\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";
+constexpr const char* kUserDesktop = "{user}\\Control Panel\\Desktop";
+
+CheckSetting UserCheck(std::string caption, const char* key, std::string name,
+                       bool inverted = false, Kind kind = Kind::Integer) {
+  return NumberCheck(std::move(caption), {Root::Users, key, std::move(name), kind}, inverted);
+}
+
+std::vector<CheckSetting> FolderOptions() {
+  return {
+      UserCheck("Ansichtoptionen für jeden Ordner speichern", kUserAdvanced, "ClassicViewState",
+                true),
+      UserCheck("Dateinamenerweiterung bei bekannten Datentypen ausblenden", kUserAdvanced,
+                "HideFileExt"),
+      UserCheck("Namen in Großbuchstaben ermöglichen", kUserAdvanced, "DontPrettyPath"),
+      UserCheck("Popupinformationen für Objekte in Ordnern und auf dem Desktop anzeigen",
+                kUserAdvanced, "ShowInfoTip"),
+      UserCheck("Schaltfläche für Netzlaufwerkzuordnung in der Symbolleiste anzeigen",
+                kUserAdvanced, "MapNetDrvBtn"),
+      UserCheck("Vollständigen Pfad in Titelleiste anzeigen", kUserCabinet, "FullPath"),
+      UserCheck("Vollständigen Pfad in Adressleiste anzeigen", kUserCabinet, "FullPathAddress"),
+      UserCheck("Geschützte Systemdateien ausblenden", kUserAdvanced, "ShowSuperHidden", true),
+  };
+}
+
+std::vector<CheckSetting> VisualOptions() {
+  return {
+      UserCheck("Fensterinhalt beim Verschieben anzeigen", kUserDesktop, "DragFullWindows", false,
+                Kind::String),
+      UserCheck("Kanten der Bildschirmzeichensätze glätten", kUserDesktop, "FontSmoothing", false,
+                Kind::String),
+      UserCheck("Symbole ausblenden, wenn der Desktop als Webseite angezeigt wird", kUserAdvanced,
+                "HideIcons"),
+  };
+}
+
+// The usual check-list page: a text at top, the list below it down to the page's bottom.
+std::vector<Control> CheckListControls(std::string text, int top,
+                                       std::vector<CheckSetting> checks) {
+  return {Label{0, 20, top, std::move(text)},
+          CheckList{0, {20, top + 20, 420, 195 - top}, std::move(checks)}};
+}
+
+// --- the records ---------------------------------------------------------------------------------
+
+std::vector<SettingsPage> MakeExplorerPages() {
+  std::vector<SettingsPage> pages;
+
+  pages.push_back({
+      .pageId = 15,
+      .description = "Markieren Sie die Laufwerke, die im Explorer und im Arbeitsplatz nicht "
+                     "mehr angezeigt werden sollen, und klicken Sie auf \"Übernehmen\". Die "
+                     "Laufwerke bleiben erreichbar, wenn man ihren Pfad eingibt.",
+      .controls = {Label{0, 20, 35,
+                         "Falls Sie Laufwerke im Explorer ausblenden möchten, können Sie das "
+                         "hier tun"}},
+      .readerName = "GetNoDrives",
+      .writerName = "WriteNoDrives",
+      .afterBuild = InitNoDrives,
+      .reader = GetNoDrives,
+      .writer = WriteNoDrives,
+      .hookTouches = {{Root::CurrentUser, kPoliciesExplorer, "NoDrives", Kind::Integer},
+                      {Root::CurrentUser, "ControlPanel\\Desktop\\WindowMetrics", "Shell Icon Size",
+                       Kind::String}},
+      .hookActions = {"InitNoDrives", "RebuildIcons"},
+  });
+
+  pages.push_back({
+      .pageId = 16,
+      .description = "Fügt dem Kontextmenü (rechte Maustaste) von Dateien einen Eintrag hinzu, "
+                     "der die Datei mit Notepad (Editor) öffnet: für alle Dateien oder nur für "
+                     "Dateien, deren Typ Windows nicht kennt. Klicken Sie auf \"Übernehmen\".",
+      .controls = {CheckBoxes{.width = 450, .checks = NotepadSettings()}},
+      .readerName = "GetMausNotepad",
+      .writerName = "WriteMausNotepad",
+  });
+
+  pages.push_back({
+      .pageId = 55,
+      .description = "Legen Sie fest, welche Teile der Dialoge \"Öffnen\" und \"Speichern "
+                     "unter\" angezeigt werden: die Leiste mit den Spezialordnern links, die "
+                     "Schaltfläche \"Zurück\" und die Liste der zuletzt benutzten Dateien. "
+                     "Klicken Sie auf \"Übernehmen\".",
+      .controls = {CheckBoxes{
+          .width = 300,
+          .checks = PairedChecks({"Spezialordner nicht anzeigen", "Zurück Button nicht anzeigen",
+                                  "Recent nicht anzeigen"},
+                                 Root::Users,
+                                 "{user}\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies"
+                                 "\\Comdlg32",
+                                 {"NoPlacesBar", "NoBackButton", "NoFileMRU"})}},
+      .readerName = "GetOpenFile",
+      .writerName = "WriteOpenFile",
+  });
+
+  pages.push_back({
+      .pageId = 60,
+      .description = "Fügen Sie dem Kontextmenü des Explorers nützliche Einträge hinzu oder "
+                     "entfernen Sie sie wieder: \"Neu\", \"Öffnen mit...\" für jede Datei und "
+                     "eine Eingabeaufforderung im gewählten Laufwerk oder Ordner. Klicken Sie "
+                     "auf \"Übernehmen\".",
+      .controls = CheckListControls(
+          "Bestimmen Sie das Kontextmenü(rechte Maustaste) im Explorer das Kontextmenü  ", 40,
+          ContextSettings()),
+      .readerName = "GetContextExplorer",
+      .writerName = "WriteContextExplorer",
+  });
+
+  pages.push_back({
+      .pageId = 63,
+      .description = "Legen Sie fest, wie der Explorer Dateien darstellt und in welchem Prozess "
+                     "er läuft. Klicken Sie auf \"Übernehmen\"; manche Einstellungen wirken "
+                     "erst nach dem nächsten Anmelden.",
+      .controls = CheckListControls("Legen Sie die Einstellungen des Explorers fest", 40,
+                                    ExplorerSettings()),
+      .readerName = "GetExplorer",
+      .writerName = "WriteExplorer",
+  });
+
+  pages.push_back({
+      .pageId = 65,
+      .description = "Wählen Sie ein Bild, das als Hintergrund der Symbolleiste des Explorers "
+                     "angezeigt wird, und klicken Sie auf \"Übernehmen\". Ist das Feld leer, "
+                     "zeigt der Explorer wieder seinen normalen Hintergrund.",
+      .controls = {Label{0, 20, 40, "Pfadname für Hintergrundbild"},
+                   Edit{0, 20, 60, 350,
+                        RegBinding{Root::CurrentUser,
+                                   "\\Software\\Microsoft\\Internet Explorer\\Toolbar",
+                                   "BackBitmapShell", Kind::String},
+                        EmptyEdit::DeletesValue},
+                   Button{0, {375, 60, 25, 21}, "...", {"SymbolleisteDia", SymbolleisteDia}}},
+      .readerName = "GetSymbolleiste",
+      .writerName = "WriteSymbolleiste",
+  });
+
+  pages.push_back({
+      .pageId = 66,
+      .description = "Komprimierte Dateien und Ordner zeigt der Explorer in einer eigenen Farbe "
+                     "an (Standard : Blau), wenn das unter \"Explorer - Einstellungen\" "
+                     "eingeschaltet ist. Klicken Sie auf die Farbfläche, wählen Sie eine Farbe "
+                     "und klicken Sie auf \"Übernehmen\".",
+      .controls = {Label{0, 20, 40, "Bestimmen Sie die Anzeigefarbe von komprimierten Dateien"},
+                   Label{1, 20, 70, "Aktuelle Anzeigefarbe für komprimierte Dateien"}},
+      .readerName = "GetColorCompress",
+      .writerName = "WriteColorCompress",
+      .afterBuild =
+          [](PageContext& form) {
+            MakeColourSwatch(form);
+            AddButton(form, 0, 105, 90, 25, 25, "...")->OnClick = Action(form, ColorCompress);
+          },
+      .reader = GetColorCompress,
+      .afterRead = BindColourSwatch,
+      .writer = WriteColorCompress,
+      .hookTouches = {{Root::CurrentUser, kAltColorKey, "AltColor", Kind::Binary, false}},
+      .hookActions = {"ColorCompress"},
+  });
+
+  pages.push_back({
+      .pageId = 68,
+      .description = "Entfernen Sie Menüs und Kontextmenüs aus dem Explorer, der Taskleiste "
+                     "und vom Desktop. Klicken Sie auf \"Übernehmen\"; die Änderungen wirken "
+                     "nach dem nächsten Anmelden.",
+      .controls = CheckListControls(
+          "Hier können Sie Einträge im Explorer entfernen", 40,
+          PairedChecks(
+              {"Datei-Menü im Explorer entfernen",
+               "Kontext-Menü in der Taskbar, Start-Button und Uhr ausblenden",
+               "Kontext-Menü im Explorer und Desktop ausblenden",
+               "Keine Einträge in den Ordner \"Dokumente\" einfügen"},
+              Root::CurrentUser, kPoliciesExplorer,
+              {"NoFileMenu", "NoTrayContextMenu", "NoViewContextMenu", "NoRecentDocsHistory"})),
+      .readerName = "GetExplorer1",
+      .writerName = "WriteExplorer1",
+  });
+
+  pages.push_back({
+      .pageId = 79,
+      .description = "Diese Einstellungen entsprechen den Ordneroptionen des Explorers. "
+                     "Markieren Sie die gewünschten Optionen und klicken Sie auf "
+                     "\"Übernehmen\"; die Änderungen wirken in neu geöffneten "
+                     "Explorer-Fenstern.",
+      .buildFlag = BuildFlagPolicy::HeldWhileBuilding,
+      .controls = {Label{0, 20, 8,
+                         "Bestimmen Sie wie Ordner und Dateien dargestellt werden sollen"},
+                   CheckBoxes{.top = 25, .width = 450, .step = 15, .checks = FolderOptions()},
+                   Radios{.captions = {"Alle Dateien und Ordner anzeigen",
+                                       "Versteckte Dateien und Ordner ausblenden"},
+                          .value = {Root::Users, kUserAdvanced, "Hidden", Kind::Integer},
+                          .stored = {"1", "2"},
+                          .places = {{10, 14, 210}, {225, 14, 215}},
+                          .groupSlot = 0,
+                          .groupCaption = "Versteckte Dateien",
+                          .groupAt = {20, 145, 450, 33}},
+                   GroupBox{1, {20, 180, 450, 48}, "Visuelle Einstellungen"},
+                   CheckBoxes{.firstSlot = 8,
+                              .checks = VisualOptions(),
+                              .places = {{10, 14, 210}, {225, 14, 215}, {10, 30, 430}},
+                              .groupSlot = 1}},
+      .readerName = "GetOrdneroptionen",
+      .writerName = "WriteOrdneroptionen",
+      .idleWhileBuilding = true,
+  });
+
+  return pages;
+}
+
+}  // namespace
+
+const std::vector<SettingsPage>& ExplorerPages() {
+  static const std::vector<SettingsPage> pages = MakeExplorerPages();
+  return pages;
+}
 
 void RegisterExplorerPages(PageTable& table) {
-  table.Register(15, BuildNoDrives);
-  table.Register(16, BuildMausNotepad);
-  table.Register(55, BuildOpenFile);
-  table.Register(60, [](page::PageContext& form) {
-    BuildCheckListPage(form, 60,
-                       "Fügen Sie dem Kontextmenü des Explorers nützliche Einträge hinzu oder "
-                       "entfernen Sie sie wieder: \"Neu\", \"Öffnen mit...\" für jede Datei und "
-                       "eine Eingabeaufforderung im gewählten Laufwerk oder Ordner. Klicken Sie "
-                       "auf \"Übernehmen\".",
-                       "Bestimmen Sie das Kontextmenü(rechte Maustaste) im Explorer das "
-                       "Kontextmenü  ",
-                       40, GetContextExplorer, WriteContextExplorer);
-  });
-  table.Register(63, [](page::PageContext& form) {
-    BuildCheckListPage(form, 63,
-                       "Legen Sie fest, wie der Explorer Dateien darstellt und in welchem Prozess "
-                       "er läuft. Klicken Sie auf \"Übernehmen\"; manche Einstellungen wirken "
-                       "erst nach dem nächsten Anmelden.",
-                       "Legen Sie die Einstellungen des Explorers fest", 40, GetExplorer,
-                       WriteExplorer);
-  });
-  table.Register(65, BuildSymbolleiste);
-  table.Register(66, BuildColorCompress);
-  table.Register(68, [](page::PageContext& form) {
-    BuildCheckListPage(form, 68,
-                       "Entfernen Sie Menüs und Kontextmenüs aus dem Explorer, der Taskleiste "
-                       "und vom Desktop. Klicken Sie auf \"Übernehmen\"; die Änderungen wirken "
-                       "nach dem nächsten Anmelden.",
-                       "Hier können Sie Einträge im Explorer entfernen", 40, GetExplorer1,
-                       WriteExplorer1);
-  });
-  table.Register(79, BuildOrdneroptionen);
+  RegisterSettingsPages(table, ExplorerPages());
 }
 
 }  // namespace tweaks

@@ -4,8 +4,9 @@
 
 #include "dialogs/tip_dialog.h"
 #include "page/page_context.h"
-#include "page/shapes.h"
-#include "tweaks/desktop_pages.h"
+#include "page/page_frame.h"
+#include "page/settings_page.h"
+#include "tweaks/branches.h"
 
 namespace tweaks {
 using namespace page;
@@ -25,24 +26,10 @@ constexpr std::array<const char*, 16> kTipFolders = {
     "{D20EA4E1-3957-11d2-A40B-0C5020524152}", "{D20EA4E1-3957-11d2-A40B-0C5020524153}",
     "{D4480A50-BA28-11d1-8E75-00C04FA31A86}", "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}"};
 
-}  // namespace
+void MakeTipList(PageContext& form);
+void ChangeTip(PageContext& form);
 
-void BuildToolTipsPage(page::PageContext& form) {
-  BeginPage(form, 34, "Ändern Sie die Texte der Tool Tips ");
-  ui::ListView* list = form.Create(form.ListViews, 0);
-  list->SetStyle(ui::ViewStyle::Report);
-  list->SetRowSelect(true);
-  list->SetReadOnly(true);
-  list->AddColumn("Programm", 200);
-  list->AddColumn("Tip", 200);
-  list->SetSmallImages(&form.ImageList4);
-  form.ListView(0, 10, 35, 420, 180);
-  list->OnClick = Action(form, ChangeTip);
-  Quietly(form, [&] { GetWindowsTips(form); });
-  BindWriter(form, WriteNeueTips);
-}
-
-void GetWindowsTips(page::PageContext& form) {
+void GetWindowsTips(PageContext& form) {
   ui::ListView& list = *form.ListViews[0];
   form.WorkList.assign(kTipFolders.begin(), kTipFolders.end());
   // Only folders that have a tip on this system are offered.
@@ -63,7 +50,19 @@ void GetWindowsTips(page::PageContext& form) {
   }
 }
 
-void ChangeTip(page::PageContext& form) {
+void MakeTipList(PageContext& form) {
+  ui::ListView* list = form.Create(form.ListViews, 0);
+  list->SetStyle(ui::ViewStyle::Report);
+  list->SetRowSelect(true);
+  list->SetReadOnly(true);
+  list->AddColumn("Programm", 200);
+  list->AddColumn("Tip", 200);
+  list->SetSmallImages(&form.ImageList4);
+  form.ListView(0, 10, 35, 420, 180);
+  list->OnClick = Action(form, ChangeTip);
+}
+
+void ChangeTip(PageContext& form) {
   ui::ListItem* item = form.ListViews[0] ? form.ListViews[0]->Selected() : nullptr;
   if (!item) return;
   dialogs::TForm7 dialog(form.Backend(), &form.OwnerForm());
@@ -72,7 +71,7 @@ void ChangeTip(page::PageContext& form) {
   if (tip) item->SetSubItem(0, *tip);
 }
 
-void WriteNeueTips(page::PageContext& form) {
+void WriteNeueTips(PageContext& form) {
   const ui::ListView& list = *form.ListViews[0];
   for (int i = 0; i < list.Count(); ++i) {
     const ui::ListItem& item = *list.Item(i);
@@ -80,7 +79,28 @@ void WriteNeueTips(page::PageContext& form) {
     if (folder >= kTipFolders.size()) continue;
     form.WriteReg(2, kClassKey + std::string(kTipFolders[folder]), "InfoTip", item.SubItem(0), "s");
   }
-  form.ReportApplied();
+}
+
+}  // namespace
+
+SettingsPage ToolTipsPage() {
+  SettingsPage page{
+      .pageId = 34,
+      .description = "Ändern Sie die Texte der Tool Tips ",
+      .readerName = "GetWindowsTips",
+      .writerName = "WriteNeueTips",
+      .afterBuild = MakeTipList,
+      .reader = GetWindowsTips,
+      .writer = WriteNeueTips,
+      .hookActions = {"ChangeTip"},
+  };
+  for (const char* folder : kTipFolders) {
+    page.hookTouches.push_back(
+        {Root::LocalMachine, kClassKey + std::string(folder), "InfoTip", Kind::String});
+    page.hookTouches.push_back(
+        {Root::LocalMachine, kClassKey + std::string(folder), "", Kind::String});
+  }
+  return page;
 }
 
 }  // namespace tweaks

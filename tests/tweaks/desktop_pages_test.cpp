@@ -50,31 +50,31 @@ TEST_F(DesktopPagesTest, FolderContextEntriesAreListedAddedAndRemoved) {
   EXPECT_EQ(Captions(), Texts{"Editor"});
 }
 
-TEST_F(DesktopPagesTest, DesktopLinksFollowTheFoldersOnTheDesktop) {
+TEST_F(DesktopPagesTest, DesktopLinksAreFoldersOfExactlyTheirItemsName) {
   const std::string desktop = shell.specialFolders[0x10];
   const std::string printers = desktop + "\\Meine Drucker.{2227a280-3aea-1069-a2de-08002b30309d}";
   files.AddDirectory(printers);
   files.AddFile(desktop + "\\Papierkorb.{645FF040-5081-101B-9F08-00AA002F954E}\\x.txt", "x");
   Open(50);
   ASSERT_EQ(List().Count(), 11);
+  // Any entry whose name holds the identifier checks the item.
   EXPECT_EQ(Checks(),
             (Marks{false, true, false, false, false, true, false, false, false, false, false}));
-  // Arbeitsplatz on, Papierkorb off.
+  // Arbeitsplatz on, Papierkorb off, Drucker stays on.
   SetChecks({false, true, false, true, false, false});
   ClickApply();
   EXPECT_EQ(Status(), "Änderungen übernommen");
   EXPECT_TRUE(
       files.DirectoryExists(desktop + "\\Arbeitsplatz.{20D04FE0-3AEA-1069-A2D8-08002B30309D}"));
-  EXPECT_FALSE(files.Exists(desktop + "\\Drucker.{2227A280-3AEA-1069-A2DE-08002B30309D}"))
-      << "the link under another name does the job";
+  EXPECT_TRUE(files.DirectoryExists(desktop + "\\Drucker.{2227A280-3AEA-1069-A2DE-08002B30309D}"))
+      << "a checked item makes its own folder name, whatever else is there";
   EXPECT_TRUE(files.Exists(desktop + "\\Papierkorb.{645FF040-5081-101B-9F08-00AA002F954E}"))
       << "a folder with contents is never removed";
   Open(50);
-  EXPECT_EQ(Checks(),
-            (Marks{false, true, false, true, false, true, false, false, false, false, false}));
   List().UserToggleCheck(1);
   ClickApply();
-  EXPECT_FALSE(files.Exists(printers));
+  EXPECT_FALSE(files.Exists(desktop + "\\Drucker.{2227A280-3AEA-1069-A2DE-08002B30309D}"));
+  EXPECT_TRUE(files.Exists(printers)) << "only the item's own name is removed";
 }
 
 TEST_F(DesktopPagesTest, StartMenuFoldersAreMadeInTheAllUsersMenuItemByItem) {
@@ -328,7 +328,7 @@ TEST_F(DesktopPagesTest, IconNamesOnWindows2000BelongToTheUser) {
   EXPECT_EQ(Str(RegRoot::LocalMachine, machine, ""), "Papierkorb");
   EXPECT_EQ(Str(RegRoot::LocalMachine,
                 "SOFTWARE\\Classes\\CLSID\\{2227A280-3AEA-1069-A2DE-08002B30309D}", ""),
-            "Drucker");
+            "");
   EXPECT_EQ(Bytes(RegRoot::ClassesRoot,
                   "CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}\\ShellFolder", "Attributes"),
             (std::vector<uint8_t>{0x40, 0x01, 0x00, 0x20}));
@@ -336,7 +336,7 @@ TEST_F(DesktopPagesTest, IconNamesOnWindows2000BelongToTheUser) {
   EXPECT_EQ(form->Edits[0]->Text(), "Müll");
   form->Edits[0]->UserType("");
   ClickApply();
-  EXPECT_FALSE(Value(RegRoot::CurrentUser, user, ""));
+  EXPECT_EQ(Str(RegRoot::CurrentUser, user, ""), "") << "an empty edit writes an empty name";
 }
 
 TEST_F(DesktopPagesTest, IconNamesOnNt4AreTheMachines) {
@@ -347,6 +347,11 @@ TEST_F(DesktopPagesTest, IconNamesOnNt4AreTheMachines) {
   EXPECT_EQ(Str(RegRoot::LocalMachine,
                 "SOFTWARE\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}", ""),
             "Abfall");
+  form->Edits[0]->UserType("");
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine,
+                "SOFTWARE\\Classes\\CLSID\\{645FF040-5081-101B-9F08-00AA002F954E}", ""),
+            "");
 }
 
 TEST_F(DesktopPagesTest, IconSettingsFontLinkTextAndShowDesktopFile) {

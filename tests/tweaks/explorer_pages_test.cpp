@@ -152,18 +152,19 @@ TEST_F(ExplorerPagesTest, ToolbarPictureIsChosenWrittenAndRemovedWhenEmpty) {
   EXPECT_FALSE(Value(RegRoot::CurrentUser, key, "BackBitmapShell"));
 }
 
-TEST_F(ExplorerPagesTest, CompressedColourReadsBackAsWritten) {
+TEST_F(ExplorerPagesTest, CompressedColourShowsTheStoredBytesAsAColourText) {
   const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
   Seed("[HKEY_CURRENT_USER\\" + key + "]\n\"AltColor\"=hex:00,00,ff,00\n");
   Open(66);
-  EXPECT_EQ(form->ColourPanels[0]->GetColor(), ui::Rgb(0, 0, 255)) << "the stored bytes are RGB";
+  EXPECT_EQ(form->ColourPanels[0]->GetColor(), 0x020000FFu) << "$02 before 00 00 FF";
+
+  ClickApply();  // the swatch's red, green and blue, as it holds them
+  EXPECT_EQ(Bytes(RegRoot::CurrentUser, key, "AltColor"), (std::vector<uint8_t>{0xFF, 0x00, 0x00}));
 
   backend.Dialogs().AnswerColor(ui::Rgb(0x12, 0x34, 0x56));
   form->ColourPanels[0]->UserClick();
   ClickApply();
   EXPECT_EQ(Bytes(RegRoot::CurrentUser, key, "AltColor"), (std::vector<uint8_t>{0x12, 0x34, 0x56}));
-  Open(66);
-  EXPECT_EQ(form->ColourPanels[0]->GetColor(), ui::Rgb(0x12, 0x34, 0x56));
 
   backend.Dialogs().AnswerColor(std::nullopt);  // cancelled: the swatch stays
   form->BitBtns[0]->UserClick();
