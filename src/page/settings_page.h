@@ -29,6 +29,8 @@ const char* RootName(Root root);
 
 // The user's own key below HKEY_USERS ("S-1-5-21-...") at the start of a key path.
 inline constexpr const char* kUserKey = "{user}";
+// In a listed key path: any one subkey (the page works on keys it finds).
+inline constexpr const char* kAnyKey = "{any}";
 
 // One registry value a page reads or writes; name "" is the key's default value.
 struct RegBinding {

@@ -599,7 +599,7 @@ std::vector<SettingsPage> MakeDesktopPages() {
                 Action(form, RemoveRightClickFolder);
           },
       .reader = GetRightClickFolder,
-      .hookTouches = {{Root::ClassesRoot, "\\Folder\\shell\\*\\command", "", Kind::String}},
+      .hookTouches = {{Root::ClassesRoot, "\\Folder\\shell\\{any}\\command", "", Kind::String}},
       .hookActions = {"AppRightClickFolder", "RemoveRightClickFolder"},
   });
 

@@ -241,7 +241,8 @@ CheckSetting AttributeColumn() {
 // A file type whose icon is the file's own picture ("%1") when checked.
 CheckSetting OwnIcon(std::string caption, std::string key,
                      std::function<std::string(PageContext&)> usualIcon,
-                     std::function<void(PageContext&)> alsoWhenChecked = {}) {
+                     std::function<void(PageContext&)> alsoWhenChecked = {},
+                     std::optional<RegBinding> alsoTouched = std::nullopt) {
   CheckSetting setting;
   setting.caption = std::move(caption);
   setting.read = [key](PageContext& form) { return form.ReadReg(0, key, "", "s") == "%1"; };
@@ -250,6 +251,7 @@ CheckSetting OwnIcon(std::string caption, std::string key,
     if (checked && alsoWhenChecked) alsoWhenChecked(form);
   };
   setting.touches = {{Root::ClassesRoot, key, "", Kind::String}};
+  if (alsoTouched) setting.touches.push_back(*alsoTouched);
   return setting;
 }
 
@@ -259,7 +261,8 @@ std::vector<CheckSetting> ExplorerSettings() {
       OwnIcon(
           "BMP-Dateien im Explorer als Thumbnails anzeigen", "\\Paint.Picture\\DefaultIcon",
           [](PageContext&) { return std::string("mspaint.exe, 1"); },
-          [](PageContext& form) { form.WriteReg(0, "\\.bmp", "", "Paint.Picture", "s"); }),
+          [](PageContext& form) { form.WriteReg(0, "\\.bmp", "", "Paint.Picture", "s"); },
+          RegBinding{Root::ClassesRoot, "\\.bmp", "", Kind::String}),
       NumberCheck("Eigenen Adressraum für den Explorer zuweisen",
                   {Root::CurrentUser, kExplorer, "DesktopProcess"}),
       NumberCheck("Diverse Desktoperweiterungen ausschalten(Alte Desktopoberfläche)",

@@ -11,6 +11,7 @@
 #include "headless/headless_backend.h"
 #include "os/file_system.h"
 #include "os/memory_registry.h"
+#include "os/recording_registry.h"
 #include "os/reg_file.h"
 #include "os/shell.h"
 #include "os/system.h"
@@ -21,7 +22,7 @@ namespace testing_support {
 
 class ShellTest : public ::testing::Test {
  protected:
-  ShellTest() : services{backend, registry, system, shell, files, trace} {
+  ShellTest() : services{backend, recording, system, shell, files, trace} {
     registry.CreateKey(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Options")
         ->SetValue("InstallDir", os::RegValue::String("C:\\Programme\\Kalmora2x"));
     files.AddDirectory("C:\\WINNT\\System32");
@@ -93,7 +94,8 @@ class ShellTest : public ::testing::Test {
   }
 
   headless::HeadlessBackend backend;
-  os::MemoryRegistry registry;
+  os::MemoryRegistry registry;  // seeded and read back directly
+  os::RecordingRegistry recording{registry};  // what the program sees
   os::MemorySystem system;
   os::MemoryShell shell;
   os::MemoryFileSystem files;

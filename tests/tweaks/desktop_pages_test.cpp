@@ -269,6 +269,9 @@ TEST_F(DesktopPagesTest, ShortcutArrowsKnowTheirFilesAndCompleteCustomIcons) {
   EXPECT_TRUE(backend.Dialogs().FileDialogs().back().picture);
   ClickApply();
   EXPECT_EQ(Str(RegRoot::LocalMachine, key, "29"), "D:\\Icons\\pfeil.ico,0");
+  form->Edits[0]->UserType("");
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine, key, "29"), ",0") << "an empty edit is icon 0 of nothing";
   form->Edits[0]->UserType("D:\\Icons\\pfeile.dll,4");
   ClickApply();
   EXPECT_EQ(Str(RegRoot::LocalMachine, key, "29"), "D:\\Icons\\pfeile.dll,4");
@@ -436,6 +439,9 @@ TEST_F(DesktopPagesTest, MenuDelayShowsMillisecondsAndForgetsItsValue) {
   EXPECT_EQ(confirmMessage, "Wollen Sie den Registrierungseintrag entfernen ?");
   EXPECT_FALSE(Value(RegRoot::CurrentUser, kDesktop, "MenuShowDelay"));
   EXPECT_EQ(form->Labels[1]->Caption(), "Keine Angabe");
+  AnswerConfirm(false);
+  form->CheckBoxes[0]->UserClick();
+  EXPECT_EQ(Modals(), 2) << "taking the mark away asks again";
 }
 
 TEST_F(DesktopPagesTest, IconSpacingConvertsTwipsAndPixels) {
