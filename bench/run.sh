@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Prints the registry figures: native in-memory, then under Wine the in-memory and the real
-# registry, with Wine's own "reg query /s" over the same generated tree for comparison.
+# registry, with Wine's own "reg query /s" over the same generated tree for comparison; then the
+# page change figures of every page, natively and under Wine on real windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 ./scripts/setup.sh
-cmake --preset native >/dev/null && cmake --build --preset native --target registry_bench >/dev/null
-cmake --preset windows >/dev/null && cmake --build --preset windows --target registry_bench >/dev/null
+cmake --preset native >/dev/null
+cmake --build --preset native --target registry_bench page_change_bench >/dev/null
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target registry_bench page_change_bench >/dev/null
 
 echo "== native"
 ./build/native/bench/registry_bench all memory
@@ -26,3 +29,9 @@ end=$(date +%s.%N)
 awk -v s="$start" -v e="$end" -v l="$lines" \
   'BEGIN { printf "real    reg query /s (Wine)                %12.0f keys/s  (20020 keys, %d lines in %.3f s)\n", 20020/(e-s), l, e-s }'
 wine "$exe" cleanup real
+
+echo "== page changes, native"
+./build/native/bench/page_change_bench sandbox/registry
+echo "== page changes under Wine"
+xvfb-run -a -s "-screen 0 1280x1024x24" wine "$root/build/windows/bench/page_change_bench.exe" \
+  sandbox/registry

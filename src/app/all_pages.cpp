@@ -15,4 +15,12 @@ page::PageTable AllPages() {
   return table;
 }
 
+std::vector<const page::SettingsPage*> AllSettingsPages() {
+  std::vector<const page::SettingsPage*> pages;
+  for (const auto* branch : {&tweaks::DesktopPages(), &tweaks::ExplorerPages()}) {
+    for (const page::SettingsPage& record : *branch) pages.push_back(&record);
+  }
+  return pages;
+}
+
 }  // namespace app

@@ -1,10 +1,15 @@
 // Every page of the program: the branches and tools register their builders in one table.
 #pragma once
 
+#include <vector>
+
 #include "page/page_table.h"
+#include "page/settings_page.h"
 
 namespace app {
 
 page::PageTable AllPages();
+// Every page kept as a record, for listing what the pages read and write.
+std::vector<const page::SettingsPage*> AllSettingsPages();
 
 }  // namespace app

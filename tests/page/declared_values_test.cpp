@@ -5,7 +5,7 @@
 #include "../tweaks/page_fixture.h"
 #include "base/text.h"
 #include "page/settings_page.h"
-#include "tweaks/branches.h"
+#include "app/all_pages.h"
 
 namespace {
 
@@ -68,9 +68,7 @@ class DeclaredValuesTest : public PageTest {
 };
 
 TEST_F(DeclaredValuesTest, EveryPageWritesOnlyTheValuesItsRecordNames) {
-  std::vector<const page::SettingsPage*> records;
-  for (const auto& record : tweaks::DesktopPages()) records.push_back(&record);
-  for (const auto& record : tweaks::ExplorerPages()) records.push_back(&record);
+  const std::vector<const page::SettingsPage*> records = app::AllSettingsPages();
   ASSERT_EQ(records.size(), 29u);
   for (const page::SettingsPage* record : records) {
     SCOPED_TRACE("page " + std::to_string(record->pageId));
@@ -91,8 +89,7 @@ TEST_F(DeclaredValuesTest, EveryPageWritesOnlyTheValuesItsRecordNames) {
 
 TEST_F(DeclaredValuesTest, EveryRecordIsARowOfThePageTableOnce) {
   std::vector<int> ids;
-  for (const auto& record : tweaks::DesktopPages()) ids.push_back(record.pageId);
-  for (const auto& record : tweaks::ExplorerPages()) ids.push_back(record.pageId);
+  for (const page::SettingsPage* record : app::AllSettingsPages()) ids.push_back(record->pageId);
   for (int id : ids) EXPECT_TRUE(page::FindPageRow(id)) << id;
   std::sort(ids.begin(), ids.end());
   EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
