@@ -180,4 +180,24 @@ TEST_F(StartupTest, ClosingSavesTheWindowSettings) {
   EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "treewidth"), os::RegValue::String("257"));
 }
 
+TEST_F(StartupTest, TheFontColourIsStoredAsWindowsNumbersColours) {
+  const std::string key = "Software\\Kalmora2x\\Font";
+  Start();
+  form->UserFont.color = ui::clWindowText;
+  shell::WriteFont(*form);
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "Color"), os::RegValue::String("-2147483640"));
+  form->UserFont.color = ui::Rgb(0x12, 0x34, 0x56);
+  shell::WriteFont(*form);
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "Color"), os::RegValue::String("5649426"));
+
+  for (const auto& [stored, color] :
+       {std::pair{"-2147483640", ui::clWindowText}, std::pair{"-2147483633", ui::clBtnFace},
+        std::pair{"255", ui::clRed}}) {
+    registry.CreateKey(os::RegRoot::CurrentUser, key)
+        ->SetValue("Color", os::RegValue::String(stored));
+    EXPECT_EQ(Start().UserFont.color, color) << stored;
+    EXPECT_EQ(form->TreeView1->GetFont().color, color) << stored;
+  }
+}
+
 }  // namespace
