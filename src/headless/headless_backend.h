@@ -25,7 +25,7 @@ struct ShownMessage {
 class HeadlessDialogs : public ui::Dialogs {
  public:
   int ShowMessage(std::string_view text, std::string_view caption, ui::MsgButtons buttons,
-                 ui::MsgIcon icon) override;
+                  ui::MsgIcon icon) override;
   std::optional<std::string> OpenFile(const ui::FileDialogOptions& options) override;
   bool ChooseFont(ui::Font& font, const std::function<void(const ui::Font&)>& onApply) override;
   bool ChooseColor(ui::Color& color) override;
@@ -104,8 +104,17 @@ class HeadlessBackend : public ui::Backend {
   // Controls that have a peer now: every control not yet destroyed.
   int LivePeers() const { return livePeers_; }
 
+  // Every minimise and restore of a form, by the form's name, oldest first.
+  struct WindowStateChange {
+    std::string form;
+    ui::WindowState state;
+    bool operator==(const WindowStateChange&) const = default;
+  };
+  const std::vector<WindowStateChange>& WindowStateChanges() const { return windowStates_; }
+
  private:
   class CountingPeer;
+  class FormPeer;
   HeadlessDialogs dialogs_;
   std::deque<std::function<void(ui::Form&)>> modalActs_;
   std::vector<std::string> modalCaptions_;
@@ -117,6 +126,7 @@ class HeadlessBackend : public ui::Backend {
   std::vector<ui::Cursor> cursorHistory_;
   bool terminated_ = false;
   int livePeers_ = 0;
+  std::vector<WindowStateChange> windowStates_;
 };
 
 }  // namespace headless

@@ -14,6 +14,19 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return path;
 }
 
+bool FileSystem::ReplaceKeepingAttributes(std::string_view path, std::string_view bytes) {
+  const std::optional<uint32_t> attributes = GetAttributes(path);
+  if (attributes && (*attributes & kAttrReadOnly) &&
+      !SetAttributes(path, *attributes & ~kAttrReadOnly)) {
+    return false;
+  }
+  const bool replaced = WriteAtomically(path, bytes);
+  // The new file, or the old one when it stayed, takes the attributes the file had; a file
+  // whose attributes cannot be set back still holds the new content.
+  if (attributes) SetAttributes(path, *attributes);
+  return replaced;
+}
+
 MemoryFileSystem::MemoryFileSystem(std::string drives) {
   for (const char drive : drives) {
     AddDrive({drive, DriveType::Fixed, "", "NTFS", 0x1234ABCD, 4ull << 30, 1ull << 30});
@@ -66,7 +79,9 @@ bool MemoryFileSystem::WriteFile(std::string_view path, std::string_view bytes) 
   if (parent == entries_.end() || !(parent->second.attributes & kAttrDirectory)) return false;
   auto it = entries_.find(*key);
   if (it != entries_.end()) {
-    if (it->second.attributes & (kAttrDirectory | kAttrReadOnly)) return false;
+    if (it->second.attributes & (kAttrDirectory | kAttrReadOnly) || it->second.inUse) {
+      return false;
+    }
     it->second.data = std::string(bytes);
     return true;
   }
@@ -80,8 +95,13 @@ bool MemoryFileSystem::WriteAtomically(std::string_view path, std::string_view b
   const auto key = Key(path);
   if (!key) return false;
   const auto it = entries_.find(*key);
-  if (it != entries_.end() && (it->second.attributes & kAttrReadOnly)) return false;
+  // The move over the old file fails where deleting it would.
+  if (it != entries_.end() && (it->second.attributes & kAttrReadOnly || it->second.inUse)) {
+    return false;
+  }
   if (!WriteFile(path, bytes)) return false;
+  // What takes the old file's place is the new file, with the attributes of a new file.
+  entries_[*key].attributes = kAttrArchive;
   ++replacements_;
   return true;
 }
@@ -90,7 +110,8 @@ bool MemoryFileSystem::RemoveFile(std::string_view path) {
   const auto key = Key(path);
   if (!key) return false;
   const auto it = entries_.find(*key);
-  if (it == entries_.end() || (it->second.attributes & (kAttrDirectory | kAttrReadOnly))) {
+  if (it == entries_.end() || (it->second.attributes & (kAttrDirectory | kAttrReadOnly)) ||
+      it->second.inUse) {
     return false;
   }
   entries_.erase(it);
@@ -177,6 +198,12 @@ void MemoryFileSystem::AddFile(std::string_view path, std::string_view bytes, ui
   const auto key = Key(path);
   if (!key) return;
   entries_[*key] = {full.substr(slash + 1), attributes, std::string(bytes)};
+}
+
+void MemoryFileSystem::SetInUse(std::string_view path, bool inUse) {
+  const auto key = Key(path);
+  if (!key) return;
+  if (const auto it = entries_.find(*key); it != entries_.end()) it->second.inUse = inUse;
 }
 
 }  // namespace os

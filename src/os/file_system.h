@@ -55,7 +55,9 @@ class FileSystem {
   // Creates or overwrites the file.
   virtual bool WriteFile(std::string_view path, std::string_view bytes) = 0;
   // Replaces the file without any moment at which it is missing or half written: the new
-  // content goes to a file next to it, which then takes the old one's place in one step.
+  // content goes to a file next to it, which then takes the old one's place in one step. The
+  // new file keeps the old one's access rights where the file system has them, but is a new
+  // file with the attributes of one; a read-only file is not replaced.
   virtual bool WriteAtomically(std::string_view path, std::string_view bytes) = 0;
   // Deletes permanently (not to the recycle bin).
   virtual bool RemoveFile(std::string_view path) = 0;
@@ -69,6 +71,10 @@ class FileSystem {
   virtual bool SetAttributes(std::string_view path, uint32_t attributes) = 0;
   // Every drive letter that exists, A to Z.
   virtual std::vector<DriveInfo> Drives() = 0;
+
+  // WriteAtomically, and the file keeps its attributes (read-only, hidden, system, archive). A
+  // read-only file is writable only for the moment it is replaced.
+  bool ReplaceKeepingAttributes(std::string_view path, std::string_view bytes);
 
   bool Exists(std::string_view path) { return GetAttributes(path).has_value(); }
   bool DirectoryExists(std::string_view path) {
@@ -102,7 +108,10 @@ class MemoryFileSystem : public FileSystem {
   void AddDirectory(std::string_view path);
   // Adds a drive (with its root folder when it has a medium).
   void AddDrive(const DriveInfo& drive);
-  // How many times a file was written in place of another (ReplaceFile).
+  // Test set-up: another program holds the file open without sharing it; it can be read and
+  // its attributes changed, but it cannot be written, replaced or deleted.
+  void SetInUse(std::string_view path, bool inUse = true);
+  // How many times a file was written in place of another (WriteAtomically).
   int Replacements() const { return replacements_; }
 
  private:
@@ -110,6 +119,7 @@ class MemoryFileSystem : public FileSystem {
     std::string name;  // as created
     uint32_t attributes = 0;
     std::string data;
+    bool inUse = false;
   };
   // Normalised key: upper-cased, backslashes, no trailing backslash ("C:" is the root).
   static std::optional<std::string> Key(std::string_view path);

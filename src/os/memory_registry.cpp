@@ -11,6 +11,7 @@ struct MemoryRegistry::Node {
   std::string name;
   std::weak_ptr<Node> parent;
   bool deleted = false;
+  bool changesDenied = false;
   // Keyed by the upper-cased name, which also gives the enumeration order.
   std::map<std::string, std::shared_ptr<Node>> children;
   std::vector<std::pair<std::string, RegValue>> values;  // in the order first set
@@ -19,6 +20,14 @@ struct MemoryRegistry::Node {
   size_t FindValue(std::string_view valueName) const {
     const auto it = valueIndex.find(base::UpperCase(valueName));
     return it == valueIndex.end() ? values.size() : it->second;
+  }
+
+  bool DeniesChangesBelow() const {
+    if (changesDenied) return true;
+    for (const auto& [key, child] : children) {
+      if (child->DeniesChangesBelow()) return true;
+    }
+    return false;
   }
 
   void MarkDeleted() {
@@ -70,6 +79,7 @@ RegStatus Walk(std::shared_ptr<Node> from, std::string_view path, bool create,
     auto child = FindChild(*from, name);
     if (!child) {
       if (!create) return RegStatus::NotFound;
+      if (from->changesDenied) return RegStatus::AccessDenied;
       child = NewNode(from, name);
     }
     from = std::move(child);
@@ -82,6 +92,12 @@ void Report(RegStatus* status, RegStatus value) {
   if (status) *status = value;
 }
 
+// Opening for writing asks for rights the key may not grant.
+RegStatus CheckAccess(const Node& node, RegAccess access) {
+  return access == RegAccess::ReadWrite && node.changesDenied ? RegStatus::AccessDenied
+                                                              : RegStatus::Ok;
+}
+
 RegStatus DeleteTreeBelow(const std::shared_ptr<Node>& from, std::string_view path) {
   std::vector<std::string_view> names;
   if (!SplitPath(path, names)) return RegStatus::InvalidName;
@@ -90,6 +106,7 @@ RegStatus DeleteTreeBelow(const std::shared_ptr<Node>& from, std::string_view pa
   const RegStatus result = Walk(from, path, false, target);
   if (result != RegStatus::Ok) return result;
   const auto parent = target->parent.lock();
+  if (parent->changesDenied || target->DeniesChangesBelow()) return RegStatus::AccessDenied;
   target->MarkDeleted();
   parent->children.erase(base::UpperCase(target->name));
   return RegStatus::Ok;
@@ -155,7 +172,8 @@ class MemoryKey : public RegKey {
   std::unique_ptr<RegKey> OpenSubKey(std::string_view path, RegAccess access,
                                      RegStatus* status) const override {
     std::shared_ptr<Node> target;
-    const RegStatus result = Walk(node_, path, false, target);
+    RegStatus result = Walk(node_, path, false, target);
+    if (result == RegStatus::Ok) result = CheckAccess(*target, access);
     Report(status, result);
     if (result != RegStatus::Ok) return nullptr;
     return std::make_unique<MemoryKey>(std::move(target), access);
@@ -173,11 +191,14 @@ class MemoryKey : public RegKey {
         Report(status, node_->deleted ? RegStatus::KeyDeleted : RegStatus::AccessDenied);
         return nullptr;
       }
-      Report(status, RegStatus::Ok);
+      const RegStatus access = CheckAccess(*existing, RegAccess::ReadWrite);
+      Report(status, access);
+      if (access != RegStatus::Ok) return nullptr;
       return std::make_unique<MemoryKey>(std::move(existing), RegAccess::ReadWrite);
     }
     std::shared_ptr<Node> target;
-    const RegStatus result = Walk(node_, path, true, target);
+    RegStatus result = Walk(node_, path, true, target);
+    if (result == RegStatus::Ok) result = CheckAccess(*target, RegAccess::ReadWrite);
     Report(status, result);
     if (result != RegStatus::Ok) return nullptr;
     return std::make_unique<MemoryKey>(std::move(target), RegAccess::ReadWrite);
@@ -234,6 +255,7 @@ std::unique_ptr<RegKey> MemoryRegistry::OpenKey(RegRoot root, std::string_view p
   RegStatus result = Walk(node, prefix, false, base);
   std::shared_ptr<Node> target;
   if (result == RegStatus::Ok) result = Walk(base, path, false, target);
+  if (result == RegStatus::Ok) result = CheckAccess(*target, access);
   Report(status, result);
   if (result != RegStatus::Ok) return nullptr;
   return std::make_unique<MemoryKey>(std::move(target), access);
@@ -247,6 +269,7 @@ std::unique_ptr<RegKey> MemoryRegistry::CreateKey(RegRoot root, std::string_view
   RegStatus result = Walk(node, prefix, false, base);
   std::shared_ptr<Node> target;
   if (result == RegStatus::Ok) result = Walk(base, path, true, target);
+  if (result == RegStatus::Ok) result = CheckAccess(*target, RegAccess::ReadWrite);
   Report(status, result);
   if (result != RegStatus::Ok) return nullptr;
   return std::make_unique<MemoryKey>(std::move(target), RegAccess::ReadWrite);
@@ -259,6 +282,17 @@ RegStatus MemoryRegistry::DeleteKeyTree(RegRoot root, std::string_view path) {
   const RegStatus result = Walk(node, prefix, false, base);
   if (result != RegStatus::Ok) return result;
   return DeleteTreeBelow(base, path);
+}
+
+void MemoryRegistry::DenyChanges(RegRoot root, std::string_view path) {
+  std::string prefix;
+  const auto node = RootNode(root, prefix);
+  std::shared_ptr<Node> base;
+  std::shared_ptr<Node> target;
+  if (Walk(node, prefix, false, base) == RegStatus::Ok &&
+      Walk(base, path, false, target) == RegStatus::Ok) {
+    target->changesDenied = true;
+  }
 }
 
 }  // namespace os

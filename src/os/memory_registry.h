@@ -30,6 +30,11 @@ class MemoryRegistry : public Registry {
 
   const std::string& UserSid() const { return userSid_; }
 
+  // Test set-up: the user may read the existing key but not change it, as under an access list
+  // that grants reading alone. Opening it for writing, creating keys in it and deleting it, a key
+  // above it or a key right below it fail with AccessDenied (deleting writes to the parent).
+  void DenyChanges(RegRoot root, std::string_view path);
+
   struct Node;
 
  private:

@@ -191,34 +191,32 @@ void TForm1::BuildWindow() {
 }
 
 void TForm1::BuildToolbar() {
+  // Icon buttons are 30 square; a drop-down one is wider by its arrow. Their widths are given so
+  // that the bars inside the main one start where its buttons end, on every backend.
+  constexpr int kButtonSize = 30;
+  constexpr int kDropDownWidth = kButtonSize + 14;
   const auto add = [](ui::ToolBar* bar, const char* name, ui::ToolButtonStyle style,
                       const char* hint, int image) {
     ui::ToolButton* button = bar->AddButton(style);
     button->SetName(name);
     button->SetHint(hint);
     button->SetImageIndex(image);
+    if (image >= 0) {
+      button->SetWidth(style == ui::ToolButtonStyle::DropDown ? kDropDownWidth : kButtonSize);
+    }
     return button;
   };
   const auto separator = [](ui::ToolBar* bar) { bar->AddButton(ui::ToolButtonStyle::Separator); };
+  // The toolbar icons are 16 x 16.
+  for (ui::ImageList* list : {&ImageList2, &ImageList3}) list->width = list->height = 16;
 
-  ToolBar3 = Panel6->Add<ui::ToolBar>();
-  ToolBar3->SetName("ToolBar3");
-  ToolBar3->SetWidth(128);
-  ToolBar3->SetAlign(ui::Align::Right);
-  ToolBar3->SetImages(&ImageList2);
-  ToolBar3->SetButtonSize(36, 30);
-  ToolButton12 = add(ToolBar3, "ToolButton12", ui::ToolButtonStyle::Button, "", 7);
-  ToolButton14 = add(ToolBar3, "ToolButton14", ui::ToolButtonStyle::Button, "", 8);
-  ToolButton16 =
-      add(ToolBar3, "ToolButton16", ui::ToolButtonStyle::DropDown, "Kalmora2x beenden", 9);
-  ToolButton16->SetDropdownMenu(&PopupMenu9);
-
+  // The main bar fills the band; the text buttons and then help, info and exit follow its own
+  // buttons on bars of their own inside it.
   ToolBar2 = Panel6->Add<ui::ToolBar>();
   ToolBar2->SetName("ToolBar2");
-  ToolBar2->SetWidth(210);
-  ToolBar2->SetAlign(ui::Align::Left);
+  ToolBar2->SetAlign(ui::Align::Client);
   ToolBar2->SetImages(&ImageList2);
-  ToolBar2->SetButtonSize(36, 30);
+  ToolBar2->SetButtonSize(kButtonSize, kButtonSize);
   ToolButton4 = add(ToolBar2, "ToolButton4", ui::ToolButtonStyle::DropDown, "Zurück", 0);
   ToolButton4->SetDropdownMenu(&PopupMenu7);
   ToolButton5 = add(ToolBar2, "ToolButton5", ui::ToolButtonStyle::DropDown, "Vorwärts", 1);
@@ -230,8 +228,9 @@ void TForm1::BuildToolbar() {
   ToolButton9 = add(ToolBar2, "ToolButton9", ui::ToolButtonStyle::Button, "Schriftart", 3);
   ToolButton18 =
       add(ToolBar2, "ToolButton18", ui::ToolButtonStyle::Button, "Icons neu aufbauen", 4);
+  separator(ToolBar2);
 
-  ToolBar1 = Panel6->Add<ui::ToolBar>();
+  ToolBar1 = ToolBar2->Add<ui::ToolBar>();
   ToolBar1->SetName("ToolBar1");
   ToolBar1->SetWidth(3 * 66 + 12);
   ToolBar1->SetAlign(ui::Align::Left);
@@ -245,6 +244,18 @@ void TForm1::BuildToolbar() {
   ToolButton3 = add(ToolBar1, "ToolButton3", ui::ToolButtonStyle::DropDown, "&Extras", -1);
   ToolButton3->SetCaption("&Extras");
   ToolButton3->SetDropdownMenu(&PopupMenu3);
+
+  ToolBar3 = ToolBar2->Add<ui::ToolBar>();
+  ToolBar3->SetName("ToolBar3");
+  ToolBar3->SetWidth(128);
+  ToolBar3->SetAlign(ui::Align::Left);
+  ToolBar3->SetImages(&ImageList2);
+  ToolBar3->SetButtonSize(kButtonSize, kButtonSize);
+  ToolButton12 = add(ToolBar3, "ToolButton12", ui::ToolButtonStyle::Button, "", 7);
+  ToolButton14 = add(ToolBar3, "ToolButton14", ui::ToolButtonStyle::Button, "", 8);
+  ToolButton16 =
+      add(ToolBar3, "ToolButton16", ui::ToolButtonStyle::DropDown, "Kalmora2x beenden", 9);
+  ToolButton16->SetDropdownMenu(&PopupMenu9);
 
   ToolButton4->OnClick = [this](ui::ToolButton&) { ToolButton4Click(); };
   ToolButton5->OnClick = [this](ui::ToolButton&) { ToolButton5Click(); };
@@ -342,6 +353,9 @@ void TForm1::StartUp() {
   // The icon changer's own registry entries come with the icon changer.
   SelectedNode = TreeView1->Root(0);
   if (SelectedNode) SelectedNode->Expand();
+  // Minimised and restored once, the window comes up in front of the others when it shows.
+  form_.SetWindowState(ui::WindowState::Minimized);
+  form_.SetWindowState(ui::WindowState::Normal);
 }
 
 void TForm1::FormClose() {

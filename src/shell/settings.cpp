@@ -1,5 +1,7 @@
 #include "shell/settings.h"
 
+#include <cstdint>
+
 #include "base/convert.h"
 #include "base/text.h"
 #include "shell/log_font.h"
@@ -10,6 +12,26 @@ namespace {
 
 constexpr const char* kFontKey = "Software\\Kalmora2x\\Font";
 constexpr const char* kScreenKey = "Software\\Kalmora2x\\Options\\ScreenSettings";
+
+// "Color" holds the colour as Windows programs number them: a system colour is
+// 0x80000000 | its index (clWindowText is -2147483640), any other colour 0x00BBGGRR.
+constexpr uint32_t kStoredSystemColor = 0x80000000u;
+
+int32_t StoredColor(ui::Color color) {
+  if (ui::IsSystemColor(color)) {
+    return static_cast<int32_t>(kStoredSystemColor |
+                                static_cast<uint32_t>(ui::SystemColorIndex(color)));
+  }
+  return static_cast<int32_t>(color);
+}
+
+ui::Color ColorFromStored(int32_t stored) {
+  const auto bits = static_cast<uint32_t>(stored);
+  if ((bits & 0xFF000000u) == kStoredSystemColor) {
+    return ui::SystemColor(static_cast<int>(bits & 0xFFu));
+  }
+  return bits;
+}
 
 }  // namespace
 
@@ -25,7 +47,7 @@ void ApplyStoredFont(TForm1& form) {
     }
     if (reg.ValueExists("Color")) {
       form.UserFont.color =
-          static_cast<ui::Color>(base::TruncToInt32(base::StrToFloat(reg.ReadString("Color"))));
+          ColorFromStored(base::TruncToInt32(base::StrToFloat(reg.ReadString("Color"))));
     }
   } catch (const std::exception& error) {
     form.Trace().Failure("ApplyStoredFont", error.what());
@@ -42,7 +64,7 @@ void WriteFont(TForm1& form) {
   try {
     if (reg.OpenKey(kFontKey, true)) {
       reg.WriteBinaryData("Font", LogFontBytes(form.UserFont));
-      reg.WriteString("Color", base::IntToStr(static_cast<int32_t>(form.UserFont.color)));
+      reg.WriteString("Color", base::IntToStr(StoredColor(form.UserFont.color)));
     }
   } catch (const std::exception& error) {
     form.Trace().Failure("WriteFont", error.what());

@@ -8,6 +8,7 @@
 #include "os/file_system.h"
 #include "page/page_context.h"
 #include "page/page_table.h"
+#include "tools/not_removed.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
 
@@ -20,6 +21,9 @@ constexpr int kWinIniEntryImage = 7;
 constexpr const char* kWinIniTitle = "AutoRun-Einträge in der Win.ini ";
 constexpr const char* kNoWinIniEntries = "Keine Einträge vorhanden";
 constexpr const char* kAutoStartTitle = "Programme im Autostart Ordner";
+constexpr const char* kWinIniNotWritten =
+    "Die Datei \"Win.ini\" konnte nicht geschrieben werden. Möglicherweise wird sie gerade "
+    "verwendet, oder Ihnen fehlen die Rechte, sie zu ändern.";
 
 // The shell's folder numbers of the Autostart folders.
 constexpr int kCommonStartupFolder = 0x18;
@@ -142,6 +146,7 @@ void AutoRun::DelRegAutoRun(page::PageContext& form) {
                     "\nwirklich aus der Autorun-Routine entfernen?")) {
     return;
   }
+  bool removed = false;
   Reported(form, [&] {
     sysaccess::TRegistry& registry = form.SharedRegistry;
     SelectRoot(form);
@@ -149,10 +154,17 @@ void AutoRun::DelRegAutoRun(page::PageContext& form) {
     if (registry.OpenKey(AutoRunKey, false) && registry.ValueExists(name)) {
       registry.DeleteValue(name);
     }
+    // A key the user may only read does not even open for the deletion; what counts is whether
+    // the value is gone.
+    removed = !(registry.OpenKeyReadOnly(AutoRunKey) && registry.ValueExists(name));
     registry.CloseKey();
   });
   AutoRunReg(form, AutoRunKey);
-  form.ReportApplied();
+  if (removed) {
+    form.ReportApplied();
+  } else {
+    ReportNotRemoved(form, {name}, kRegistryDenied);
+  }
 }
 
 // --- Win.ini
@@ -234,26 +246,27 @@ void RemoveAutoWinIni(page::PageContext& form) {
     const std::string path = WinIniPath(form, "Win.ini");
     std::vector<std::string> lines = LoadLines(form, path);
     const std::string wanted = base::UpperCase(entry);
-    bool found = false;
-    for (size_t i = 0; i < lines.size() && !found; ++i) {
-      const std::string upper = UpperLine(lines[i]);
-      if (upper.find(wanted) == std::string::npos) continue;
-      found = true;
-      // The line keeps its key with an empty value; any other line that holds the text stays.
-      if (upper.starts_with("RUN")) {
-        lines[i] = "run=";
-      } else if (upper.starts_with("LOAD")) {
-        lines[i] = "load=";
-      }
-      if (!form.services.files.WriteAtomically(path, JoinLines(lines))) {
-        throw std::runtime_error("Die Datei " + path + " kann nicht geschrieben werden.");
-      }
-      list->Clear();
-      AutoRunWinIni(form, "Win.ini");
-    }
-    if (!found) {
+    size_t i = 0;
+    while (i < lines.size() && UpperLine(lines[i]).find(wanted) == std::string::npos) ++i;
+    if (i == lines.size()) {
       form.MessageDlg("Fehler beim Entfernen des Eintrags !\nAktion abgebrochen.  ", "Information",
                       ui::MsgButtons::Ok, ui::MsgIcon::Information);
+      return;
+    }
+    // Only the first line that holds the text is touched: a run or load line keeps its key with
+    // an empty value, any other line stays as it is.
+    const std::string upper = UpperLine(lines[i]);
+    if (upper.starts_with("RUN")) {
+      lines[i] = "run=";
+    } else if (upper.starts_with("LOAD")) {
+      lines[i] = "load=";
+    }
+    const bool written = form.services.files.ReplaceKeepingAttributes(path, JoinLines(lines));
+    // Either way the list shows what the file now holds.
+    list->Clear();
+    AutoRunWinIni(form, "Win.ini");
+    if (!written) {
+      ReportNotRemoved(form, {entry}, kWinIniNotWritten);
       return;
     }
     form.ReportApplied();
@@ -313,15 +326,21 @@ void DeleteAutoStart(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list || list->SelCount() == 0) return;
   if (!form.Confirm("Wollen Sie markierten Einträge wirklich entfernen ?")) return;
+  std::vector<std::string> kept;
   Reported(form, [&] {
     for (int i = list->Count() - 1; i >= 0; --i) {
       const ui::ListItem* item = list->Item(i);
       if (!item->Selected()) continue;
-      // Permanently, not to the recycle bin; an entry that cannot go leaves the list all the same.
-      form.services.files.RemoveFile(os::JoinPath(item->SubItem(0), item->Caption()));
+      // Permanently, not to the recycle bin. A file in use stays, and so does its row.
+      const std::string path = os::JoinPath(item->SubItem(0), item->Caption());
+      if (!form.services.files.RemoveFile(path) && form.services.files.Exists(path)) {
+        kept.insert(kept.begin(), item->Caption());
+        continue;
+      }
       list->Delete(i);
     }
   });
+  ReportNotRemoved(form, kept, kFilesInUse);
 }
 
 void RegisterAutoStartPages(page::PageTable& table) {

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/convert.h"
 #include "page/page_context.h"
 #include "page/page_table.h"
+#include "tools/not_removed.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
 
@@ -17,6 +19,10 @@ constexpr const char* kDescription =
     "Es folgt die Auflistung aller dem System bekannten DLL-Dateien. 'Eintrag löschen' entfernt "
     "nur den Eintrag aus der Registrierung. 'Datei löschen' entfernt "
     " die Datei von der Festplatte in den Papierkorb  und aus der Registrierungsdatei.";
+
+constexpr const char* kNotRecycled =
+    "Das Verschieben in den Papierkorb ist fehlgeschlagen, daher bleibt die Registrierung "
+    "unverändert.";
 
 // The usage count of a value: a DWORD, or binary data of up to four bytes read as a little-endian
 // 32-bit number. Other values have no count.
@@ -36,13 +42,34 @@ std::optional<int32_t> ReadCount(const sysaccess::TRegistry& registry, const std
   }
 }
 
-// Deletes the count of a file if it is still there; the result does not matter.
+// Deletes the count of a file if it is still there; true when it is gone, also when it had gone
+// already. A key the user may only read does not even open for the deletion.
 bool DeleteCount(sysaccess::TRegistry& registry, const std::string& name) {
   registry.SetRootKey(os::RegRoot::LocalMachine);
-  const bool opened = registry.OpenKey(kSharedDllsKey, false);
-  if (opened && registry.ValueExists(name)) registry.DeleteValue(name);
+  if (registry.OpenKey(kSharedDllsKey, false) && registry.ValueExists(name)) {
+    registry.DeleteValue(name);
+  }
+  const bool left = registry.OpenKeyReadOnly(kSharedDllsKey) && registry.ValueExists(name);
   registry.CloseKey();
-  return opened;
+  return !left;
+}
+
+// Deletes the counts of the selected rows and their rows; a count that stays keeps its row and
+// is named to the user.
+void DeleteSelectedCounts(page::PageContext& form, ui::ListView& list) {
+  std::vector<std::string> kept;
+  Reported(form, [&] {
+    for (int i = list.Count() - 1; i >= 0; --i) {
+      if (!list.Item(i)->Selected()) continue;
+      const std::string name = list.Item(i)->Caption();
+      if (DeleteCount(form.SharedRegistry, name)) {
+        list.Delete(i);
+      } else {
+        kept.insert(kept.begin(), name);
+      }
+    }
+  });
+  ReportNotRemoved(form, kept, kRegistryDenied);
 }
 
 // Keeps a list view's bulk update balanced whatever happens in between.
@@ -109,14 +136,7 @@ void DelDLLEintrag(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list || list->SelCount() == 0) return;
   if (!form.Confirm("Wollen Sie den Registrierungseintrag wirklich entfernen ?")) return;
-  Reported(form, [&] {
-    for (int i = list->Count() - 1; i >= 0; --i) {
-      if (!list->Item(i)->Selected()) continue;
-      // The item goes even when its value had gone already; only a key that cannot be opened
-      // keeps it.
-      if (DeleteCount(form.SharedRegistry, list->Item(i)->Caption())) list->Delete(i);
-    }
-  });
+  DeleteSelectedCounts(form, *list);
 }
 
 void DelDLLDatei(page::PageContext& form) {
@@ -126,15 +146,18 @@ void DelDLLDatei(page::PageContext& form) {
   for (int i = 0; i < list->Count(); ++i) {
     if (list->Item(i)->Selected()) paths.push_back(list->Item(i)->Caption());
   }
-  // The shell asks and reports errors itself; a count only goes together with its file.
-  if (form.services.shell.RecycleFiles(paths) != os::RecycleResult::Done) return;
-  Reported(form, [&] {
-    for (int i = list->Count() - 1; i >= 0; --i) {
-      if (!list->Item(i)->Selected()) continue;
-      DeleteCount(form.SharedRegistry, list->Item(i)->Caption());
-      list->Delete(i);
-    }
-  });
+  // The shell asks and reports its errors itself; a count only goes together with its file.
+  switch (form.services.shell.RecycleFiles(paths)) {
+    case os::RecycleResult::Done:
+      DeleteSelectedCounts(form, *list);
+      return;
+    case os::RecycleResult::Cancelled:
+      return;
+    case os::RecycleResult::Failed:
+      // The shell's message tells about the files; the entries stay, which it does not say.
+      ReportNotRemoved(form, paths, kNotRecycled);
+      return;
+  }
 }
 
 void RegisterSharedDllPages(page::PageTable& table) {

@@ -1,9 +1,12 @@
 #include "tools/uninstall_entries.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "page/page_context.h"
 #include "page/page_table.h"
+#include "tools/not_removed.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
 
@@ -88,10 +91,12 @@ void UninstallEntries::DoUninstallProgramms(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list || list->SelCount() == 0) return;
   if (!form.Confirm(kConfirmRemoval)) return;
+  std::vector<std::string> kept;
   Reported(form, [&] {
     sysaccess::TRegistry& registry = form.SharedRegistry;
     registry.SetRootKey(os::RegRoot::LocalMachine);
-    if (!registry.OpenKey(kUninstallKey, false)) return;
+    // Only the names are read here; a key the user may not change still lists them.
+    if (!registry.OpenKeyReadOnly(kUninstallKey)) return;
     KeyNames = registry.GetKeyNames();
     registry.CloseKey();
     for (int i = list->Count() - 1; i >= 0; --i) {
@@ -99,6 +104,7 @@ void UninstallEntries::DoUninstallProgramms(page::PageContext& form) {
       const std::string displayName = list->Item(i)->Caption();
       const std::string command = list->Item(i)->SubItem(0);
       bool itemRemoved = false;
+      bool failed = false;
       // Every matching registration goes, so two identical ones both vanish with one item.
       for (const std::string& name : KeyNames) {
         if (!Matches(registry, name, displayName, command)) continue;
@@ -107,15 +113,24 @@ void UninstallEntries::DoUninstallProgramms(page::PageContext& form) {
             registry.KeyExists(name)) {
           registry.DeleteKey(name);
         }
-        if (!itemRemoved) {
+        registry.CloseKey();
+        if (registry.KeyExists(SubKeyPath(name))) {
+          failed = true;
+        } else if (!itemRemoved) {
           list->Delete(i);
           itemRemoved = true;
         }
-        registry.CloseKey();
       }
       registry.CloseKey();
+      if (failed) kept.insert(kept.begin(), displayName);
     }
   });
+  if (kept.empty()) return;
+  // Rows stand for registrations by name and command, so only a new listing shows which of
+  // them are left.
+  list->Clear();
+  GetUninstallProgramms(form);
+  ReportNotRemoved(form, kept, kRegistryDenied);
 }
 
 void WindowsUninstaller(page::PageContext& form) {

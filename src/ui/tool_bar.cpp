@@ -1,5 +1,7 @@
 #include "ui/tool_bar.h"
 
+#include <algorithm>
+
 namespace ui {
 
 int ToolButton::Index() const {
@@ -59,7 +61,28 @@ void ToolButton::UserDropDown() {
 ToolButton* ToolBar::AddButton(ToolButtonStyle style) {
   buttons_.push_back(std::make_unique<ToolButton>(*this, style));
   Changed(Change::kItems);
+  Realign();
   return buttons_.back().get();
+}
+
+int ToolBar::ButtonLeft(int index) const {
+  // The Win32 bar draws a separator without a width of its own 8 pixels wide.
+  constexpr int kSeparatorWidth = 8;
+  int left = 0;
+  for (int i = 0; i < index && i < ButtonCount(); ++i) {
+    const ToolButton& button = *buttons_[static_cast<size_t>(i)];
+    if (button.Width() > 0) {
+      left += button.Width();
+    } else {
+      left += button.Style() == ToolButtonStyle::Separator ? kSeparatorWidth : buttonWidth_;
+    }
+  }
+  return left;
+}
+
+Rect ToolBar::ClientRect() const {
+  const int used = std::min(ButtonsWidth(), Width());
+  return {used, 0, Width() - used, Height()};
 }
 
 ToolButton* ToolBar::Button(int index) const {
@@ -93,10 +116,12 @@ void ToolBar::SetButtonSize(int width, int height) {
   buttonWidth_ = width;
   buttonHeight_ = height;
   Changed(Change::kStyle);
+  Realign();
 }
 
 void ToolBar::ButtonChanged(const ToolButton& button) {
   if (GetPeer()) GetPeer()->ItemChanged(button.Index());
+  Realign();  // a wider button moves what follows the buttons
 }
 
 void ToolBar::RunClick(ToolButton& button) {
@@ -108,11 +133,7 @@ void ToolBar::RunDropDown(ToolButton& button) {
   PopupMenu* menu = button.DropdownMenu();
   if (!menu) return;
   // Below the button.
-  int left = 0;
-  for (int i = 0; i < button.Index(); ++i) {
-    left += Button(i)->Width() > 0 ? Button(i)->Width() : buttonWidth_;
-  }
-  menu->Popup(GetBackend()->ClientToScreen(*this, {left, buttonHeight_}));
+  menu->Popup(GetBackend()->ClientToScreen(*this, {ButtonLeft(button.Index()), buttonHeight_}));
 }
 
 }  // namespace ui

@@ -1,4 +1,5 @@
-// Tool bars: buttons with icons, captions, hints and drop-down menus.
+// Tool bars: buttons with icons, captions, hints and drop-down menus. Controls placed on a bar
+// with left alignment follow its buttons, as on a bar that holds other bars.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,7 @@
 #include "ui/control.h"
 #include "ui/menu.h"
 #include "ui/picture.h"
+#include "ui/types.h"
 
 namespace ui {
 
@@ -60,14 +62,20 @@ class ToolButton {
   PopupMenu* menu_ = nullptr;
 };
 
-class ToolBar : public Control {
+class ToolBar : public Container {
  public:
-  ToolBar() : Control(ControlKind::ToolBar) {}
+  ToolBar() : Container(ControlKind::ToolBar) {}
 
   ToolButton* AddButton(ToolButtonStyle style = ToolButtonStyle::Button);
   int ButtonCount() const { return static_cast<int>(buttons_.size()); }
   ToolButton* Button(int index) const;
   ToolButton* FindButton(std::string_view name) const;
+  // Where a button starts and where the buttons end, in the bar's coordinates: a button is as
+  // wide as it says, or else a separator 8 and any other button ButtonWidth.
+  int ButtonLeft(int index) const;
+  int ButtonsWidth() const { return ButtonLeft(ButtonCount()); }
+  // The area beside the buttons.
+  Rect ClientRect() const override;
 
   const ImageList* Images() const { return images_; }
   void SetImages(const ImageList* images);

@@ -18,6 +18,9 @@ constexpr bool IsSystemColor(Color color) {
 constexpr int SystemColorIndex(Color color) {
   return static_cast<int>(color & 0xFF);
 }
+constexpr Color SystemColor(int index) {
+  return 0xFF000000u | (static_cast<Color>(index) & 0xFF);
+}
 
 // The named colours the pages use; system colours carry the Win32 COLOR_* index.
 inline constexpr Color clBlack = Rgb(0, 0, 0);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "win32/unique_handle.h"
 #include "win32/wide.h"
 
@@ -22,6 +24,27 @@ bool WriteAll(const std::wstring& path, std::string_view bytes, bool flush) {
     offset += written;
   }
   return !flush || FlushFileBuffers(file.get());
+}
+
+// The old file's security descriptor with its access list, for the new file that takes its
+// place; empty when there is no old file or no access list to keep (FAT keeps none).
+std::vector<BYTE> AccessListOf(const std::wstring& path) {
+  DWORD needed = 0;
+  GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  if (needed == 0) return {};
+  std::vector<BYTE> descriptor(needed);
+  if (!GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed,
+                        &needed)) {
+    return {};
+  }
+  BOOL present = FALSE;
+  BOOL defaulted = FALSE;
+  PACL list = nullptr;
+  if (!GetSecurityDescriptorDacl(descriptor.data(), &present, &list, &defaulted) || !present ||
+      !list) {
+    return {};  // none, or one that lets everybody in: the new file's own is no narrower
+  }
+  return descriptor;
 }
 
 class FindHandle {
@@ -65,6 +88,14 @@ bool Win32FileSystem::WriteAtomically(std::string_view path, std::string_view by
   const std::wstring target = Wide(path);
   const std::wstring temporary = target + L".kalmora-neu";
   if (!WriteAll(temporary, bytes, true)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  // The new file would get the folder's inherited rights; it keeps the old one's instead, or the
+  // old file stays.
+  std::vector<BYTE> rights = AccessListOf(target);
+  if (!rights.empty() &&
+      !SetFileSecurityW(temporary.c_str(), DACL_SECURITY_INFORMATION, rights.data())) {
     DeleteFileW(temporary.c_str());
     return false;
   }

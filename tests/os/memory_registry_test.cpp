@@ -69,4 +69,29 @@ TEST(MemoryRegistry, AReadOnlyHandleMayOpenButNotCreateSubkeys) {
   EXPECT_EQ(status, RegStatus::AccessDenied);
 }
 
+TEST(MemoryRegistry, AKeyThatDeniesChangesIsReadOnlyForEveryWayIn) {
+  // Test set-up for a key whose access list grants reading alone.
+  MemoryRegistry registry;
+  registry.CreateKey(RegRoot::LocalMachine, "A\\Fest\\Unten")->SetValue("v", RegValue::Dword(1));
+  registry.CreateKey(RegRoot::LocalMachine, "A\\Frei");
+  registry.DenyChanges(RegRoot::LocalMachine, "a\\fest");
+  RegStatus status = RegStatus::Ok;
+  EXPECT_TRUE(registry.OpenKey(RegRoot::LocalMachine, "A\\Fest", RegAccess::Read));
+  EXPECT_FALSE(registry.OpenKey(RegRoot::LocalMachine, "A\\Fest", RegAccess::ReadWrite, &status));
+  EXPECT_EQ(status, RegStatus::AccessDenied);
+  EXPECT_FALSE(registry.CreateKey(RegRoot::LocalMachine, "A\\Fest"));
+  EXPECT_FALSE(registry.CreateKey(RegRoot::LocalMachine, "A\\Fest\\Neu"));
+  auto parent = registry.OpenKey(RegRoot::LocalMachine, "A", RegAccess::Read);
+  EXPECT_FALSE(parent->CreateSubKey("Fest"));
+  EXPECT_FALSE(parent->OpenSubKey("Fest", RegAccess::ReadWrite));
+  // Deleting writes to the parent, and a tree goes only as a whole.
+  EXPECT_EQ(registry.DeleteKeyTree(RegRoot::LocalMachine, "A\\Fest\\Unten"),
+            RegStatus::AccessDenied);
+  EXPECT_EQ(registry.DeleteKeyTree(RegRoot::LocalMachine, "A"), RegStatus::AccessDenied);
+  EXPECT_TRUE(registry.OpenKey(RegRoot::LocalMachine, "A\\Fest\\Unten", RegAccess::Read));
+  EXPECT_TRUE(registry.OpenKey(RegRoot::LocalMachine, "A\\Fest\\Unten", RegAccess::ReadWrite))
+      << "keys below keep their own rights";
+  EXPECT_EQ(registry.DeleteKeyTree(RegRoot::LocalMachine, "A\\Frei"), RegStatus::Ok);
+}
+
 }  // namespace

@@ -180,4 +180,67 @@ TEST_F(StartupTest, ClosingSavesTheWindowSettings) {
   EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "treewidth"), os::RegValue::String("257"));
 }
 
+TEST_F(StartupTest, TheFontColourIsStoredAsWindowsNumbersColours) {
+  const std::string key = "Software\\Kalmora2x\\Font";
+  Start();
+  form->UserFont.color = ui::clWindowText;
+  shell::WriteFont(*form);
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "Color"), os::RegValue::String("-2147483640"));
+  form->UserFont.color = ui::Rgb(0x12, 0x34, 0x56);
+  shell::WriteFont(*form);
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, key, "Color"), os::RegValue::String("5649426"));
+
+  for (const auto& [stored, color] :
+       {std::pair{"-2147483640", ui::clWindowText}, std::pair{"-2147483633", ui::clBtnFace},
+        std::pair{"255", ui::clRed}}) {
+    registry.CreateKey(os::RegRoot::CurrentUser, key)
+        ->SetValue("Color", os::RegValue::String(stored));
+    EXPECT_EQ(Start().UserFont.color, color) << stored;
+    EXPECT_EQ(form->TreeView1->GetFont().color, color) << stored;
+  }
+}
+
+TEST_F(StartupTest, TheTextAndWindowBarsFollowTheMainBarsButtonsInTheDesignedOrder) {
+  auto& main = Start();
+  EXPECT_EQ(main.ToolBar2->Parent(), main.Panel6);
+  EXPECT_EQ(main.ToolBar1->Parent(), main.ToolBar2);
+  EXPECT_EQ(main.ToolBar3->Parent(), main.ToolBar2);
+  EXPECT_EQ(main.Panel6->Height(), 38);
+  EXPECT_EQ(main.ToolBar3->Width(), 128);
+  EXPECT_EQ(main.ToolBar1->ButtonWidth(), 66);
+  EXPECT_EQ(main.ToolBar1->ButtonHeight(), 21);
+  EXPECT_EQ(main.ToolBar2->ButtonHeight(), 30);
+  for (const ui::ToolBar* bar : {main.ToolBar2, main.ToolBar3}) {
+    ASSERT_TRUE(bar->Images()) << bar->Name();
+    EXPECT_EQ(bar->Images()->width, 16) << bar->Name();
+    EXPECT_EQ(bar->Images()->height, 16) << bar->Name();
+  }
+  // Left to right on the window, without overlapping.
+  std::vector<std::string> order;
+  int right = 0;
+  for (const ui::ToolBar* bar : {main.ToolBar2, main.ToolBar1, main.ToolBar3}) {
+    for (int i = 0; i < bar->ButtonCount(); ++i) {
+      const ui::ToolButton& button = *bar->Button(i);
+      const int left = bar->BoundsInForm().left + bar->ButtonLeft(i);
+      EXPECT_GE(left, right) << button.Name();
+      right = bar->BoundsInForm().left + bar->ButtonLeft(i + 1);
+      if (button.Style() != ui::ToolButtonStyle::Separator) order.push_back(button.Name());
+    }
+    EXPECT_LE(right, bar->BoundsInForm().Right()) << bar->Name() << " shows all its buttons";
+  }
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"ToolButton4", "ToolButton5", "ToolButton6", "ToolButton9",
+                                      "ToolButton18", "ToolButton2", "ToolButton20", "ToolButton3",
+                                      "ToolButton12", "ToolButton14", "ToolButton16"}));
+}
+
+TEST_F(StartupTest, TheWindowIsMinimisedAndThenRestored) {
+  using Change = headless::HeadlessBackend::WindowStateChange;
+  auto& main = Start();
+  EXPECT_EQ(backend.WindowStateChanges(),
+            (std::vector<Change>{{"TForm1", ui::WindowState::Minimized},
+                                 {"TForm1", ui::WindowState::Normal}}));
+  EXPECT_EQ(main.Form().GetWindowState(), ui::WindowState::Normal);
+}
+
 }  // namespace

@@ -76,6 +76,28 @@ TEST_F(AutoRunRegistryTest, RemovingDeletesExactlyTheSelectedValueOfThePageShown
   EXPECT_EQ(Status(), "Änderungen übernommen");
 }
 
+TEST_F(AutoRunRegistryTest, AValueTheUserMayNotRemoveStaysListedAndIsNamedInAnError) {
+  Seed(R"(
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run]
+"Virenschutz"="av.exe"
+"Tray"="t.exe"
+)");
+  registry.DenyChanges(RegRoot::LocalMachine, kRun);
+  Select("AutoRun Programe");
+  SelectRows({0});
+  AnswerConfirmKeeping(true);
+  ClickButton(0);
+  EXPECT_TRUE(ValueExists(RegRoot::LocalMachine, kRun, "Virenschutz"));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].caption, "Fehler");
+  EXPECT_EQ(Messages()[0].icon, ui::MsgIcon::Error);
+  EXPECT_EQ(Messages()[0].text,
+            "Der Eintrag\nVirenschutz\nkonnte nicht entfernt werden.\n\nMöglicherweise fehlen "
+            "Ihnen die Rechte, die Registrierung an dieser Stelle zu ändern.");
+  EXPECT_EQ(Status(), "") << "nothing was applied";
+  EXPECT_EQ(Captions(), (Texts{"Virenschutz", "Tray"}));
+}
+
 TEST_F(AutoRunRegistryTest, AMissingKeyIsAnEmptyListAndStaysMissing) {
   Select("AutoRunOnceEx");
   EXPECT_EQ(List().Count(), 0);
@@ -179,21 +201,40 @@ TEST_F(WinIniTest, AnEntryGoneMeanwhileIsReportedAndNothingIsWritten) {
   EXPECT_EQ(Status(), "");
 }
 
-TEST_F(WinIniTest, FilesThatCannotBeReadOrWrittenAreReported) {
+TEST_F(WinIniTest, AFileThatCannotBeReadIsReported) {
   Select("AutoRun Win.ini");
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "Die Datei C:\\WINNT\\Win.ini kann nicht geöffnet werden.");
   EXPECT_EQ(Messages()[0].caption, "Kalmora2x");
   EXPECT_TRUE(form->BitBtns[0]) << "the page is complete";
+}
 
-  files.AddFile(kPath, "[windows]\r\nrun=a.exe\r\n", os::kAttrReadOnly);
-  Select("AutoRun Programe");
+TEST_F(WinIniTest, TheNewFileKeepsTheAttributesOfTheOldOne) {
+  // Without the archive bit, which a newly written file would get.
+  const uint32_t kept = os::kAttrReadOnly | os::kAttrHidden | os::kAttrSystem;
+  files.AddFile(kPath, "[windows]\r\nrun=a.exe\r\n", kept);
   Select("AutoRun Win.ini");
   Remove(0);
-  ASSERT_EQ(Messages().size(), 2u);
-  EXPECT_EQ(Messages()[1].caption, "Kalmora2x");
-  EXPECT_EQ(FileBytes(), "[windows]\r\nrun=a.exe\r\n");
+  EXPECT_EQ(FileBytes(), "[windows]\r\nrun=\r\n");
+  EXPECT_EQ(files.Replacements(), 1);
+  EXPECT_EQ(files.GetAttributes(kPath), kept);
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+}
+
+TEST_F(WinIniTest, AFileInUseKeepsTheEntryAndTheUserIsTold) {
+  Open("[windows]\r\nrun=a.exe\r\nload=b.exe\r\n");
+  files.SetInUse(kPath);
+  Remove(1);
+  EXPECT_EQ(FileBytes(), "[windows]\r\nrun=a.exe\r\nload=b.exe\r\n");
+  EXPECT_EQ(files.GetAttributes(kPath), os::kAttrArchive);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].caption, "Fehler");
+  EXPECT_EQ(Messages()[0].text,
+            "Der Eintrag\nB.EXE\nkonnte nicht entfernt werden.\n\nDie Datei \"Win.ini\" konnte "
+            "nicht geschrieben werden. Möglicherweise wird sie gerade verwendet, oder Ihnen fehlen "
+            "die Rechte, sie zu ändern.");
   EXPECT_EQ(Status(), "");
+  EXPECT_EQ(Captions(), (Texts{"A.EXE", "B.EXE"}));
 }
 
 class AutoStartFolderTest : public ToolTest {
@@ -244,6 +285,29 @@ TEST_F(AutoStartFolderTest, RemovingDeletesTheSelectedFilesAndTheirRows) {
   EXPECT_TRUE(files.Exists(kUser + "\\B.lnk"s));
   EXPECT_FALSE(files.Exists(kUser + "\\C.lnk"s));
   EXPECT_EQ(Captions(), (Texts{"B.lnk"}));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(AutoStartFolderTest, FilesInUseStayInTheFolderAndInTheList) {
+  for (const char* name : {"\\A.lnk", "\\B.lnk", "\\C.lnk", "\\D.lnk"}) {
+    files.AddFile(kUser + ""s + name, "");
+  }
+  files.SetInUse(kUser + "\\B.lnk"s);
+  files.SetInUse(kUser + "\\D.lnk"s);
+  Select("Autostart");
+  SelectRows({0, 1, 3});
+  AnswerConfirmKeeping(true);
+  ClickApply();
+  EXPECT_FALSE(files.Exists(kUser + "\\A.lnk"s));
+  EXPECT_TRUE(files.Exists(kUser + "\\B.lnk"s));
+  EXPECT_TRUE(files.Exists(kUser + "\\D.lnk"s));
+  EXPECT_EQ(Captions(), (Texts{"B.lnk", "C.lnk", "D.lnk"}));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].caption, "Fehler");
+  EXPECT_EQ(Messages()[0].text,
+            "Folgende Einträge konnten nicht entfernt werden:\nB.lnk\nD.lnk\n\nDateien, die "
+            "gerade verwendet werden oder für die Ihnen die Rechte fehlen, lassen sich nicht "
+            "löschen.");
 }
 
 }  // namespace

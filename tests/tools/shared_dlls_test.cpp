@@ -72,6 +72,7 @@ TEST_F(SharedDllTest, RemovingEntriesDeletesTheSelectedValuesOnly) {
   EXPECT_TRUE(files.Exists(kWeg)) << "the file stays";
   EXPECT_TRUE(shell.recycled.empty());
   EXPECT_EQ(Captions(), (Texts{kOcx}));
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(SharedDllTest, DeletingFilesSendsTheSelectedToTheRecycleBinInOneOperation) {
@@ -99,6 +100,47 @@ TEST_F(SharedDllTest, ACancelledOrFailedShellOperationRemovesNothing) {
     Select("Uninstaller");
   }
   EXPECT_EQ(shell.recycled.size(), 2u);
+  ASSERT_EQ(Messages().size(), 1u) << "a cancel is no error";
+  EXPECT_EQ(Messages()[0].caption, "Fehler");
+  EXPECT_EQ(Messages()[0].text,
+            "Folgende Einträge konnten nicht entfernt werden:\n" + std::string(kMfc) + "\n" + kOcx +
+                "\n\nDas Verschieben in den Papierkorb ist fehlgeschlagen, daher bleibt die "
+                "Registrierung unverändert.");
+}
+
+TEST_F(SharedDllTest, CountsTheUserMayNotRemoveStayAndAreNamedTheFirstTenOfThem) {
+  std::string seed = "[HKEY_LOCAL_MACHINE\\" + std::string(kShared) + "]\n";
+  for (char c = 'a'; c <= 'i'; ++c)
+    seed += "\"C:\\\\" + std::string(1, c) + ".dll\"=dword:00000001\n";
+  Seed(seed);
+  registry.DenyChanges(RegRoot::LocalMachine, kShared);
+  Select("Gemeinsame DLL-Dateien");
+  ASSERT_EQ(List().Count(), 12);
+  SelectRows({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+  AnswerConfirmKeeping(true);
+  ClickButton(0);
+  EXPECT_TRUE(Counted(kMfc));
+  EXPECT_EQ(List().Count(), 12);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].caption, "Fehler");
+  EXPECT_EQ(Messages()[0].text,
+            "Folgende Einträge konnten nicht entfernt werden:\n" + std::string(kMfc) + "\n" + kOcx +
+                "\n" + kWeg +
+                "\nC:\\a.dll\nC:\\b.dll\nC:\\c.dll\nC:\\d.dll\nC:\\e.dll\nC:\\f.dll\n"
+                "C:\\g.dll\nund 2 weitere.\n\nMöglicherweise fehlen Ihnen die Rechte, die "
+                "Registrierung an dieser Stelle zu ändern.");
+
+  // The files went to the recycle bin; their counts cannot follow.
+  SelectRows({2});
+  ClickButton(1);
+  ASSERT_EQ(shell.recycled.size(), 1u);
+  EXPECT_TRUE(Counted(kWeg));
+  EXPECT_EQ(List().Count(), 12);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].text,
+            "Der Eintrag\n" + std::string(kWeg) +
+                "\nkonnte nicht entfernt werden.\n\nMöglicherweise fehlen Ihnen die Rechte, die "
+                "Registrierung an dieser Stelle zu ändern.");
 }
 
 }  // namespace

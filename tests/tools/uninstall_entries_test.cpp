@@ -64,6 +64,7 @@ TEST_F(UninstallEntriesTest, RemovingDeletesTheWholeSubkeyAndNothingElse) {
   EXPECT_TRUE(Registered("Neu"));
   EXPECT_EQ(Captions(), (Texts{"Neues Spiel"}));
   EXPECT_EQ(Status(), "") << "no status text";
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(UninstallEntriesTest, TheCommandTellsRegistrationsOfTheSameNameApart) {
@@ -98,6 +99,29 @@ TEST_F(UninstallEntriesTest, ARowWithoutCommandStandsForEveryRegistrationOfItsNa
   EXPECT_TRUE(Registered("Anders")) << "names compare case-sensitively";
   EXPECT_TRUE(Registered("Update")) << "registrations without a name are never touched";
   EXPECT_EQ(Captions(), (Texts{"werkzeug", "Werkzeug"}));
+}
+
+TEST_F(UninstallEntriesTest, RegistrationsTheUserMayNotDeleteStayAndAreNamed) {
+  Register({{"Alt", "Altes Spiel", "a.exe"},
+            {"Neu", "Neues Spiel", "n.exe"},
+            {"Tief", "Treiber", "t.exe"},
+            {"Zwilling", "Treiber", "t.exe"}});
+  registry.CreateKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\Tief\\Teil");
+  registry.DenyChanges(RegRoot::LocalMachine, std::string(kUninstall) + "\\Alt");
+  registry.DenyChanges(RegRoot::LocalMachine, std::string(kUninstall) + "\\Tief\\Teil");
+  ASSERT_EQ(Captions(), (Texts{"Altes Spiel", "Neues Spiel", "Treiber", "Treiber"}));
+  Remove({0, 1, 2});
+  EXPECT_TRUE(Registered("Alt"));
+  EXPECT_FALSE(Registered("Neu"));
+  EXPECT_TRUE(Registered("Tief")) << "a key below it may not go";
+  EXPECT_FALSE(Registered("Zwilling"));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].caption, "Fehler");
+  EXPECT_EQ(Messages()[0].text,
+            "Folgende Einträge konnten nicht entfernt werden:\nAltes Spiel\nTreiber\n\n"
+            "Möglicherweise fehlen Ihnen die Rechte, die Registrierung an dieser Stelle zu "
+            "ändern.");
+  EXPECT_EQ(Captions(), (Texts{"Altes Spiel", "Treiber"})) << "the registrations left";
 }
 
 TEST_F(UninstallEntriesTest, ANameThatIsNoStringEndsTheListWithTheRegistryError) {

@@ -57,6 +57,7 @@ class RealWinIni : public RealToolPages {
     before_ = Names(system.WindowsDirectory());
   }
   void TearDown() override {
+    files.SetAttributes(path_, os::kAttrArchive);
     if (original_) {
       files.WriteFile(path_, *original_);
     } else {
@@ -97,6 +98,23 @@ TEST_F(RealWinIni, ARunLineIsBlankedInANewFileThatTakesTheOldOnesPlace) {
   EXPECT_EQ(Names(system.WindowsDirectory()), before_) << "no file left beside it";
   ASSERT_EQ(List().Count(), 1);
   EXPECT_EQ(List().Item(0)->Caption(), "C:\\KT\\ÜBER.EXE");
+}
+
+TEST_F(RealWinIni, TheNewFileKeepsTheAttributesOfTheOldOne) {
+  ASSERT_TRUE(files.WriteFile(path_, "[windows]\r\nrun=c:\\kt\\a.exe\r\n"));
+  ASSERT_TRUE(files.SetAttributes(path_, os::kAttrReadOnly | os::kAttrHidden | os::kAttrSystem));
+  // As the file system keeps them (Wine keeps the archive bit of every file).
+  const std::optional<uint32_t> kept = files.GetAttributes(path_);
+  ASSERT_TRUE(kept);
+  ASSERT_EQ(*kept & 7u, 7u);
+  Select("AutoRun Win.ini");
+  Remove("C:\\KT\\A.EXE");
+  std::string bytes;
+  ASSERT_TRUE(files.ReadFile(path_, bytes));
+  EXPECT_EQ(bytes, "[windows]\r\nrun=\r\n");
+  EXPECT_EQ(files.GetAttributes(path_), kept);
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+  EXPECT_EQ(Names(system.WindowsDirectory()), before_) << "no file left beside it";
 }
 
 TEST_F(RealToolPages, AnAutostartFileIsDeletedFromTheUsersFolder) {

@@ -39,6 +39,7 @@ class FormPeer final : public WindowPeer {
   void ApplyColor() override;
   void ApplyStyle() override;
   void ApplyPicture() override;
+  void ApplyState() override;
   bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:

@@ -146,8 +146,9 @@ ToolBarPeer::ToolBarPeer(Win32Backend& backend, ui::ToolBar& bar)
 }
 
 void ToolBarPeer::CreateWindowNow() {
-  CreateControlWindow(TOOLBARCLASSNAMEW,
-                      CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_TOOLTIPS, 0);
+  CreateControlWindow(
+      TOOLBARCLASSNAMEW,
+      CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_TOOLTIPS | WS_CLIPCHILDREN, 0);
 }
 
 void ToolBarPeer::Prepare() {

@@ -92,6 +92,14 @@ void FormPeer::ApplyPicture() {
   smallIcon_ = std::move(small);
 }
 
+void FormPeer::ApplyState() {
+  // Only a change is passed on: a new window is neither minimised nor to be restored.
+  const bool minimized = form_.GetWindowState() == ui::WindowState::Minimized;
+  if (minimized == (IsIconic(hwnd_) != FALSE)) return;
+  Pushing pushing(*this);
+  ShowWindow(hwnd_, minimized ? SW_MINIMIZE : SW_RESTORE);
+}
+
 ui::Button* FormPeer::FindButton(bool isDefault) const {
   ui::Button* found = nullptr;
   form_.ForEach<ui::Button>([&](ui::Button& button) {
