@@ -18,8 +18,8 @@ ui::ImageList ListOf(int size, int count, const std::string& fill) {
 }  // namespace
 
 ImageLists::ImageLists()
-    : ImageList2(ListOf(24, 10, "tool_blank")),
-      ImageList3(ListOf(24, 10, "tool_blank")),
+    : ImageList2(ListOf(16, 10, "tool_blank")),
+      ImageList3(ListOf(16, 10, "tool_blank")),
       ImageList4(ListOf(16, 12, "small_page")),
       ImageList5(ListOf(16, 12, "small_page")),
       ImageList6(ListOf(32, 4, "large_info")),

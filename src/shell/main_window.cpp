@@ -207,8 +207,6 @@ void TForm1::BuildToolbar() {
     return button;
   };
   const auto separator = [](ui::ToolBar* bar) { bar->AddButton(ui::ToolButtonStyle::Separator); };
-  // The toolbar icons are 16 x 16.
-  for (ui::ImageList* list : {&ImageList2, &ImageList3}) list->width = list->height = 16;
 
   // The main bar fills the band; the text buttons and then help, info and exit follow its own
   // buttons on bars of their own inside it.
