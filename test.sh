@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both presets and runs every suite: native, then under Wine
-# in a throw-away prefix, then the fuzz targets for a bounded time. Exits non-zero on any failure.
+# Installs what is missing, builds the presets and runs every suite: native, then under Wine
+# in a throw-away prefix, then the native tests again under ASan + UBSan and the fuzz targets for
+# a bounded time. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -31,9 +32,12 @@ for bitmap in "$KALMORA_ARTIFACTS"/*.bmp; do
   if [ -e "$bitmap" ]; then convert "$bitmap" "${bitmap%.bmp}.png"; fi
 done
 
-echo "== fuzz targets (${KALMORA_FUZZ_SECONDS:-20} s each)"
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
+ctest --preset fuzz
+
+echo "== fuzz targets (${KALMORA_FUZZ_SECONDS:-20} s each)"
 ./scripts/run-fuzzers "${KALMORA_FUZZ_SECONDS:-20}"
 
 echo "== all suites passed"
