@@ -25,7 +25,7 @@ const std::vector<PageRow>& PageRows() {
       {23, "RunonceEx (HKLM)", InfoArea::NoApplyButton},
       {24, "AutoRunServices (HKLM)", InfoArea::NoApplyButton},
       {25, "AutoRunServices (HKCU)", InfoArea::NoApplyButton},
-      {26, "AutoRun-Einträge in der Win.ini", InfoArea::NoApplyButton},
+      {26, "AutoRun-Einträge in der Win.ini ", InfoArea::NoApplyButton},
       {27, "DirectX deinstallieren", InfoArea::Apply},
       {28, "Maximale Farbanzahl bei Icons", InfoArea::Apply},
       {29, "QuickInfo für Icons", InfoArea::Apply},

@@ -82,13 +82,9 @@ void AddWinIniItem(ui::ListView& list, std::string caption) {
 
 const std::vector<AutoRunPage>& AutoRunPages() {
   static const std::vector<AutoRunPage> kPages = {
-      {19, "AutoRun (HKLM)", kD1, 2, kRun},
-      {20, "AutoRun (HKCU)", kD2, 1, kRun},
-      {21, "Runonce (HKLM)", kD2, 2, kRunOnce},
-      {22, "Runonce (HKCU)", kD2, 1, kRunOnce},
-      {23, "RunonceEx (HKLM)", kD2, 2, kRunOnceEx},
-      {24, "AutoRunServices (HKLM)", kD3, 2, kRunServices},
-      {25, "AutoRunServices (HKCU)", kD4, 1, kRunServices},
+      {19, kD1, 2, kRun},         {20, kD2, 1, kRun},       {21, kD2, 2, kRunOnce},
+      {22, kD2, 1, kRunOnce},     {23, kD2, 2, kRunOnceEx}, {24, kD3, 2, kRunServices},
+      {25, kD4, 1, kRunServices},
   };
   return kPages;
 }
@@ -97,8 +93,7 @@ const std::vector<AutoRunPage>& AutoRunPages() {
 // ---------------------------------------------------------------------------
 
 void AutoRun::BuildPage(page::PageContext& form, const AutoRunPage& page) {
-  ShowHeadline(form, page.headline);
-  ShowDescription(form, page.description);
+  BeginPage(form, page.pageId, page.description);
   if (ui::ListView* list = MakeList(form, {10, 50, 420, 140}, ui::ViewStyle::Report)) {
     list->SetSmallImages(&form.ImageList4);
     list->SetShowColumnHeaders(true);
@@ -107,7 +102,6 @@ void AutoRun::BuildPage(page::PageContext& form, const AutoRunPage& page) {
     list->AddColumn("Befehlszeile", 200);
   }
   MakeButton(form, 0, "Entfernen", {10, 200, 120, 25}, [this, &form] { DelRegAutoRun(form); });
-  form.ShowInformationArea(page::InfoArea::NoApplyButton);
   AutoRunRoot = page.root;
   AutoRunKey = page.key;
   AutoRunReg(form, AutoRunKey);
@@ -196,13 +190,11 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 void BuildWinIniPage(page::PageContext& form) {
-  ShowHeadline(form, kWinIniTitle);
-  ShowDescription(form, kWinIniTitle);
+  BeginPage(form, 26, kWinIniTitle);
   if (ui::ListView* list = MakeList(form, {10, 70, 400, 80}, ui::ViewStyle::List, false)) {
     list->SetSmallImages(&form.ImageList4);
   }
   MakeButton(form, 0, "Entfernen", {10, 200, 120, 25}, [&form] { RemoveAutoWinIni(form); });
-  form.ShowInformationArea(page::InfoArea::NoApplyButton);
   AutoRunWinIni(form, "Win.ini");
 }
 
@@ -278,8 +270,7 @@ void RemoveAutoWinIni(page::PageContext& form) {
 
 void BuildAutoStartPage(page::PageContext& form) {
   form.PageBuilding = 1;
-  ShowHeadline(form, kAutoStartTitle);
-  ShowDescription(form, kAutoStartTitle);
+  BeginPage(form, 142, kAutoStartTitle);
   if (ui::ListView* list = MakeList(form, {10, 40, 420, 100}, ui::ViewStyle::Report)) {
     list->SetMultiSelect(true);
     list->AddColumn("Programmname", 200);

@@ -14,8 +14,7 @@ namespace tools {
 
 // One registry page: its key below HKEY_CURRENT_USER (root 1) or HKEY_LOCAL_MACHINE (root 2).
 struct AutoRunPage {
-  int pageId;
-  const char* headline;
+  int pageId;  // the headline is the page table's
   const char* description;
   int root;
   const char* key;

@@ -92,8 +92,7 @@ const ui::ImageList& SystemSmallIcons() {
 }
 
 void BuildSharedDllPage(page::PageContext& form) {
-  ShowHeadline(form, "Gemeinsame Dll-dateien");
-  form.ShowInformationArea(page::InfoArea::NoApplyButton);
+  BeginPage(form, 151, "");
   MakeButton(form, 0, "Eintrag löschen...", {330, 6, 120, 25}, [&form] { DelDLLEintrag(form); });
   MakeButton(form, 1, "Datei löschen...", {200, 6, 120, 25}, [&form] { DelDLLDatei(form); });
   if (ui::ListView* list = MakeList(form, {10, 40, 420, 200}, ui::ViewStyle::Report)) {
@@ -103,7 +102,8 @@ void BuildSharedDllPage(page::PageContext& form) {
     list->AddColumn("Zugriffe", 70);
   }
   GetSharedDLL(form);
-  ShowDescription(form, kDescription);
+  form.WorkText = kDescription;
+  form.SetDescription(kDescription);
 }
 
 void GetSharedDLL(page::PageContext& form) {

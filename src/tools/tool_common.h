@@ -7,6 +7,7 @@
 #include <string>
 
 #include "page/page_context.h"
+#include "page/page_frame.h"
 #include "ui/controls.h"
 #include "ui/list_view.h"
 
@@ -23,16 +24,6 @@ void Reported(page::PageContext& form, F&& body) {
     form.SharedRegistry.CloseKey();
     form.Backend().HandleException(error);
   }
-}
-
-inline void ShowHeadline(page::PageContext& form, const std::string& text) {
-  form.WorkText = text;
-  form.HeadLine(text);
-}
-
-inline void ShowDescription(page::PageContext& form, const std::string& text) {
-  form.WorkText = text;
-  form.SetDescription(text);
 }
 
 // A button in BitBtns slot `slot` whose click runs `onClick`.

@@ -50,8 +50,7 @@ bool Matches(sysaccess::TRegistry& registry, const std::string& name,
 
 void UninstallEntries::BuildPage(page::PageContext& form) {
   form.PageBuilding = 1;
-  ShowHeadline(form, "Uninstaller");
-  ShowDescription(form, kDescription);
+  BeginPage(form, 143, kDescription);
   if (ui::ListView* list = MakeList(form, {10, 40, 420, 140}, ui::ViewStyle::Report)) {
     list->SetMultiSelect(true);
     list->AddColumn("Programmname", 200);
