@@ -25,7 +25,6 @@ constexpr const char* kDesktop = "\\Control Panel\\Desktop";
 constexpr const char* kDesktopNoSlash = "Control Panel\\Desktop";
 constexpr const char* kAdvanced =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
-constexpr const char* kRecycleBinId = "{645FF040-5081-101B-9F08-00AA002F954E}";
 
 bool ContainsNoCase(std::string_view text, std::string_view part) {
   return base::UpperCase(text).find(base::UpperCase(part)) != std::string::npos;
