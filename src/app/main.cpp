@@ -3,6 +3,7 @@
 // member names.
 #include "win32/ui/win32_backend.h"
 
+#include "app/record_layouts.h"
 #include "shell/main_window.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_registry.h"
