@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what the build needs on a Debian 12 machine and cross-builds libjpeg for mingw.
+# Installs what the build needs on a Debian 12 machine and cross-builds libjpeg for mingw-w64
+# (32-bit for the shipped program, 64-bit for the one the tests run under Wine).
 # Safe to run again: it only installs what is missing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libjpeg-dev
-          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps x11-utils imagemagick dpkg-dev)
+          g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth x11-apps x11-utils imagemagick dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -37,20 +38,28 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# libjpeg for the Windows build, cross-built from Debian's own source package.
-deps="$root/.deps/mingw"
-if [ ! -f "$deps/lib/libjpeg.a" ]; then
-  echo "setup: cross-building libjpeg-turbo for mingw-w64"
+# libjpeg for both Windows builds, cross-built from Debian's own source package.
+build_jpeg() {
+  local arch=$1 work=$2
+  local deps="$root/.deps/$arch-w64-mingw32"
+  [ -f "$deps/lib/libjpeg.a" ] && return
+  echo "setup: cross-building libjpeg-turbo for $arch-w64-mingw32"
+  cmake -S "$srcdir" -B "$work/build-$arch" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$deps" -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF -Wno-dev >/dev/null
+  cmake --build "$work/build-$arch" --target jpeg-static -j 2 >/dev/null
+  mkdir -p "$deps/lib" "$deps/include"
+  cp "$work/build-$arch/libjpeg.a" "$deps/lib/"
+  cp "$work/build-$arch/jconfig.h" "$srcdir/jpeglib.h" "$srcdir/jmorecfg.h" "$srcdir/jerror.h" \
+    "$deps/include/"
+}
+if [ ! -f "$root/.deps/i686-w64-mingw32/lib/libjpeg.a" ] ||
+   [ ! -f "$root/.deps/x86_64-w64-mingw32/lib/libjpeg.a" ]; then
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   (cd "$work" && apt-get source --download-only -qq libjpeg-turbo >/dev/null 2>&1)
   tar -C "$work" -xzf "$work"/libjpeg-turbo_*.orig.tar.gz
   srcdir=$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
-  cmake -S "$srcdir" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$deps" -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF >/dev/null
-  cmake --build "$work/build" --target jpeg-static >/dev/null
-  mkdir -p "$deps/lib" "$deps/include"
-  cp "$work/build/libjpeg.a" "$deps/lib/"
-  cp "$work/build/jconfig.h" "$srcdir/jpeglib.h" "$srcdir/jmorecfg.h" "$srcdir/jerror.h" "$deps/include/"
+  build_jpeg i686 "$work"
+  build_jpeg x86_64 "$work"
 fi

@@ -4,6 +4,7 @@
 #include "win32/ui/win32_backend.h"
 
 #include "app/all_pages.h"
+#include "app/record_layouts.h"
 #include "shell/main_window.h"
 #include "win32/debugger_trace.h"
 #include "win32/win32_file_system.h"

@@ -41,15 +41,15 @@ DWORD StyleOf(HWND window) {
   return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
 }
 
+// Callbacks are named functions: only they can carry the 32-bit build's stdcall convention.
+BOOL CALLBACK CountOne(HWND, LPARAM data) {
+  ++*reinterpret_cast<int*>(data);
+  return TRUE;
+}
+
 int CountDescendants(HWND window) {
   int count = 0;
-  EnumChildWindows(
-      window,
-      [](HWND, LPARAM data) {
-        ++*reinterpret_cast<int*>(data);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  EnumChildWindows(window, CountOne, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
@@ -917,21 +917,20 @@ void CALLBACK ApplyThenOk(HWND, UINT, UINT_PTR id, DWORD) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
+int CALLBACK TakeTrueTypeFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM data) {
+  auto* name = reinterpret_cast<std::wstring*>(data);
+  if (!(type & TRUETYPE_FONTTYPE) || font->lfFaceName[0] == L'@') return 1;
+  *name = font->lfFaceName;
+  return 0;
+}
+
 // A TrueType family the system really has (the dialog lists only those).
 std::string SomeTrueTypeFamily() {
   std::wstring found;
   LOGFONTW wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
   HDC dc = GetDC(nullptr);
-  EnumFontFamiliesExW(
-      dc, &wanted,
-      [](const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM data) -> int {
-        auto* name = reinterpret_cast<std::wstring*>(data);
-        if (!(type & TRUETYPE_FONTTYPE) || font->lfFaceName[0] == L'@') return 1;
-        *name = font->lfFaceName;
-        return 0;
-      },
-      reinterpret_cast<LPARAM>(&found), 0);
+  EnumFontFamiliesExW(dc, &wanted, TakeTrueTypeFamily, reinterpret_cast<LPARAM>(&found), 0);
   ReleaseDC(nullptr, dc);
   return win32::Narrow(found);
 }

@@ -19,10 +19,8 @@ HWND W(const ui::Control* control) {
   return Win32Backend::WindowOf(*control);
 }
 
-// The pixels of the bitmap a picture control shows, as 32-bit values, row by row.
-std::vector<DWORD> ShownPixels(const ui::Image* image, int* width = nullptr) {
-  const auto bitmap =
-      reinterpret_cast<HBITMAP>(SendMessageW(W(image), STM_GETIMAGE, IMAGE_BITMAP, 0));
+// A bitmap's pixels as 32-bit values (0x00RRGGBB), row by row from the top.
+std::vector<DWORD> PixelsOf(HBITMAP bitmap, int* width = nullptr) {
   BITMAP info{};
   if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return {};
   BITMAPINFO format{};
@@ -38,6 +36,35 @@ std::vector<DWORD> ShownPixels(const ui::Image* image, int* width = nullptr) {
   ReleaseDC(nullptr, screen);
   if (width) *width = info.bmWidth;
   return pixels;
+}
+
+// The pixels of the bitmap a picture control shows.
+std::vector<DWORD> ShownPixels(const ui::Image* image) {
+  return PixelsOf(reinterpret_cast<HBITMAP>(SendMessageW(W(image), STM_GETIMAGE, IMAGE_BITMAP, 0)));
+}
+
+// A .bmp file of 4 x 2 pixels, 24 bits: the left half magenta, the right half blue.
+std::vector<uint8_t> HalfMagentaBmp() {
+  std::vector<uint8_t> bytes(14 + 40 + 2 * 12, 0);
+  auto put32 = [&](size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put32(2, static_cast<uint32_t>(bytes.size()));
+  put32(10, 14 + 40);
+  put32(14, 40);
+  put32(18, 4);                // width
+  put32(22, 2);                // height (bottom-up rows)
+  put32(26, 1 | (24u << 16));  // planes, bits per pixel
+  for (size_t row = 0; row < 2; ++row) {
+    for (size_t x = 0; x < 4; ++x) {
+      uint8_t* pixel = &bytes[54 + row * 12 + x * 3];  // blue, green, red
+      pixel[0] = 255;
+      pixel[2] = x < 2 ? 255 : 0;
+    }
+  }
+  return bytes;
 }
 
 class PictureLook : public ::testing::Test {
@@ -74,6 +101,25 @@ TEST_F(PictureLook, ATransparentJpegBandShowsEveryPixelOfItsPicture) {
   int faceShown = 0;
   for (const DWORD pixel : keyed) faceShown += (pixel & 0xFFFFFF) == faceAsPixel ? 1 : 0;
   EXPECT_EQ(faceShown, 0);
+}
+
+TEST_F(PictureLook, ATransparentBitmapLetsTheBackgroundThroughWhereItsKeyColourIs) {
+  // The key is the bottom-left colour (magenta); stretched to twice the size, the left half
+  // shows the background, the right half stays blue; opaque, magenta stays.
+  const win32::LoadedPicture picture = win32::PictureFromBytes(HalfMagentaBmp());
+  ASSERT_TRUE(picture);
+  const COLORREF green = RGB(0, 128, 0);
+  for (const bool transparent : {true, false}) {
+    win32::UniqueBitmap shown = win32::RenderPicture(picture, 8, 4, green, transparent);
+    int width = 0;
+    const std::vector<DWORD> pixels = PixelsOf(shown.get(), &width);
+    ASSERT_EQ(pixels.size(), 8u * 4u);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+      const DWORD left = transparent ? 0x008000 : 0xFF00FF;
+      EXPECT_EQ(pixels[i] & 0xFFFFFF, static_cast<int>(i) % width < 4 ? left : 0x0000FFu)
+          << "pixel " << i << (transparent ? " keyed" : " opaque");
+    }
+  }
 }
 
 TEST_F(PictureLook, APictureOnManyControlsIsLoadedOnceAndAFileAgainOnceItChanged) {

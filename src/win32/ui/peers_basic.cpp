@@ -824,7 +824,11 @@ void SpinPeer::ApplyState() {
   const std::string shown = WindowText(hwnd_);
   const long typed = std::strtol(shown.c_str(), &end, 10);
   if (shown.empty() || *end != '\0' || typed != spin_.Value()) SetWindowTextQuietly(hwnd_, text);
-  if (extra_) SendMessageW(extra_, UDM_SETPOS32, 0, spin_.Value());
+  if (extra_) {
+    // UDM_SETPOS32 needs common controls 5.80; the 16-bit position is what NT 4.0's understand.
+    SendMessageW(extra_, UDM_SETPOS, 0, MAKELPARAM(static_cast<short>(spin_.Value()), 0));
+    SendMessageW(extra_, UDM_SETPOS32, 0, spin_.Value());
+  }
 }
 
 bool SpinPeer::OnCommand(WORD code, WORD, LRESULT& result) {

@@ -44,6 +44,34 @@ UniqueBitmap MakeDib(int width, int height, uint8_t** bits) {
   return bitmap;
 }
 
+// Stretches source onto dc, leaving out the pixels of the key colour. Masks and BitBlt rather
+// than msimg32's TransparentBlt, which NT 4.0 does not have.
+void KeyedStretch(HDC dc, int width, int height, HDC source, int sourceWidth, int sourceHeight,
+                  COLORREF key) {
+  // The picture at its new size, stretched without blending so the key colour stays exact.
+  UniqueBitmap stretchedBitmap(CreateCompatibleBitmap(dc, width, height));
+  MemoryDc stretched(dc);
+  SelectGuard selectStretched(stretched.get(), stretchedBitmap.get());
+  SetStretchBltMode(stretched.get(), COLORONCOLOR);
+  StretchBlt(stretched.get(), 0, 0, width, height, source, 0, 0, sourceWidth, sourceHeight,
+             SRCCOPY);
+  // Colour to monochrome: pixels of the source's background colour become white, the rest black.
+  UniqueBitmap maskBitmap(CreateBitmap(width, height, 1, 1, nullptr));
+  MemoryDc mask(dc);
+  SelectGuard selectMask(mask.get(), maskBitmap.get());
+  SetBkColor(stretched.get(), key);
+  BitBlt(mask.get(), 0, 0, width, height, stretched.get(), 0, 0, SRCCOPY);
+  // Monochrome to colour: white becomes the target's background colour, black its text colour.
+  // Black out the picture's place on the target, black out the key in the picture, combine.
+  SetBkColor(dc, RGB(255, 255, 255));
+  SetTextColor(dc, RGB(0, 0, 0));
+  BitBlt(dc, 0, 0, width, height, mask.get(), 0, 0, SRCAND);
+  SetBkColor(stretched.get(), RGB(0, 0, 0));
+  SetTextColor(stretched.get(), RGB(255, 255, 255));
+  BitBlt(stretched.get(), 0, 0, width, height, mask.get(), 0, 0, SRCAND);
+  BitBlt(dc, 0, 0, width, height, stretched.get(), 0, 0, SRCPAINT);
+}
+
 LoadedPicture FromIco(const std::vector<uint8_t>& bytes, int iconSize) {
   LoadedPicture picture;
   if (bytes.size() < 6 || Read16(bytes, 0) != 0 || Read16(bytes, 2) != 1) return picture;
@@ -77,6 +105,9 @@ LoadedPicture FromIco(const std::vector<uint8_t>& bytes, int iconSize) {
   }
   return picture;
 }
+
+// The file's header is read as the structure it is on disk, in 32- and 64-bit builds alike.
+static_assert(sizeof(BITMAPINFOHEADER) == 40);
 
 LoadedPicture FromBmp(const std::vector<uint8_t>& bytes) {
   LoadedPicture picture;
@@ -138,9 +169,12 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   UniqueHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return bytes;
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (64 << 20)) return bytes;
-  bytes.resize(static_cast<size_t>(size.QuadPart));
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.get(), &high);
+  if ((size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) || high || size > (64 << 20)) {
+    return bytes;
+  }
+  bytes.resize(size);
   DWORD read = 0;
   if (!bytes.empty() &&
       (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
@@ -253,8 +287,7 @@ UniqueBitmap RenderPicture(const LoadedPicture& picture, int width, int height, 
     SelectGuard selectSource(source.get(), picture.bitmap.get());
     if (transparent && !picture.photo) {
       const COLORREF key = GetPixel(source.get(), 0, picture.height - 1);
-      TransparentBlt(dc.get(), 0, 0, width, height, source.get(), 0, 0, picture.width,
-                     picture.height, key);
+      KeyedStretch(dc.get(), width, height, source.get(), picture.width, picture.height, key);
     } else {
       SetStretchBltMode(dc.get(), HALFTONE);
       SetBrushOrgEx(dc.get(), 0, 0, nullptr);

@@ -16,6 +16,17 @@ LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The top-level window a window is part of, up its chain of parents (what GetAncestor's GA_ROOT
+// answers; that function is documented from Windows 98 and 2000 on, not for NT 4.0).
+HWND RootWindow(HWND window) {
+  while (window && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) {
+    HWND parent = GetParent(window);
+    if (!parent) break;
+    window = parent;
+  }
+  return window;
+}
+
 DWORD FormStyle(const ui::Form& form, DWORD* exStyle) {
   DWORD style = WS_CLIPCHILDREN;
   DWORD ex = WS_EX_CONTROLPARENT;
@@ -272,7 +283,9 @@ HCURSOR Win32Backend::CursorFor(ui::Cursor cursor) const {
     case ui::Cursor::HourGlass:
       return LoadCursorW(nullptr, IDC_WAIT);
     case ui::Cursor::HandPoint:
-      return LoadCursorW(nullptr, IDC_HAND);
+      // The hand came with Windows 98 and 2000; NT 4.0 shows the arrow.
+      if (HCURSOR hand = LoadCursorW(nullptr, IDC_HAND)) return hand;
+      break;
     case ui::Cursor::SizeWE:
       return LoadCursorW(nullptr, IDC_SIZEWE);
     case ui::Cursor::Default:
@@ -470,7 +483,7 @@ bool Win32Backend::PumpOne(MSG& message) {
     return false;
   }
   // Tab, Enter and Esc as in dialogs, on whichever form the message is for.
-  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  HWND root = RootWindow(message.hwnd);
   wchar_t className[32] = {};
   if (root && GetClassNameW(root, className, 32) && lstrcmpW(className, kFormClass) == 0 &&
       IsDialogMessageW(root, &message)) {
