@@ -2,6 +2,7 @@
 // monitor compatibility, as page records; what a record cannot say is in the hooks below it.
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,110 @@ CheckSetting PlayAudioCheck() {
   return check;
 }
 
+// --- 13 AutoStart CD_Player -------------------------------------------------------------------
+
+constexpr const char* kAudioCdPlay = "SOFTWARE\\Classes\\AudioCD\\shell\\play\\command";
+constexpr const char* kCdaFilePlay = "SOFTWARE\\Classes\\cdafile\\shell\\play\\command";
+
+void NewCDPlayer(PageContext& form) {
+  ui::FileDialogOptions options;
+  options.title = "CD-Abspielgerät suchen";
+  options.filter = "Programmdateien (*.exe)|*.EXE";
+  const std::optional<std::string> path = form.Backend().GetDialogs().OpenFile(options);
+  if (!path || path->empty()) return;
+  form.Edits[0]->SetText(*path + "  /play %1");
+}
+
+// Audio CDs and single tracks opened from the explorer play with the same program.
+void WriteCdaPlayer(PageContext& form) {
+  form.WriteReg(2, kCdaFilePlay, "", form.Edits[0]->Text(), "s");
+}
+
+// --- 103 DMA-Modus -----------------------------------------------------------------------------
+
+constexpr const char* kAtapi = "\\System\\CurrentControlSet\\Services\\atapi\\Parameters";
+constexpr const char* kDmaValue = "DriverParameter";
+constexpr const char* kDmaPrefix = "DmaDetectionLevel = ";
+const char* const kDmaCodes[] = {"0x0", "0x1", "0x2"};
+constexpr int kDmaDevices = 4;
+constexpr int kDmaBuiltRadio = 2;
+
+std::string DeviceKey(int device) {
+  return std::string(kAtapi) + "\\Device" + base::IntToStr(static_cast<int64_t>(device));
+}
+
+int SelectedDevice(PageContext& form) {
+  const ui::ComboBox* combo = form.ComboBoxes[0];
+  const int index = combo ? combo->ItemIndex() : 0;
+  return index >= 0 && index < kDmaDevices ? index : 0;
+}
+
+void ShowDmaMode(PageContext& form, int device) {
+  // Another disk's setting is never left on show: without a value the buttons are as built.
+  form.RadioButtons[kDmaBuiltRadio]->SetChecked(true);
+  const std::string text = form.ReadReg(2, DeviceKey(device), kDmaValue, "s");
+  if (text.empty()) return;
+  for (size_t i = 0; i < std::size(kDmaCodes); ++i) {
+    if (text.find(kDmaCodes[i]) != std::string::npos) {
+      form.RadioButtons[i]->SetChecked(true);
+      return;
+    }
+  }
+}
+
+void GetDmaMode(PageContext& form) {
+  ShowDmaMode(form, 0);
+}
+
+void GetDmaModeDriveX(PageContext& form) {
+  ShowDmaMode(form, SelectedDevice(form));
+}
+
+void WriteDmaMode(PageContext& form) {
+  const int checked = CheckedRadio(form, 0, static_cast<int>(std::size(kDmaCodes)));
+  if (checked < 0) return;
+  form.WriteReg(2, DeviceKey(SelectedDevice(form)), kDmaValue,
+                std::string(kDmaPrefix) + kDmaCodes[checked], "s");
+}
+
+void DeleteDmaMode(PageContext& form) {
+  if (!form.Confirm("Wollen Sie den Registrierungseintrag wirklich entfernen ?")) return;
+  for (int device = 0; device < kDmaDevices; ++device) {
+    const std::string name = "Device" + base::IntToStr(static_cast<int64_t>(device));
+    if (WithExistingKey(
+            form, 2, DeviceKey(device), [](sysaccess::TRegistry&) {}, kReadOnlyKey)) {
+      form.DeleteReg(2, kAtapi, name, "k");
+    }
+  }
+}
+
+void MakeDiskCombo(PageContext& form) {
+  ui::ComboBox* combo = form.Create(form.ComboBoxes, 0);
+  combo->SetStyle(ui::ComboStyle::DropDownList);
+  combo->SetItems({"Festplatte 1", "Festplatte 2", "Festplatte 3", "Festplatte 4"});
+  combo->SetItemIndex(0);
+  form.ComboBox(0, 20, 40, 200, 21);
+  combo->OnClick = Action(form, GetDmaModeDriveX);
+  form.CheckBoxes[0]->OnClick = Action(form, DeleteDmaMode);
+}
+
+std::vector<RegBinding> DmaValues() {
+  std::vector<RegBinding> values;
+  for (int device = 0; device < kDmaDevices; ++device) {
+    values.push_back({Root::LocalMachine, DeviceKey(device), kDmaValue, Kind::String});
+  }
+  return values;
+}
+
+CheckSetting DeleteDmaBox() {
+  CheckSetting check;
+  check.caption = "Alle Einträge aus der Registrierung entfernen";
+  // A one-shot action, not a setting: it shows clear and writes nothing.
+  check.read = [](PageContext&) { return false; };
+  check.write = [](PageContext&, bool) {};
+  return check;
+}
+
 // --- 138 Ausgeschaltete Netzwerkdrucker ---------------------------------------------------------
 
 constexpr const char* kDecayPeriod = "NetPrinterDecayPeriode";
@@ -146,6 +251,21 @@ std::vector<SettingsPage> MakeHardwarePages() {
       .controls = {CheckBoxes{.checks = {PlayAudioCheck()}}},
       .readerName = "GetPlayAutoAudio",
       .writerName = "PlayAutoAudio",
+  });
+
+  pages.push_back({
+      .pageId = 13,
+      .description = "Bestimmen Sie das Programm, das Audio-CDs abspielt. Wählen Sie es mit "
+                     "\"...\" aus oder geben Sie den Befehl ein und klicken Sie auf "
+                     "\"Übernehmen\".",
+      .controls = {Label{0, 20, 43, "Player"},
+                   Edit{0, 80, 40, 300,
+                        RegBinding{Root::LocalMachine, kAudioCdPlay, "", Kind::String}},
+                   Button{0, {385, 40, 25, 21}, "...", {"NewCDPlayer", NewCDPlayer}}},
+      .readerName = "GetDefaultCDPlayer",
+      .writerName = "WriteDefaultCDPlayer",
+      .afterWrite = WriteCdaPlayer,
+      .hookTouches = {{Root::LocalMachine, kCdaFilePlay, "", Kind::String}},
   });
 
   pages.push_back({
@@ -271,6 +391,28 @@ std::vector<SettingsPage> MakeHardwarePages() {
                    Label{1, 180, 85, kNoValue}, Label{2, 340, 85, "100"}},
       .readerName = "GetHDVoll",
       .writerName = "WriteHDVoll",
+  });
+
+  pages.push_back({
+      .pageId = 103,
+      .description = "Schalten Sie den DMA-Modus der IDE-Festplatten ein oder aus. Wählen Sie "
+                     "die Festplatte, dann die Einstellung, und klicken Sie auf \"Übernehmen\"; "
+                     "die Änderung wirkt nach dem nächsten Neustart.",
+      .controls = {Radios{
+                       .top = 80,
+                       .step = 20,
+                       .captions = {"DMA deaktiviert", "DMA automatisch wählen", "DMA aktivieren"},
+                       .value = {Root::LocalMachine, DeviceKey(0), kDmaValue, Kind::String},
+                       .stored = {"0x0", "0x1", "0x2"},
+                       .checkedAtBuild = kDmaBuiltRadio},
+                   CheckBoxes{.top = 160, .checks = {DeleteDmaBox()}}},
+      .readerName = "GetDmaMode",
+      .writerName = "WriteDmaMode",
+      .afterBuild = MakeDiskCombo,
+      .reader = GetDmaMode,
+      .writer = WriteDmaMode,
+      .hookTouches = DmaValues(),
+      .hookActions = {"GetDmaModeDriveX", "DeleteDmaMode"},
   });
 
   pages.push_back({

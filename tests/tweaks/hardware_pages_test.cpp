@@ -148,6 +148,57 @@ TEST_F(HardwarePagesTest, PrinterRestrictionsSpanBothRoots) {
   EXPECT_EQ(Dword(RegRoot::CurrentUser, kNetPolicies, "NoPrintSharingControl"), 1u);
 }
 
+TEST_F(HardwarePagesTest, CdPlayerIsChosenAndWrittenForAudioCdsAndTracks) {
+  const std::string audio = "SOFTWARE\\Classes\\AudioCD\\shell\\play\\command";
+  const std::string track = "SOFTWARE\\Classes\\cdafile\\shell\\play\\command";
+  Seed("[HKEY_LOCAL_MACHINE\\" + audio + "]\n@=\"cdplayer.exe /play %1\"\n");
+  Open(13);
+  EXPECT_EQ(form->Edits[0]->Text(), "cdplayer.exe /play %1");
+  backend.Dialogs().AnswerOpenFile("C:\\Programme\\Spieler\\spieler.exe");
+  form->BitBtns[0]->UserClick();
+  ASSERT_EQ(backend.Dialogs().FileDialogs().size(), 1u);
+  EXPECT_EQ(backend.Dialogs().FileDialogs()[0].title, "CD-Abspielgerät suchen");
+  EXPECT_EQ(backend.Dialogs().FileDialogs()[0].filter, "Programmdateien (*.exe)|*.EXE");
+  EXPECT_EQ(form->Edits[0]->Text(), "C:\\Programme\\Spieler\\spieler.exe  /play %1");
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine, audio, ""), "C:\\Programme\\Spieler\\spieler.exe  /play %1");
+  EXPECT_EQ(Str(RegRoot::LocalMachine, track, ""), "C:\\Programme\\Spieler\\spieler.exe  /play %1");
+}
+
+TEST_F(HardwarePagesTest, DmaModeFollowsTheChosenDiskAndIsRemovedForAllFour) {
+  const std::string atapi = "System\\CurrentControlSet\\Services\\atapi\\Parameters";
+  Seed(R"(
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\atapi\Parameters\Device0]
+"DriverParameter"="DmaDetectionLevel = 0x0"
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\atapi\Parameters\Device1]
+"DriverParameter"="DmaDetectionLevel = 0x1"
+)");
+  Open(103);
+  ASSERT_TRUE(form->ComboBoxes[0]);
+  EXPECT_EQ(form->ComboBoxes[0]->Items().size(), 4u);
+  EXPECT_TRUE(form->RadioButtons[0]->Checked());
+  form->ComboBoxes[0]->UserSelect(1);
+  EXPECT_TRUE(form->RadioButtons[1]->Checked());
+  form->ComboBoxes[0]->UserSelect(2);
+  form->RadioButtons[2]->UserClick();
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine, atapi + "\\Device2", "DriverParameter"),
+            "DmaDetectionLevel = 0x2");
+  EXPECT_EQ(Str(RegRoot::LocalMachine, atapi + "\\Device0", "DriverParameter"),
+            "DmaDetectionLevel = 0x0");
+
+  AnswerConfirm(false);
+  form->CheckBoxes[0]->UserClick();
+  EXPECT_TRUE(KeyExists(RegRoot::LocalMachine, atapi + "\\Device1"));
+  AnswerConfirmKeeping(true);
+  form->CheckBoxes[0]->UserClick();
+  EXPECT_EQ(confirmMessage, "Wollen Sie den Registrierungseintrag wirklich entfernen ?");
+  for (const char* device : {"\\Device0", "\\Device1", "\\Device2", "\\Device3"}) {
+    EXPECT_FALSE(KeyExists(RegRoot::LocalMachine, atapi + device)) << device;
+  }
+  EXPECT_TRUE(KeyExists(RegRoot::LocalMachine, atapi));
+}
+
 // --- radio groups --------------------------------------------------------------------------------
 
 TEST_F(HardwarePagesTest, PrinterPrioritiesStoreMinusOneZeroOrOne) {
