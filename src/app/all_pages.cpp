@@ -12,12 +12,14 @@ page::PageTable AllPages() {
   tools::RegisterSharedDllPages(table);
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
+  tweaks::RegisterHardwarePages(table);
   return table;
 }
 
 std::vector<const page::SettingsPage*> AllSettingsPages() {
   std::vector<const page::SettingsPage*> pages;
-  for (const auto* branch : {&tweaks::DesktopPages(), &tweaks::ExplorerPages()}) {
+  for (const auto* branch :
+       {&tweaks::DesktopPages(), &tweaks::ExplorerPages(), &tweaks::HardwarePages()}) {
     for (const page::SettingsPage& record : *branch) pages.push_back(&record);
   }
   return pages;

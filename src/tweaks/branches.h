@@ -16,6 +16,10 @@ void RegisterDesktopPages(page::PageTable& table);
 // "Explorer" with its groups "Explorereinstellungen" and "Restriktionen".
 const std::vector<page::SettingsPage>& ExplorerPages();
 void RegisterExplorerPages(page::PageTable& table);
+// "Hardware" with its groups "CD-Autostart", "Maus", "Speichermedien", "Drucker", "Sound" and
+// "Monitor" and the leaf "Tastatur" (not the screen resolution page).
+const std::vector<page::SettingsPage>& HardwarePages();
+void RegisterHardwarePages(page::PageTable& table);
 
 // The tool tips page (PageId 34), kept with the Desktop branch.
 page::SettingsPage ToolTipsPage();
