@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "../tweaks/page_fixture.h"
+#include "app/all_pages.h"
 #include "base/text.h"
 #include "page/settings_page.h"
-#include "app/all_pages.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The page change: group pages, leaf pages, the toolbar's state, teardown of the previous page.
+#include "page/page_table.h"
 #include "shell/category_tree.h"
 #include "shell_fixture.h"
-#include "page/page_table.h"
 
 namespace {
 
