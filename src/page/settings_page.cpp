@@ -73,6 +73,12 @@ std::vector<CheckSetting> PairedChecks(const std::vector<std::string>& captions,
   return checks;
 }
 
+std::vector<Control> CheckListControls(std::string text, int top,
+                                       std::vector<CheckSetting> checks) {
+  return {Label{0, 20, top, std::move(text)},
+          CheckList{0, {20, top + 20, 420, 195 - top}, std::move(checks)}};
+}
+
 namespace {
 
 void AddCheckValues(std::vector<RegBinding>& values, const std::vector<CheckSetting>& checks) {

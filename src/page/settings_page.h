@@ -201,6 +201,9 @@ struct GroupBox {
 
 using Control = std::variant<Label, CheckBoxes, CheckList, Radios, Slider, Edit, Button, GroupBox>;
 
+// The usual check-list page: a text at top, the list below it down to the page's bottom.
+std::vector<Control> CheckListControls(std::string text, int top, std::vector<CheckSetting> checks);
+
 // --- the page -----------------------------------------------------------------------------------
 
 // What a page's builder does with PageBuilding.

@@ -374,13 +374,6 @@ std::vector<CheckSetting> VisualOptions() {
   };
 }
 
-// The usual check-list page: a text at top, the list below it down to the page's bottom.
-std::vector<Control> CheckListControls(std::string text, int top,
-                                       std::vector<CheckSetting> checks) {
-  return {Label{0, 20, top, std::move(text)},
-          CheckList{0, {20, top + 20, 420, 195 - top}, std::move(checks)}};
-}
-
 // --- the records ---------------------------------------------------------------------------------
 
 std::vector<SettingsPage> MakeExplorerPages() {
