@@ -115,8 +115,11 @@ TEST_F(PictureLook, ATransparentBitmapLetsTheBackgroundThroughWhereItsKeyColourI
     const std::vector<DWORD> pixels = PixelsOf(shown.get(), &width);
     ASSERT_EQ(pixels.size(), 8u * 4u);
     for (size_t i = 0; i < pixels.size(); ++i) {
+      const int x = static_cast<int>(i) % width;
+      // Stretched without a key, the two columns at the seam may be blended.
+      if (!transparent && (x == 3 || x == 4)) continue;
       const DWORD left = transparent ? 0x008000 : 0xFF00FF;
-      EXPECT_EQ(pixels[i] & 0xFFFFFF, static_cast<int>(i) % width < 4 ? left : 0x0000FFu)
+      EXPECT_EQ(pixels[i] & 0xFFFFFF, x < 4 ? left : 0x0000FFu)
           << "pixel " << i << (transparent ? " keyed" : " opaque");
     }
   }
