@@ -13,13 +13,14 @@ page::PageTable AllPages() {
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);
+  tweaks::RegisterWindowsPages(table);
   return table;
 }
 
 std::vector<const page::SettingsPage*> AllSettingsPages() {
   std::vector<const page::SettingsPage*> pages;
-  for (const auto* branch :
-       {&tweaks::DesktopPages(), &tweaks::ExplorerPages(), &tweaks::HardwarePages()}) {
+  for (const auto* branch : {&tweaks::DesktopPages(), &tweaks::ExplorerPages(),
+                             &tweaks::HardwarePages(), &tweaks::WindowsPages()}) {
     for (const page::SettingsPage& record : *branch) pages.push_back(&record);
   }
   return pages;

@@ -138,7 +138,7 @@ void ReadSlider(PageContext& form, const Slider& slider) {
     if (label && !slider.missingText.empty()) label->SetCaption(slider.missingText);
     return;
   }
-  if (control) control->SetValue(base::StrToInt(text));
+  if (control) control->SetValue(base::StrToInt(text) / slider.scale);
   ShowSliderValue(form, slider, slider.readSuffix);
 }
 
@@ -351,7 +351,8 @@ void WriteControls(PageContext& form, const SettingsPage& page) {
     } else if (const auto* slider = std::get_if<Slider>(&control)) {
       const ui::Slider* control2 = form.Sliders[static_cast<size_t>(slider->slot)];
       if (control2 && slider->value) {
-        Write(form, *slider->value, base::IntToStr(control2->Value()));
+        Write(form, *slider->value,
+              base::IntToStr(static_cast<int64_t>(control2->Value()) * slider->scale));
       }
     } else if (const auto* edit = std::get_if<Edit>(&control)) {
       WriteEdit(form, *edit);

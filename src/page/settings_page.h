@@ -169,6 +169,7 @@ struct Slider {
   int valueLabel = 1;
   std::string missingText;  // the value label when nothing is stored ("" keeps what it shows)
   std::string readSuffix;   // after the number when the reader shows it (" ms")
+  int scale = 1;            // the value holds the slider's number times scale (ms for s)
   ActionRef track;          // the change action's name (the engine shows the value)
   std::optional<DeleteBox> deleteBox;
 };

@@ -20,8 +20,14 @@ void RegisterExplorerPages(page::PageTable& table);
 // "Monitor" and the leaf "Tastatur" (not the screen resolution page).
 const std::vector<page::SettingsPage>& HardwarePages();
 void RegisterHardwarePages(page::PageTable& table);
+// "Windowseinstellungen" with "Installation", "Optimieren", "Dateisystem" and
+// "Speichermanagment", and the "Bootvorgang" pages "Automatischer Login" and "CHKDSK".
+const std::vector<page::SettingsPage>& WindowsPages();
+void RegisterWindowsPages(page::PageTable& table);
 
 // The tool tips page (PageId 34), kept with the Desktop branch.
 page::SettingsPage ToolTipsPage();
+// The support information of the system properties (PageId 57), kept in two files.
+page::SettingsPage OemInfoPage();
 
 }  // namespace tweaks
