@@ -185,19 +185,22 @@ TEST_F(AppGui, PageChangeTimes) {
   }
 }
 
-// A value below HKEY_CURRENT_USER as the program left it (the driver shares its prefix).
-std::wstring UserValue(const wchar_t* key, const wchar_t* name, DWORD* type = nullptr) {
+// A value as the program left it (the driver shares its prefix): text, or a DWORD in decimal.
+std::wstring StoredValue(HKEY root, const wchar_t* key, const wchar_t* name) {
   HKEY handle = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return L"-";
+  if (RegOpenKeyExW(root, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return L"-";
   BYTE data[512] = {};
   DWORD size = sizeof data - 2;
   DWORD valueType = 0;
   const LONG result = RegQueryValueExW(handle, name, nullptr, &valueType, data, &size);
   RegCloseKey(handle);
   if (result != ERROR_SUCCESS) return L"-";
-  if (type) *type = valueType;
   if (valueType == REG_DWORD) return std::to_wstring(*reinterpret_cast<DWORD*>(data));
   return reinterpret_cast<wchar_t*>(data);
+}
+
+std::wstring UserValue(const wchar_t* key, const wchar_t* name) {
+  return StoredValue(HKEY_CURRENT_USER, key, name);
 }
 
 class AppGuiPages : public AppGui {
@@ -209,6 +212,17 @@ class AppGuiPages : public AppGui {
     SendMessageW(apply, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   }
   static HWND PagePanel() { return app_gui::FindNamed(app->window, L"PagePanel"); }
+  // Clicks the button (check box, radio button) with that caption on the page.
+  static HWND Click(const std::wstring& caption) {
+    HWND button = app_gui::FindChildWithText(PagePanel(), L"Button", caption);
+    EXPECT_TRUE(button) << Narrow(caption);
+    if (button) SendMessageW(button, BM_CLICK, 0, 0);
+    return button;
+  }
+  static bool Checked(const std::wstring& caption) {
+    HWND button = app_gui::FindChildWithText(PagePanel(), L"Button", caption);
+    return button && SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
 };
 
 TEST_F(AppGuiPages, ACheckBoxPageWritesWhatTheUserClicked) {
@@ -249,6 +263,61 @@ TEST_F(AppGuiPages, ACheckListPageWritesEveryItem) {
   const wchar_t* policies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
   EXPECT_EQ(UserValue(policies, L"NoDesktop"), L"1");
   EXPECT_EQ(UserValue(policies, L"NoSaveSettings"), L"0") << "unchecked items are written too";
+}
+
+TEST_F(AppGuiPages, APriorityPageStoresMinusOneAsItsDword) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Priorität Drucker Spooler "));
+  EXPECT_TRUE(Checked(L"mehr Priorität")) << "the demo data stores 1";
+  Click(L"weniger Priorität");
+  Apply();
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Print",
+                        L"SpoolerPriority"),
+            L"4294967295");
+}
+
+TEST_F(AppGuiPages, TheLockLimitPageWritesTheLimitAndTheLargeCache) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Dateisystemoperationen"));
+  EXPECT_TRUE(Checked(L"64  RamSpeicher")) << "the demo data stores 8192";
+  Click(L"128  RamSpeicher");
+  Apply();
+  const wchar_t* memory = L"System\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, memory, L"IoPageLockLimit"), L"16384");
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, memory, L"LargeSystemCache"), L"3");
+}
+
+TEST_F(AppGuiPages, HungProgramTimesAreStoredInMilliseconds) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Anwendung ohne Nachfrage schließen"));
+  HWND slider = FindChild(PagePanel(), L"msctls_trackbar32");
+  ASSERT_TRUE(slider);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 8) << "8000 ms in the demo data";
+  SendMessageW(slider, TBM_SETPOS, TRUE, 12);
+  SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 12),
+               reinterpret_cast<LPARAM>(slider));
+  Apply();
+  EXPECT_EQ(UserValue(L"Control Panel\\Desktop", L"HungAppTimeout"), L"12000");
+  EXPECT_EQ(UserValue(L"Control Panel\\Desktop", L"AutoEndTasks"), L"1");
+}
+
+TEST_F(AppGuiPages, ATypedPasswordSwitchesAutomaticLogOnOn) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Automatischer Login"));
+  HWND user = app_gui::FindChildWithText(PagePanel(), L"Edit", L"Anwender");
+  ASSERT_TRUE(user) << "the demo data's user name is shown";
+  HWND password = nullptr;
+  for (HWND edit = FindWindowExW(PagePanel(), nullptr, L"Edit", nullptr); edit;
+       edit = FindWindowExW(PagePanel(), edit, L"Edit", nullptr)) {
+    if (SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0) != 0) password = edit;
+  }
+  ASSERT_TRUE(password) << "the password edit is masked";
+  SendMessageW(password, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"geheim"));
+  Apply();
+  const wchar_t* winlogon = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, winlogon, L"DefaultPassword"), L"geheim");
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, winlogon, L"AutoAdminLogon"), L"1");
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, winlogon, L"DefaultUserName"), L"Anwender");
 }
 
 TEST(RegeditForComparison, StartUp) {

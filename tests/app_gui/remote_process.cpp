@@ -133,7 +133,8 @@ BOOL CALLBACK MatchNamed(HWND window, LPARAM param) {
   GetClassNameW(window, className, 64);
   if (lstrcmpiW(className, search->className) != 0) return TRUE;
   wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
+  // The window's own text: for another process GetWindowText gives only an edit's first text.
+  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
   if (*search->text == text) {
     search->found = window;
     return FALSE;
