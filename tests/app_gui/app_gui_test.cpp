@@ -293,6 +293,7 @@ TEST_F(AppGuiPages, HungProgramTimesAreStoredInMilliseconds) {
   HWND slider = FindChild(PagePanel(), L"msctls_trackbar32");
   ASSERT_TRUE(slider);
   EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 8) << "8000 ms in the demo data";
+  Picture(L"two-sliders");
   SendMessageW(slider, TBM_SETPOS, TRUE, 12);
   SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 12),
                reinterpret_cast<LPARAM>(slider));
@@ -312,6 +313,7 @@ TEST_F(AppGuiPages, ATypedPasswordSwitchesAutomaticLogOnOn) {
     if (SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0) != 0) password = edit;
   }
   ASSERT_TRUE(password) << "the password edit is masked";
+  Picture(L"edits");
   SendMessageW(password, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"geheim"));
   Apply();
   const wchar_t* winlogon = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
