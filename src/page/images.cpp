@@ -20,7 +20,7 @@ ui::ImageList ListOf(int size, int count, const std::string& fill) {
 ImageLists::ImageLists()
     : ImageList2(ListOf(16, 10, "tool_blank")),
       ImageList3(ListOf(16, 10, "tool_blank")),
-      ImageList4(ListOf(16, 12, "small_page")),
+      ImageList4(ListOf(16, 52, "small_page")),
       ImageList5(ListOf(16, 12, "small_page")),
       ImageList6(ListOf(32, 4, "large_info")),
       ImageList7(ListOf(16, 12, "small_page")),
@@ -36,6 +36,7 @@ ImageLists::ImageLists()
   }
   ImageList4.pictures[6] = Icon("small_registry");
   ImageList4.pictures[7] = Icon("small_ini");
+  ImageList4.pictures[8] = Icon("small_registry");
   ImageList4.pictures[10] = Icon("small_tip");
   ImageList6.pictures[1] = Icon("large_question");
   ImageList8.pictures[26] = Icon("kalmora");

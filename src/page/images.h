@@ -11,10 +11,11 @@ ui::Picture Icon(const std::string& name);
 
 struct ImageLists {
   ImageLists();
-  ui::ImageList ImageList1;   // tree: entry PageId is the node's icon (the main window fills it)
-  ui::ImageList ImageList2;   // main toolbar
-  ui::ImageList ImageList3;   // main toolbar, disabled
-  ui::ImageList ImageList4;   // small page icons (6: registry entry, 7: Win.ini entry, 10: tip)
+  ui::ImageList ImageList1;  // tree: entry PageId is the node's icon (the main window fills it)
+  ui::ImageList ImageList2;  // main toolbar
+  ui::ImageList ImageList3;  // main toolbar, disabled
+  // small page icons (6 and 8: registry entry, 7: Win.ini entry, 10: tip, the rest: files)
+  ui::ImageList ImageList4;
   ui::ImageList ImageList5;   // small icons of the drive and folder lists
   ui::ImageList ImageList6;   // 32 x 32: 1 is the confirmation dialog's picture
   ui::ImageList ImageList7;   // small icons of the information lists

@@ -11,5 +11,7 @@ void RegisterAutoStartPages(page::PageTable& table);
 void RegisterUninstallPages(page::PageTable& table);
 // The shared-DLL reference counts.
 void RegisterSharedDllPages(page::PageTable& table);
+// Removing DirectX by hand.
+void RegisterDirectXPage(page::PageTable& table);
 
 }  // namespace tools
