@@ -11,6 +11,7 @@ page::PageTable AllPages() {
   tools::RegisterUninstallPages(table);
   tools::RegisterSharedDllPages(table);
   tools::RegisterDirectXPage(table);
+  tools::RegisterPagingFilePage(table);
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);

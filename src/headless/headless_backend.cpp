@@ -38,6 +38,13 @@ std::optional<std::string> HeadlessDialogs::OpenFile(const ui::FileDialogOptions
   return answer;
 }
 
+std::optional<std::string> HeadlessDialogs::BrowseFolder(const std::string&) {
+  if (folderAnswers_.empty()) return std::nullopt;
+  auto answer = std::move(folderAnswers_.front());
+  folderAnswers_.pop_front();
+  return answer;
+}
+
 bool HeadlessDialogs::ChooseFont(ui::Font& font,
                                  const std::function<void(const ui::Font&)>& onApply) {
   if (fontAnswers_.empty()) return false;

@@ -27,6 +27,7 @@ class HeadlessDialogs : public ui::Dialogs {
   int ShowMessage(std::string_view text, std::string_view caption, ui::MsgButtons buttons,
                   ui::MsgIcon icon) override;
   std::optional<std::string> OpenFile(const ui::FileDialogOptions& options) override;
+  std::optional<std::string> BrowseFolder(const std::string& title) override;
   bool ChooseFont(ui::Font& font, const std::function<void(const ui::Font&)>& onApply) override;
   bool ChooseColor(ui::Color& color) override;
 
@@ -34,6 +35,9 @@ class HeadlessDialogs : public ui::Dialogs {
   // button) and the other dialogs are cancelled.
   void AnswerMessage(int result) { messageAnswers_.push_back(result); }
   void AnswerOpenFile(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
+  void AnswerBrowseFolder(std::optional<std::string> path) {
+    folderAnswers_.push_back(std::move(path));
+  }
   // The font chosen; preview lists fonts "applied" in the dialog before it closes.
   void AnswerFont(std::optional<ui::Font> font, std::vector<ui::Font> preview = {}) {
     fontAnswers_.push_back({std::move(font), std::move(preview)});
@@ -54,6 +58,7 @@ class HeadlessDialogs : public ui::Dialogs {
   };
   std::deque<int> messageAnswers_;
   std::deque<std::optional<std::string>> fileAnswers_;
+  std::deque<std::optional<std::string>> folderAnswers_;
   std::deque<FontAnswer> fontAnswers_;
   std::deque<std::optional<ui::Color>> colorAnswers_;
   std::vector<ShownMessage> messages_;

@@ -30,6 +30,8 @@ class Shell {
   virtual void Execute(const ShellExecuteCall& call) = 0;
   // The index of a file's icon in the system's image lists (-1 when unknown).
   virtual int SystemIconIndex(const std::string& path, bool small) = 0;
+  // The name the shell shows for a file, folder or drive ("Lokaler Datenträger (C:)" for "C:\\").
+  virtual std::string DisplayName(const std::string& path) = 0;
   // Moves the files to the recycle bin in one shell operation with its own confirmation.
   virtual RecycleResult RecycleFiles(const std::vector<std::string>& paths) = 0;
   // The path of a special folder (CSIDL_DESKTOPDIRECTORY = 0x10 and the like); empty when the
@@ -52,6 +54,12 @@ class MemoryShell : public Shell {
     iconQueries.push_back(path);
     return iconIndex;
   }
+  std::string DisplayName(const std::string& path) override {
+    const auto it = displayNames.find(path);
+    if (it != displayNames.end()) return it->second;
+    return path.size() >= 2 && path[1] == ':' ? "Lokaler Datenträger (" + path.substr(0, 2) + ")"
+                                              : path;
+  }
   RecycleResult RecycleFiles(const std::vector<std::string>& paths) override {
     recycled.push_back(paths);
     return recycleResult;
@@ -69,6 +77,7 @@ class MemoryShell : public Shell {
 
   std::vector<ShellExecuteCall> executed;
   std::vector<std::string> iconQueries;
+  std::map<std::string, std::string> displayNames;
   int iconIndex = 3;
   std::vector<std::vector<std::string>> recycled;
   RecycleResult recycleResult = RecycleResult::Done;

@@ -13,5 +13,7 @@ void RegisterUninstallPages(page::PageTable& table);
 void RegisterSharedDllPages(page::PageTable& table);
 // Removing DirectX by hand.
 void RegisterDirectXPage(page::PageTable& table);
+// The paging files of the fixed disks.
+void RegisterPagingFilePage(page::PageTable& table);
 
 }  // namespace tools

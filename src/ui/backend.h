@@ -91,6 +91,8 @@ class Dialogs {
   virtual int ShowMessage(std::string_view text, std::string_view caption, MsgButtons buttons,
                           MsgIcon icon) = 0;
   virtual std::optional<std::string> OpenFile(const FileDialogOptions& options) = 0;
+  // The shell's folder dialog; the chosen folder's path, nothing when cancelled.
+  virtual std::optional<std::string> BrowseFolder(const std::string& title) = 0;
   // Lets the user choose a font; onApply previews while the dialog is open. True when confirmed.
   virtual bool ChooseFont(Font& font, const std::function<void(const Font&)>& onApply) = 0;
   virtual bool ChooseColor(Color& color) = 0;

@@ -26,6 +26,12 @@ int Win32Shell::SystemIconIndex(const std::string& path, bool small) {
   return info.iIcon;
 }
 
+std::string Win32Shell::DisplayName(const std::string& path) {
+  SHFILEINFOW info{};
+  if (!SHGetFileInfoW(Wide(path).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return path;
+  return Narrow(info.szDisplayName);
+}
+
 os::RecycleResult Win32Shell::RecycleFiles(const std::vector<std::string>& paths) {
   // One double-NUL-terminated list, so the shell asks once for all files.
   std::wstring list;

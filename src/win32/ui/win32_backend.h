@@ -34,6 +34,7 @@ class Win32Dialogs : public ui::Dialogs {
   int ShowMessage(std::string_view text, std::string_view caption, ui::MsgButtons buttons,
                   ui::MsgIcon icon) override;
   std::optional<std::string> OpenFile(const ui::FileDialogOptions& options) override;
+  std::optional<std::string> BrowseFolder(const std::string& title) override;
   bool ChooseFont(ui::Font& font, const std::function<void(const ui::Font&)>& onApply) override;
   bool ChooseColor(ui::Color& color) override;
 

@@ -1,7 +1,8 @@
-// Message boxes and the common dialogs (open file, font, colour).
+// Message boxes and the common dialogs (open file, font, colour) and the shell's folder dialog.
 #include "win32/ui/win32_backend.h"
 
 #include <dlgs.h>
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -83,6 +84,22 @@ std::optional<std::string> Win32Dialogs::OpenFile(const ui::FileDialogOptions& o
   ShowChangesSoFar();
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
   return Narrow(file.c_str());
+}
+
+std::optional<std::string> Win32Dialogs::BrowseFolder(const std::string& title) {
+  const std::wstring wideTitle = Wide(title);
+  BROWSEINFOW browse{};
+  browse.hwndOwner = GetActiveWindow();
+  browse.lpszTitle = wideTitle.c_str();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS;
+  ShowChangesSoFar();
+  LPITEMIDLIST chosen = SHBrowseForFolderW(&browse);
+  if (!chosen) return std::nullopt;
+  wchar_t path[MAX_PATH + 1] = {};
+  const bool found = SHGetPathFromIDListW(chosen, path) != FALSE;
+  CoTaskMemFree(chosen);
+  if (!found) return std::nullopt;
+  return Narrow(path);
 }
 
 namespace {
