@@ -13,13 +13,16 @@ page::PageTable AllPages() {
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);
+  tweaks::RegisterInternetPages(table);
+  tweaks::RegisterSecurityPages(table);
   return table;
 }
 
 std::vector<const page::SettingsPage*> AllSettingsPages() {
   std::vector<const page::SettingsPage*> pages;
   for (const auto* branch :
-       {&tweaks::DesktopPages(), &tweaks::ExplorerPages(), &tweaks::HardwarePages()}) {
+       {&tweaks::DesktopPages(), &tweaks::ExplorerPages(), &tweaks::HardwarePages(),
+        &tweaks::InternetPages(), &tweaks::SecurityPages()}) {
     for (const page::SettingsPage& record : *branch) pages.push_back(&record);
   }
   return pages;

@@ -20,6 +20,14 @@ void RegisterExplorerPages(page::PageTable& table);
 // "Monitor" and the leaf "Tastatur" (not the screen resolution page).
 const std::vector<page::SettingsPage>& HardwarePages();
 void RegisterHardwarePages(page::PageTable& table);
+// "Internet" with its groups "InternetExplorer" (with "Restriktionen") and "OutlookExpress"
+// (not the dial-up tuner).
+const std::vector<page::SettingsPage>& InternetPages();
+void RegisterInternetPages(page::PageTable& table);
+// "Sicherheitseinstellungen": the display, network, printer and password restrictions (not the
+// system-file backup).
+const std::vector<page::SettingsPage>& SecurityPages();
+void RegisterSecurityPages(page::PageTable& table);
 
 // The tool tips page (PageId 34), kept with the Desktop branch.
 page::SettingsPage ToolTipsPage();
