@@ -160,7 +160,9 @@ void GetOutlookTitle(PageContext& form) {
   WithExistingKey(
       form, 1, key,
       [&](sysaccess::TRegistry& reg) {
-        if (reg.GetDataType("WindowTitle") == sysaccess::RegDataType::String) {
+        const sysaccess::RegDataType type = reg.GetDataType("WindowTitle");
+        if (type == sysaccess::RegDataType::String ||
+            type == sysaccess::RegDataType::ExpandString) {
           title = reg.ReadString("WindowTitle");
         }
       },

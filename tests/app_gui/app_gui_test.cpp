@@ -283,6 +283,7 @@ TEST_F(AppGuiPages, TheNetworkSecurityPageWritesTheUsersAndTheMachinesPolicies) 
   HWND list = FindChild(PagePanel(), L"SysListView32");
   ASSERT_TRUE(list);
   ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 15);
+  Picture(L"network-security");
   EXPECT_TRUE(RowChecked(list, 1)) << "Explorer policy of the demo data";
   EXPECT_FALSE(RowChecked(list, 7)) << "the same name in the Network policy is 0";
   app_gui::CheckListRow(app->process.hProcess, list, 7, true);
