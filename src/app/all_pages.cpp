@@ -16,13 +16,16 @@ page::PageTable AllPages() {
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);
   tweaks::RegisterWindowsPages(table);
+  tweaks::RegisterInternetPages(table);
+  tweaks::RegisterSecurityPages(table);
   return table;
 }
 
 std::vector<const page::SettingsPage*> AllSettingsPages() {
   std::vector<const page::SettingsPage*> pages;
-  for (const auto* branch : {&tweaks::DesktopPages(), &tweaks::ExplorerPages(),
-                             &tweaks::HardwarePages(), &tweaks::WindowsPages()}) {
+  for (const auto* branch :
+       {&tweaks::DesktopPages(), &tweaks::ExplorerPages(), &tweaks::HardwarePages(),
+        &tweaks::WindowsPages(), &tweaks::InternetPages(), &tweaks::SecurityPages()}) {
     for (const page::SettingsPage& record : *branch) pages.push_back(&record);
   }
   return pages;

@@ -218,10 +218,10 @@ void Create(PageContext& form, const Control& control) {
                    }
                  },
                  [&](const CheckList& list) {
-                   if (ui::ListView* view = AddCheckList(form, list.slot, list.at.left, list.at.top,
-                                                         list.at.width, list.at.height)) {
-                     for (const CheckSetting& check : list.checks) view->Add(check.caption);
-                   }
+                   std::vector<std::string> captions;
+                   for (const CheckSetting& check : list.checks) captions.push_back(check.caption);
+                   AddCheckList(form, list.slot, list.at.left, list.at.top, list.at.width,
+                                list.at.height, captions);
                  },
                  [&](const Radios& radios) {
                    ui::Container* parent = nullptr;

@@ -103,14 +103,23 @@ ui::GroupBox* AddGroupBox(PageContext& form, int slot, int left, int top, int wi
   return group;
 }
 
-ui::ListView* AddCheckList(PageContext& form, int slot, int left, int top, int width, int height) {
+ui::ListView* AddCheckList(PageContext& form, int slot, int left, int top, int width, int height,
+                           const std::vector<std::string>& captions) {
   ui::ListView* list = form.Create(form.ListViews, slot);
   if (!list) return nullptr;
   list->SetStyle(ui::ViewStyle::Report);
   list->SetCheckBoxes(true);
   list->SetRowSelect(true);
-  list->AddColumn("Programm", width - 25);
   form.ListView(slot, left, top, width, height);
+  // A caption wider than the list widens the column: the list scrolls sideways instead of
+  // cutting the text off.
+  int column = width - 25;
+  for (const std::string& caption : captions) {
+    column = std::max(
+        column, form.Backend().TextExtent(list->GetFont(), caption).x + kCheckListCaptionRoom);
+  }
+  list->AddColumn("Programm", column);
+  for (const std::string& caption : captions) list->Add(caption);
   return list;
 }
 

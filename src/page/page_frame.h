@@ -61,8 +61,12 @@ ui::Button* AddButton(PageContext& form, int slot, int left, int top, int width,
                       const std::string& caption);
 ui::GroupBox* AddGroupBox(PageContext& form, int slot, int left, int top, int width, int height,
                           const std::string& caption);
-// A report list with check boxes and the one column "Programm".
-ui::ListView* AddCheckList(PageContext& form, int slot, int left, int top, int width, int height);
+// A report list with check boxes and the one column "Programm", with an item per caption; the
+// column is at least as wide as the widest caption with its check box.
+ui::ListView* AddCheckList(PageContext& form, int slot, int left, int top, int width, int height,
+                           const std::vector<std::string>& captions = {});
+// Room for the check box and the margins beside an item's caption.
+inline constexpr int kCheckListCaptionRoom = 30;
 
 // --- registry keys ----------------------------------------------------------------------------
 

@@ -29,7 +29,8 @@ const char* RootName(Root root);
 
 // The user's own key below HKEY_USERS ("S-1-5-21-...") at the start of a key path.
 inline constexpr const char* kUserKey = "{user}";
-// In a listed key path: any one subkey (the page works on keys it finds).
+// In a listed key path: any one subkey; as a listed value name: any value of the key (the page
+// works on keys and values it finds).
 inline constexpr const char* kAnyKey = "{any}";
 
 // One registry value a page reads or writes; name "" is the key's default value.

@@ -24,6 +24,14 @@ void RegisterHardwarePages(page::PageTable& table);
 // "Speichermanagment", and the "Bootvorgang" pages "Automatischer Login" and "CHKDSK".
 const std::vector<page::SettingsPage>& WindowsPages();
 void RegisterWindowsPages(page::PageTable& table);
+// "Internet" with its groups "InternetExplorer" (with "Restriktionen") and "OutlookExpress"
+// (not the dial-up tuner).
+const std::vector<page::SettingsPage>& InternetPages();
+void RegisterInternetPages(page::PageTable& table);
+// "Sicherheitseinstellungen": the display, network, printer and password restrictions (not the
+// system-file backup).
+const std::vector<page::SettingsPage>& SecurityPages();
+void RegisterSecurityPages(page::PageTable& table);
 
 // The tool tips page (PageId 34), kept with the Desktop branch.
 page::SettingsPage ToolTipsPage();

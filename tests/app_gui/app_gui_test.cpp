@@ -185,8 +185,9 @@ TEST_F(AppGui, PageChangeTimes) {
   }
 }
 
-// A value as the program left it (the driver shares its prefix): text, or a DWORD in decimal.
-std::wstring StoredValue(HKEY root, const wchar_t* key, const wchar_t* name) {
+// A value as the program left it (the driver shares its prefix).
+std::wstring StoredValue(HKEY root, const wchar_t* key, const wchar_t* name,
+                         DWORD* type = nullptr) {
   HKEY handle = nullptr;
   if (RegOpenKeyExW(root, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return L"-";
   BYTE data[512] = {};
@@ -199,8 +200,8 @@ std::wstring StoredValue(HKEY root, const wchar_t* key, const wchar_t* name) {
   return reinterpret_cast<wchar_t*>(data);
 }
 
-std::wstring UserValue(const wchar_t* key, const wchar_t* name) {
-  return StoredValue(HKEY_CURRENT_USER, key, name);
+std::wstring UserValue(const wchar_t* key, const wchar_t* name, DWORD* type = nullptr) {
+  return StoredValue(HKEY_CURRENT_USER, key, name, type);
 }
 
 class AppGuiPages : public AppGui {
@@ -222,6 +223,10 @@ class AppGuiPages : public AppGui {
   static bool Checked(const std::wstring& caption) {
     HWND button = app_gui::FindChildWithText(PagePanel(), L"Button", caption);
     return button && SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  static bool RowChecked(HWND list, int row) {
+    return SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) ==
+           INDEXTOSTATEIMAGEMASK(2);
   }
 };
 
@@ -320,6 +325,44 @@ TEST_F(AppGuiPages, ATypedPasswordSwitchesAutomaticLogOnOn) {
   EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, winlogon, L"DefaultPassword"), L"geheim");
   EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, winlogon, L"AutoAdminLogon"), L"1");
   EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, winlogon, L"DefaultUserName"), L"Anwender");
+}
+
+TEST_F(AppGuiPages, AnInternetOptionsListWritesAllTwentyThreeValues) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Internetoptionen"));
+  HWND list = FindChild(PagePanel(), L"SysListView32");
+  ASSERT_TRUE(list);
+  ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 23);
+  EXPECT_TRUE(RowChecked(list, 3)) << "the demo data locks the home page";
+  EXPECT_FALSE(RowChecked(list, 0));
+  app_gui::CheckListRow(app->process.hProcess, list, 0, true);
+  Apply();
+  const wchar_t* options = L"Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
+  EXPECT_EQ(UserValue(options, L"Fonts"), L"1");
+  EXPECT_EQ(UserValue(options, L"HomePage"), L"1");
+  EXPECT_EQ(UserValue(options, L"SecurityTab"), L"0") << "unchecked items are written too";
+  EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
+}
+
+TEST_F(AppGuiPages, TheNetworkSecurityPageWritesTheUsersAndTheMachinesPolicies) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Sicherheitseinstellungen - Netzwerk"));
+  HWND list = FindChild(PagePanel(), L"SysListView32");
+  ASSERT_TRUE(list);
+  ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 15);
+  Picture(L"network-security");
+  EXPECT_TRUE(RowChecked(list, 1)) << "Explorer policy of the demo data";
+  EXPECT_FALSE(RowChecked(list, 7)) << "the same name in the Network policy is 0";
+  app_gui::CheckListRow(app->process.hProcess, list, 7, true);
+  app_gui::CheckListRow(app->process.hProcess, list, 13, true);
+  Apply();
+  const wchar_t* explorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+  const wchar_t* network = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Network";
+  EXPECT_EQ(UserValue(explorer, L"NoFileSharingControl"), L"1");
+  EXPECT_EQ(UserValue(network, L"NoFileSharingControl"), L"1");
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, network, L"NoNetSetupSecurityPage"), L"1");
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, network, L"NoDialIn"), L"1");
+  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, network, L"NoFileSharing"), L"0");
 }
 
 TEST(RegeditForComparison, StartUp) {

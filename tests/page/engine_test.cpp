@@ -67,6 +67,21 @@ TEST_F(EngineTest, CheckRulesReadTheirStoredStates) {
   EXPECT_EQ(List().Columns()[0].caption, "Programm");
 }
 
+TEST_F(EngineTest, ACheckListColumnGrowsToItsWidestCaptionOnly) {
+  Show({.controls = {CheckList{0, {20, 40, 420, 150}, {NumberCheck("kurz", Cu("a"))}}}});
+  EXPECT_EQ(List().Columns()[0].width, 395) << "the list's width less its scroll bar";
+
+  const std::string longCaption(120, 'W');
+  Show(
+      {.controls = {CheckList{0,
+                              {20, 40, 420, 150},
+                              {NumberCheck("kurz", Cu("a")), NumberCheck(longCaption, Cu("b"))}}}});
+  ASSERT_EQ(List().Count(), 2);
+  EXPECT_EQ(List().Columns().size(), 1u);
+  // Room for the text and the check box beside it.
+  EXPECT_GE(List().Columns()[0].width, backend.TextExtent(List().GetFont(), longCaption).x + 16);
+}
+
 TEST_F(EngineTest, ATextThatIsNoNumberEndsTheReaderAndALaterItemStaysAsBuilt) {
   Seed(R"(
 [HKEY_CURRENT_USER\Software\KalmoraTest]
