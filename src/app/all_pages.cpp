@@ -10,6 +10,7 @@ page::PageTable AllPages() {
   tools::RegisterAutoStartPages(table);
   tools::RegisterUninstallPages(table);
   tools::RegisterSharedDllPages(table);
+  tools::RegisterControlPanelPages(table);
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);

@@ -11,5 +11,7 @@ void RegisterAutoStartPages(page::PageTable& table);
 void RegisterUninstallPages(page::PageTable& table);
 // The shared-DLL reference counts.
 void RegisterSharedDllPages(page::PageTable& table);
+// The Control Panel's applets: hiding them and opening them.
+void RegisterControlPanelPages(page::PageTable& table);
 
 }  // namespace tools
