@@ -12,6 +12,7 @@ page::PageTable AllPages() {
   tools::RegisterSharedDllPages(table);
   tools::RegisterDirectXPage(table);
   tools::RegisterPagingFilePage(table);
+  tools::RegisterControlPanelPages(table);
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);

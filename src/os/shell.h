@@ -1,13 +1,16 @@
 // The Windows shell: starting documents and programs, change notifications and broadcasts,
-// the system's icon lists and file operations with the recycle bin.
+// the system's icon lists, file operations with the recycle bin and the Control Panel folder.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace os {
+
+class Registry;
 
 struct ShellExecuteCall {
   std::string verb;
@@ -16,6 +19,15 @@ struct ShellExecuteCall {
   std::string directory;
   int show = 1;
 };
+
+// An item of a shell folder as the shell shows it.
+struct ShellFolderItem {
+  std::string displayName;
+  int iconIndex = -1;  // in the system's small or large image list, as asked
+};
+
+// Gets each item of a folder enumeration in the shell's order; returns false to stop there.
+using ShellItemVisitor = std::function<bool(const ShellFolderItem& item)>;
 
 enum class RecycleResult {
   Done,       // every file went to the recycle bin
@@ -44,6 +56,21 @@ class Shell {
   // timeoutMs for each.
   virtual void BroadcastSettingChange(unsigned wParam, const std::string& section,
                                       int timeoutMs) = 0;
+  // Enumerates the Control Panel folder (folders and applets) through the shell's folder
+  // interfaces; items without a display name are left out. Returns false when the folder could
+  // not be opened or enumerated (the items visited so far stand).
+  virtual bool EnumControlPanel(bool largeIcons, const ShellItemVisitor& visit) = 0;
+  // Opens the first Control Panel item with that display name as the folder's own default
+  // command does; false when there is none or the shell failed.
+  virtual bool OpenControlPanelItem(const std::string& displayName) = 0;
+};
+
+// An applet of the in-memory Control Panel: what the shell shows and the CPL file it comes from.
+struct MemoryApplet {
+  std::string displayName;
+  std::string cplFile;  // empty for a folder such as the printers
+  int smallIcon = -1;
+  int largeIcon = -1;
 };
 
 // A shell that records what it was asked.
@@ -74,6 +101,10 @@ class MemoryShell : public Shell {
   void BroadcastSettingChange(unsigned wParam, const std::string& section, int) override {
     broadcasts.push_back({wParam, section});
   }
+  // Leaves out the applets whose CPL file is named in the user's don't-load key (when a
+  // registry is given), as the system does, and runs duringEnumeration after each visit.
+  bool EnumControlPanel(bool largeIcons, const ShellItemVisitor& visit) override;
+  bool OpenControlPanelItem(const std::string& displayName) override;
 
   std::vector<ShellExecuteCall> executed;
   std::vector<std::string> iconQueries;
@@ -85,6 +116,16 @@ class MemoryShell : public Shell {
       {0x10, "C:\\Documents and Settings\\Anwender\\Desktop"}};
   std::vector<std::pair<long, unsigned>> notifications;
   std::vector<std::pair<unsigned, std::string>> broadcasts;
+
+  std::vector<MemoryApplet> controlPanel;
+  bool controlPanelFails = false;
+  Registry* registry = nullptr;
+  // What the shell may do while it enumerates (applets that pump messages): gets the number of
+  // items visited so far.
+  std::function<void(int visited)> duringEnumeration;
+  int enumerations = 0;
+  int itemsVisited = 0;
+  std::vector<std::string> opened;
 };
 
 }  // namespace os

@@ -15,5 +15,7 @@ void RegisterSharedDllPages(page::PageTable& table);
 void RegisterDirectXPage(page::PageTable& table);
 // The paging files of the fixed disks.
 void RegisterPagingFilePage(page::PageTable& table);
+// The Control Panel's applets: hiding them and opening them.
+void RegisterControlPanelPages(page::PageTable& table);
 
 }  // namespace tools

@@ -14,6 +14,8 @@ class Win32Shell : public os::Shell {
   std::string SpecialFolderPath(int csidl) override;
   void ChangeNotify(long event, unsigned flags) override;
   void BroadcastSettingChange(unsigned wParam, const std::string& section, int timeoutMs) override;
+  bool EnumControlPanel(bool largeIcons, const os::ShellItemVisitor& visit) override;
+  bool OpenControlPanelItem(const std::string& displayName) override;
 };
 
 }  // namespace win32

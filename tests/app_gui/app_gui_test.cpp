@@ -164,6 +164,10 @@ TEST_F(AppGui, GroupAndLeafPagesLookRight) {
   SelectItem(leaf);
   EXPECT_EQ(Narrow(Status(1)), "AutoRun Programe");
   Picture(L"leaf-page");
+  // A tool page on the shell's own Control Panel folder of the prefix.
+  SelectItem(ItemWithText(L"Einträge in Systemsteuerung"));
+  EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
+  Picture(L"control-panel-items");
 }
 
 TEST_F(AppGui, PageChangeTimes) {
