@@ -23,6 +23,7 @@
 #include "win32/win32_system.h"
 #else
 #include "headless/headless_backend.h"
+#include "os/display.h"
 #include "os/file_system.h"
 #include "os/memory_registry.h"
 #include "os/shell.h"
@@ -102,7 +103,8 @@ int main(int argc, char** argv) {
   Seed(registry, folder);
   os::RecordingRegistry recording(registry);
   base::TraceLog trace;
-  page::Services services{backend, recording, system, shell, files, trace};
+  os::MemoryDisplay display;
+  page::Services services{backend, recording, system, shell, files, trace, display};
   shell::TForm1 form(services, app::AllPages());
   form.FormCreate();
   form.Form().Show();

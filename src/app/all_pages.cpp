@@ -1,5 +1,7 @@
 #include "app/all_pages.h"
 
+#include "display/display_page.h"
+#include "nettune/tcpip_page.h"
 #include "tools/tool_pages.h"
 #include "tweaks/branches.h"
 
@@ -13,6 +15,8 @@ page::PageTable AllPages() {
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);
+  display::RegisterDisplayPages(table);
+  nettune::RegisterTcpIpPages(table);
   return table;
 }
 
