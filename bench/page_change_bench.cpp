@@ -23,7 +23,6 @@
 #include "win32/win32_system.h"
 #else
 #include "headless/headless_backend.h"
-#include "os/display.h"
 #include "os/file_system.h"
 #include "os/memory_registry.h"
 #include "os/shell.h"
@@ -31,6 +30,7 @@
 #endif
 
 #include "app/all_pages.h"
+#include "os/display.h"
 #include "os/recording_registry.h"
 #include "os/reg_file.h"
 #include "shell/main_window.h"
