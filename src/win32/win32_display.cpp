@@ -57,8 +57,10 @@ std::optional<os::DisplayMode> Win32Display::Mode(int n) {
 
 os::DisplayMode Win32Display::Current() {
   const ScreenDc screen;
+  // The screen reports its default rate as 0 or 1; the mode list knows it only as 0.
+  const int refresh = screen.Caps(VREFRESH);
   return {screen.Caps(HORZRES), screen.Caps(VERTRES), screen.Caps(BITSPIXEL),
-          screen.Caps(VREFRESH)};
+          refresh == 1 ? 0 : refresh};
 }
 
 os::DisplayChange Win32Display::ChangeTo(int n, os::ChangeKind kind) {

@@ -21,6 +21,9 @@ class RealTcpIpPage : public RealShellTest {
  protected:
   void SetUp() override {
     Start();
+    interfacesExisted_ =
+        registry.OpenKey(RegRoot::LocalMachine, std::string(kTcpip) + "\\Interfaces",
+                         os::RegAccess::Read) != nullptr;
     for (const char* name :
          {"TcpRecvSegmentSize", "GlobalMaxTcpWindowSize", "TcpWindowSize", "DefaultTTL",
           "EnablePMTUDiscovery", "EnablePMTUBHDetect", "SackOpts", "Tcp1323Opts"}) {
@@ -43,8 +46,9 @@ class RealTcpIpPage : public RealShellTest {
     }
     const std::string serviceKeys = "SYSTEM\\CurrentControlSet\\Services\\";
     registry.DeleteKeyTree(RegRoot::LocalMachine, serviceKeys + kScratchAdapter);
+    const std::string interfaces = std::string(kTcpip) + "\\Interfaces";
     registry.DeleteKeyTree(RegRoot::LocalMachine,
-                           std::string(kTcpip) + "\\Interfaces\\" + kScratchInterface);
+                           interfacesExisted_ ? interfaces + "\\" + kScratchInterface : interfaces);
   }
 
   void Keep(RegRoot root, const std::string& path, const std::string& name) {
@@ -88,6 +92,7 @@ class RealTcpIpPage : public RealShellTest {
  private:
   std::vector<std::pair<std::tuple<RegRoot, std::string, std::string>, std::optional<RegValue>>>
       kept_;
+  bool interfacesExisted_ = false;
 };
 
 TEST_F(RealTcpIpPage, Windows2000LayoutReadsAndSavesAnInterface) {
@@ -135,8 +140,15 @@ TEST_F(RealShellTest, DisplayModesOfTheRealDriverMarkTheCurrentMode) {
   Select("Bildschirmauflösung");
   ASSERT_GT(List().Count(), 0) << "the driver lists no mode";
   const os::DisplayMode current = display.Current();
-  ASSERT_GE(List().ItemIndex(), 0) << current.width << "x" << current.height << " "
-                                   << current.bitsPerPixel << " bit " << current.frequency << " Hz";
+  std::string rows;
+  for (int i = 0; i < List().Count(); ++i) {
+    rows += List().Item(i)->Caption() + " " + List().Item(i)->SubItem(0) + " bit " +
+            List().Item(i)->SubItem(1) + " Hz\n";
+  }
+  ASSERT_GE(List().ItemIndex(), 0)
+      << "screen: " << current.width << " x " << current.height << " " << current.bitsPerPixel
+      << " bit " << current.frequency << " Hz; driver:\n"
+      << rows;
   const ui::ListItem* marked = List().Item(List().ItemIndex());
   EXPECT_EQ(marked->Caption(),
             std::to_string(current.width) + " x " + std::to_string(current.height));
