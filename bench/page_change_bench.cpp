@@ -30,6 +30,7 @@
 #endif
 
 #include "app/all_pages.h"
+#include "os/display.h"
 #include "os/recording_registry.h"
 #include "os/reg_file.h"
 #include "shell/main_window.h"
@@ -102,7 +103,8 @@ int main(int argc, char** argv) {
   Seed(registry, folder);
   os::RecordingRegistry recording(registry);
   base::TraceLog trace;
-  page::Services services{backend, recording, system, shell, files, trace};
+  os::MemoryDisplay display;
+  page::Services services{backend, recording, system, shell, files, trace, display};
   shell::TForm1 form(services, app::AllPages());
   form.FormCreate();
   form.Form().Show();

@@ -8,6 +8,7 @@
 
 #include "app/all_pages.h"
 #include "headless/headless_backend.h"
+#include "os/display.h"
 #include "os/file_system.h"
 #include "os/memory_registry.h"
 #include "os/shell.h"
@@ -91,9 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   os::MemoryFileSystem files;
   files.AddDirectory("C:\\WINNT\\System32");
   base::TraceLog trace;
+  os::MemoryDisplay display;
   registry.CreateKey(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Options")
       ->SetValue("InstallDir", os::RegValue::String("C:\\Programme\\Kalmora2x"));
-  page::Services services{backend, registry, system, shell, files, trace};
+  page::Services services{backend, registry, system, shell, files, trace, display};
   shell::TForm1 form(services, app::AllPages());
   form.FormCreate();
 

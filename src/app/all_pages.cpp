@@ -1,5 +1,7 @@
 #include "app/all_pages.h"
 
+#include "display/display_page.h"
+#include "nettune/tcpip_page.h"
 #include "tools/tool_pages.h"
 #include "tweaks/branches.h"
 
@@ -19,6 +21,8 @@ page::PageTable AllPages() {
   tweaks::RegisterWindowsPages(table);
   tweaks::RegisterInternetPages(table);
   tweaks::RegisterSecurityPages(table);
+  display::RegisterDisplayPages(table);
+  nettune::RegisterTcpIpPages(table);
   return table;
 }
 

@@ -7,6 +7,7 @@
 #include "app/record_layouts.h"
 #include "shell/main_window.h"
 #include "win32/debugger_trace.h"
+#include "win32/win32_display.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_registry.h"
 #include "win32/win32_shell.h"
@@ -19,7 +20,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32Shell shell;
   win32::Win32FileSystem files;
   win32::DebuggerTrace trace;
-  page::Services services{backend, registry, system, shell, files, trace};
+  win32::Win32Display display;
+  page::Services services{backend, registry, system, shell, files, trace, display};
 
   shell::TForm1 mainWindow(services, app::AllPages());
   mainWindow.FormCreate();

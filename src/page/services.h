@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/trace.h"
+#include "os/display.h"
 #include "os/file_system.h"
 #include "os/registry.h"
 #include "os/shell.h"
@@ -19,6 +20,7 @@ struct Services {
   os::FileSystem& files;
   // Failures the program keeps from the user on purpose.
   base::Trace& trace;
+  os::Display& display;
 };
 
 }  // namespace page

@@ -369,6 +369,30 @@ TEST_F(AppGuiPages, TheNetworkSecurityPageWritesTheUsersAndTheMachinesPolicies) 
   EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, network, L"NoFileSharing"), L"0");
 }
 
+TEST_F(AppGuiPages, TheTunerListsTheDemoAdaptersAndTheDisplayPageMarksAMode) {
+  ASSERT_TRUE(tree);
+  const std::wstring version = Env(L"KALMORA_WINDOWS", L"2000");
+  SelectItem(ItemWithText(L"DFUe-Verbindung optimieren"));
+  HWND adapters = app_gui::FindNamed(app->window, L"ListView1");
+  if (version == L"xp") {
+    EXPECT_FALSE(adapters) << "the tuner knows no layout beyond Windows 2000";
+  } else {
+    ASSERT_TRUE(adapters);
+    // Three demo interfaces (2000) or three bound adapter services (NT 4.0).
+    EXPECT_GE(SendMessageW(adapters, LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(adapters, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+  }
+  Picture(L"tcpip-page");
+
+  SelectItem(ItemWithText(L"Bildschirmauflösung"));
+  HWND modes = FindChild(PagePanel(), L"SysListView32");
+  ASSERT_TRUE(modes);
+  EXPECT_GT(SendMessageW(modes, LVM_GETITEMCOUNT, 0, 0), 0);
+  EXPECT_GE(SendMessageW(modes, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0)
+      << "the current mode is marked";
+  Picture(L"display-page");
+}
+
 TEST(RegeditForComparison, StartUp) {
   Started regedit = Start(L"regedit.exe", L"Registry Editor");
   if (!regedit.window) {

@@ -31,12 +31,12 @@ TEST_F(PageChangeTest, GroupNodesShowTheGroupPage) {
 }
 
 TEST_F(PageChangeTest, LeafPagesWithoutTheirPageYetSayWhatIsMissing) {
-  Select("Bildschirmauflösung");
-  EXPECT_EQ(Status(1), "Bildschirmauflösung");
+  Select("Bootdiskette erstellen");
+  EXPECT_EQ(Status(1), "Bootdiskette erstellen");
   EXPECT_FALSE(form->Image6->Visible());
   EXPECT_FALSE(form->Image5->Visible());
   EXPECT_TRUE(form->RichEdit2->Visible());
-  EXPECT_EQ(form->Labels[10]->Caption(), "Bildschirmauflösung ändern");
+  EXPECT_EQ(form->Labels[10]->Caption(), "Bootdiskette erstellen");
   EXPECT_EQ(form->RichEdit2->Text(), page::kPageNotAvailable);
   EXPECT_FALSE(form->Panel5->Visible()) << "nothing pretends to work";
   EXPECT_EQ(form->Label3->Caption(), "Aktion") << "leaf pages leave the header caption alone";

@@ -22,7 +22,7 @@ namespace testing_support {
 
 class ShellTest : public ::testing::Test {
  protected:
-  ShellTest() : services{backend, recording, system, shell, files, trace} {
+  ShellTest() : services{backend, recording, system, shell, files, trace, display} {
     registry.CreateKey(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Options")
         ->SetValue("InstallDir", os::RegValue::String("C:\\Programme\\Kalmora2x"));
     files.AddDirectory("C:\\WINNT\\System32");
@@ -94,12 +94,13 @@ class ShellTest : public ::testing::Test {
   }
 
   headless::HeadlessBackend backend;
-  os::MemoryRegistry registry;  // seeded and read back directly
+  os::MemoryRegistry registry;                // seeded and read back directly
   os::RecordingRegistry recording{registry};  // what the program sees
   os::MemorySystem system;
   os::MemoryShell shell;
   os::MemoryFileSystem files;
   base::TraceLog trace;
+  os::MemoryDisplay display;
   page::Services services;
   std::unique_ptr<shell::TForm1> form;
   std::string confirmCaption;

@@ -16,6 +16,7 @@
 #include "page/services.h"
 #include "shell/main_window.h"
 #include "shell/settings.h"
+#include "win32/win32_display.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_registry.h"
 #include "win32/win32_shell.h"
@@ -37,7 +38,7 @@ class AnsweringShell : public win32::Win32Shell {
 
 class RealShellTest : public ::testing::Test {
  protected:
-  RealShellTest() : services{backend, registry, system, shell, files, trace} {}
+  RealShellTest() : services{backend, registry, system, shell, files, trace, display} {}
   ~RealShellTest() override { CleanUp(); }
 
   // Creates the main window with the paths the pages use. The rest of the start-up (the
@@ -105,6 +106,7 @@ class RealShellTest : public ::testing::Test {
   AnsweringShell shell;
   win32::Win32FileSystem files;
   base::TraceLog trace;
+  win32::Win32Display display;
   page::Services services;
   std::unique_ptr<shell::TForm1> form;
 

@@ -1,0 +1,159 @@
+// The TCP/IP tuner on the prefix's real registry in both layouts, and the display-mode page on
+// Wine's display driver. Every value the tuner saves is put back as it was.
+#include <map>
+#include <tuple>
+
+#include "nettune/tcpip_frame.h"
+#include "support/real_shell_fixture.h"
+
+namespace {
+
+using os::RegRoot;
+using os::RegValue;
+using testing_support::RealShellTest;
+
+constexpr const char* kInternet = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+constexpr const char* kTcpip = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+constexpr const char* kScratchInterface = "{00000000-4B41-4C4D-4F52-415445535421}";
+constexpr const char* kScratchAdapter = "KalmoraTestNic";
+
+class RealTcpIpPage : public RealShellTest {
+ protected:
+  void SetUp() override {
+    Start();
+    interfacesExisted_ =
+        registry.OpenKey(RegRoot::LocalMachine, std::string(kTcpip) + "\\Interfaces",
+                         os::RegAccess::Read) != nullptr;
+    for (const char* name :
+         {"TcpRecvSegmentSize", "GlobalMaxTcpWindowSize", "TcpWindowSize", "DefaultTTL",
+          "EnablePMTUDiscovery", "EnablePMTUBHDetect", "SackOpts", "Tcp1323Opts"}) {
+      Keep(RegRoot::LocalMachine, kTcpip, name);
+    }
+    Keep(RegRoot::CurrentUser, kInternet, "MaxConnectionsPerServer");
+    Keep(RegRoot::CurrentUser, kInternet, "MaxConnectionsPer1_0Server");
+  }
+  void TearDown() override {
+    form.reset();
+    for (const auto& [where, value] : kept_) {
+      const auto& [root, path, name] = where;
+      auto key = registry.CreateKey(root, path);
+      if (!key) continue;
+      if (value) {
+        key->SetValue(name, *value);
+      } else {
+        key->DeleteValue(name);
+      }
+    }
+    const std::string serviceKeys = "SYSTEM\\CurrentControlSet\\Services\\";
+    registry.DeleteKeyTree(RegRoot::LocalMachine, serviceKeys + kScratchAdapter);
+    const std::string interfaces = std::string(kTcpip) + "\\Interfaces";
+    registry.DeleteKeyTree(RegRoot::LocalMachine,
+                           interfacesExisted_ ? interfaces + "\\" + kScratchInterface : interfaces);
+  }
+
+  void Keep(RegRoot root, const std::string& path, const std::string& name) {
+    std::optional<RegValue> value;
+    if (auto key = registry.OpenKey(root, path, os::RegAccess::Read)) {
+      RegValue stored;
+      if (key->QueryValue(name, stored) == os::RegStatus::Ok) value = stored;
+    }
+    kept_.push_back({{root, path, name}, value});
+  }
+
+  nettune::TFrame51& Open(int version) {
+    form->WindowsVersion = version;
+    Select("DFUe-Verbindung optimieren");
+    auto* frame = dynamic_cast<nettune::TFrame51*>(form->PagePanel->FindByName("TFrame51"));
+    EXPECT_TRUE(frame);
+    return *frame;
+  }
+  static void Choose(nettune::TFrame51& frame, const char* entry) {
+    ui::MenuItem* item = frame.PopupMenu1.Items().Find(entry);
+    if (!item) item = frame.PopupMenu2.Items().Find(entry);
+    ASSERT_TRUE(item) << entry;
+    item->UserChoose();
+  }
+  static int RowOf(nettune::TFrame51& frame, const std::string& caption) {
+    for (int i = 0; i < frame.ListView1->Count(); ++i) {
+      if (frame.ListView1->Item(i)->Caption() == caption) return i;
+    }
+    return -1;
+  }
+  std::optional<uint32_t> Dword(RegRoot root, const std::string& path, const std::string& name) {
+    auto key = registry.OpenKey(root, path, os::RegAccess::Read);
+    RegValue value;
+    if (!key || key->QueryValue(name, value) != os::RegStatus::Ok || value.data.size() != 4) {
+      return std::nullopt;
+    }
+    return value.data[0] | value.data[1] << 8 | value.data[2] << 16 |
+           static_cast<uint32_t>(value.data[3]) << 24;
+  }
+
+ private:
+  std::vector<std::pair<std::tuple<RegRoot, std::string, std::string>, std::optional<RegValue>>>
+      kept_;
+  bool interfacesExisted_ = false;
+};
+
+TEST_F(RealTcpIpPage, Windows2000LayoutReadsAndSavesAnInterface) {
+  const std::string interfaceKey = std::string(kTcpip) + "\\Interfaces\\" + kScratchInterface;
+  ASSERT_TRUE(registry.CreateKey(RegRoot::LocalMachine, interfaceKey));
+  registry.CreateKey(RegRoot::LocalMachine, interfaceKey)->SetValue("MTU", RegValue::Dword(1492));
+  nettune::TFrame51& frame = Open(2);
+  ASSERT_FALSE(frame.ControlSetNames.empty());
+  const int row = RowOf(frame, kScratchInterface);
+  ASSERT_GE(row, 0);
+  frame.ListView1->UserClickItem(row);
+  EXPECT_TRUE(frame.MtuButtons[3]->Checked()) << "1492";
+
+  Choose(frame, "Optimieren ISDN");
+  Choose(frame, "Speichern");
+  EXPECT_EQ(Dword(RegRoot::LocalMachine, interfaceKey, "MTU"), 1500u);
+  EXPECT_EQ(Dword(RegRoot::LocalMachine, kTcpip, "GlobalMaxTcpWindowSize"), 11680u);
+  EXPECT_EQ(Dword(RegRoot::LocalMachine, kTcpip, "Tcp1323Opts"), 1u);
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kInternet, "MaxConnectionsPer1_0Server"),
+            frame.CheckBox4->Checked() ? std::optional<uint32_t>(16) : std::nullopt);
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+}
+
+TEST_F(RealTcpIpPage, Nt4LayoutListsABoundAdapterAndSavesItsMtu) {
+  const std::string serviceKeys = "SYSTEM\\CurrentControlSet\\Services\\";
+  ASSERT_TRUE(registry.CreateKey(RegRoot::LocalMachine,
+                                 serviceKeys + kScratchAdapter + "\\Parameters\\Tcpip"));
+  nettune::TFrame51& frame = Open(1);
+  ASSERT_FALSE(frame.ControlSetNames.empty());
+  EXPECT_EQ(frame.ControlSetNames.front(), "System\\CurrentControlSet");
+  const int row = RowOf(frame, kScratchAdapter);
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(RowOf(frame, "Tcpip"), -1);
+  frame.ListView1->UserClickItem(row);
+
+  Choose(frame, "Optimieren Analoges Modem");
+  Choose(frame, "Speichern");
+  EXPECT_EQ(Dword(RegRoot::LocalMachine, serviceKeys + kScratchAdapter + "\\Tcpip", "MTU"), 576u);
+  EXPECT_EQ(Dword(RegRoot::LocalMachine, kTcpip, "TcpWindowSize"), 2144u);
+  EXPECT_EQ(Dword(RegRoot::LocalMachine, kTcpip, "DefaultTTL"), 128u);
+}
+
+TEST_F(RealShellTest, DisplayModesOfTheRealDriverMarkTheCurrentMode) {
+  Start();
+  Select("Bildschirmauflösung");
+  ASSERT_GT(List().Count(), 0) << "the driver lists no mode";
+  const os::DisplayMode current = display.Current();
+  std::string rows;
+  for (int i = 0; i < List().Count(); ++i) {
+    rows += List().Item(i)->Caption() + " " + List().Item(i)->SubItem(0) + " bit " +
+            List().Item(i)->SubItem(1) + " Hz\n";
+  }
+  ASSERT_GE(List().ItemIndex(), 0)
+      << "screen: " << current.width << " x " << current.height << " " << current.bitsPerPixel
+      << " bit " << current.frequency << " Hz; driver:\n"
+      << rows;
+  const ui::ListItem* marked = List().Item(List().ItemIndex());
+  EXPECT_EQ(marked->Caption(),
+            std::to_string(current.width) + " x " + std::to_string(current.height));
+  EXPECT_EQ(marked->SubItem(0), std::to_string(current.bitsPerPixel));
+  EXPECT_EQ(marked->SubItem(1), std::to_string(current.frequency));
+}
+
+}  // namespace
