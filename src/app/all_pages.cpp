@@ -5,11 +5,16 @@
 
 namespace app {
 
-page::PageTable AllPages() {
+page::PageTable ToolPages() {
   page::PageTable table;
   tools::RegisterAutoStartPages(table);
   tools::RegisterUninstallPages(table);
   tools::RegisterSharedDllPages(table);
+  return table;
+}
+
+page::PageTable AllPages() {
+  page::PageTable table = ToolPages();
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);
