@@ -1,6 +1,6 @@
 #include "helpgen/help_pages.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "base/utf.h"
 
@@ -54,6 +54,8 @@ bool SameBinding(const page::RegBinding& a, const page::RegBinding& b) {
 std::string ValuesTable(const std::vector<page::RegBinding>& values) {
   std::vector<page::RegBinding> unique;
   for (const page::RegBinding& value : values) {
+    // A control whose value its page's own reader and writer handle keeps an empty binding.
+    if (value.key.empty()) continue;
     bool seen = false;
     for (const page::RegBinding& kept : unique) seen = seen || SameBinding(kept, value);
     if (!seen) unique.push_back(value);
@@ -128,7 +130,9 @@ std::string NodeTopic(const HelpSources& sources, size_t index) {
   for (const page::SettingsPage* record : sources.records) {
     if (record->pageId != node.pageId) continue;
     const std::vector<page::RegBinding> values = page::PageValues(*record);
-    if (!values.empty()) body += ValuesTable(values);
+    if (std::any_of(values.begin(), values.end(),
+                    [](const page::RegBinding& value) { return !value.key.empty(); }))
+      body += ValuesTable(values);
   }
   return Topic(node.text, body);
 }
@@ -183,9 +187,9 @@ std::string Contents(const HelpSources& sources) {
 }  // namespace
 
 std::string NodeTopicPath(size_t index) {
-  char name[32];
-  std::snprintf(name, sizeof name, "themen/knoten%03zu.htm", index + 1);
-  return name;
+  std::string number = std::to_string(index + 1);
+  number.insert(0, number.size() < 3 ? 3 - number.size() : 0, '0');
+  return "themen/knoten" + number + ".htm";
 }
 
 std::string Html(std::string_view utf8) {

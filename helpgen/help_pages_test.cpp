@@ -45,6 +45,7 @@ TEST(HelpPagesTest, TheProgramsHelpHasATopicPerNodeWithTheValuesOfItsPage) {
   EXPECT_TRUE(Has(arrow->text,
                   "<tr><td>HKEY_LOCAL_MACHINE</td><td>\\Software\\Microsoft\\Windows\\"
                   "CurrentVersion\\explorer\\Shell Icons</td><td>29</td><td>Zeichenfolge</td>"));
+  EXPECT_FALSE(Has(arrow->text, "<td></td>")) << "the radio buttons' value is the hooks' one";
 
   const std::string& toolList = Find(files, "themen/werkzeuge.htm").text;
   EXPECT_TRUE(Has(toolList, ">AutoRun Win.ini</a>"));
