@@ -48,6 +48,11 @@ for bitmap in "$KALMORA_ARTIFACTS"/*.bmp; do
 done
 took "64-bit Windows under Wine"
 
+echo "== the installer under Wine as NT 4.0, 2000 and XP, and the shipped installer"
+KALMORA_ARTIFACTS=$root/artifacts/installer ./scripts/installer-test
+./scripts/build-installer
+took "installer"
+
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

@@ -6,7 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libjpeg-dev
-          g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth x11-apps x11-utils imagemagick dpkg-dev)
+          g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth x11-apps x11-utils imagemagick dpkg-dev
+          nsis fp-utils)
 
 missing=()
 for p in "${packages[@]}"; do

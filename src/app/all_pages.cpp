@@ -7,7 +7,7 @@
 
 namespace app {
 
-page::PageTable AllPages() {
+page::PageTable ToolPages() {
   page::PageTable table;
   tools::RegisterAutoStartPages(table);
   tools::RegisterUninstallPages(table);
@@ -15,6 +15,11 @@ page::PageTable AllPages() {
   tools::RegisterDirectXPage(table);
   tools::RegisterPagingFilePage(table);
   tools::RegisterControlPanelPages(table);
+  return table;
+}
+
+page::PageTable AllPages() {
+  page::PageTable table = ToolPages();
   tweaks::RegisterDesktopPages(table);
   tweaks::RegisterExplorerPages(table);
   tweaks::RegisterHardwarePages(table);

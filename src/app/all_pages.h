@@ -9,6 +9,8 @@
 namespace app {
 
 page::PageTable AllPages();
+// The maintenance tools' pages alone (part of AllPages), for the help's list of tools.
+page::PageTable ToolPages();
 // Every page kept as a record, for listing what the pages read and write.
 std::vector<const page::SettingsPage*> AllSettingsPages();
 

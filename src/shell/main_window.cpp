@@ -493,6 +493,14 @@ void TForm1::Image1MouseUp() {
 }
 
 void TForm1::ToolButton12Click() {
+  // The shell's own failure would name neither the file nor the way out.
+  if (!services.files.Exists(os::JoinPath(InstallDir, "Kalmora2X.chm"))) {
+    MessageDlg(
+        "Die Hilfedatei \"Kalmora2X.chm\" wurde im Programmordner nicht gefunden.\n"
+        "Installieren Sie das Programm neu, um die Hilfe zu erhalten.",
+        "Hilfe", ui::MsgButtons::Ok, ui::MsgIcon::Warning);
+    return;
+  }
   services.shell.Execute({"open", "Kalmora2X.chm", "", "", 1});
 }
 

@@ -182,6 +182,16 @@ TEST_F(PageChangeTest, TreeContextMenuClosesAndOpensNodes) {
 }
 
 TEST_F(PageChangeTest, TheToolbarsOtherButtons) {
+  // Without the installed help file: a message instead of the shell's failure.
+  form->ToolButton12->UserClick();
+  EXPECT_TRUE(shell.executed.empty());
+  ASSERT_EQ(backend.Dialogs().Messages().size(), 1u);
+  EXPECT_NE(backend.Dialogs().Messages()[0].text.find("\"Kalmora2X.chm\" wurde im Programmordner "
+                                                      "nicht gefunden"),
+            std::string::npos);
+  backend.Dialogs().ClearLog();
+
+  files.AddFile("C:\\Programme\\Kalmora2x\\Kalmora2X.chm", "ITSF");
   form->ToolButton12->UserClick();
   ASSERT_EQ(shell.executed.size(), 1u);
   EXPECT_EQ(shell.executed[0].verb, "open");
