@@ -189,9 +189,8 @@ TEST_F(AppGui, PageChangeTimes) {
   }
 }
 
-// A value as the program left it (the driver shares its prefix).
-std::wstring StoredValue(HKEY root, const wchar_t* key, const wchar_t* name,
-                         DWORD* type = nullptr) {
+// A value as the program left it (the driver shares its prefix): text, or a DWORD in decimal.
+std::wstring StoredValue(HKEY root, const wchar_t* key, const wchar_t* name) {
   HKEY handle = nullptr;
   if (RegOpenKeyExW(root, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return L"-";
   BYTE data[512] = {};
@@ -204,8 +203,8 @@ std::wstring StoredValue(HKEY root, const wchar_t* key, const wchar_t* name,
   return reinterpret_cast<wchar_t*>(data);
 }
 
-std::wstring UserValue(const wchar_t* key, const wchar_t* name, DWORD* type = nullptr) {
-  return StoredValue(HKEY_CURRENT_USER, key, name, type);
+std::wstring UserValue(const wchar_t* key, const wchar_t* name) {
+  return StoredValue(HKEY_CURRENT_USER, key, name);
 }
 
 class AppGuiPages : public AppGui {
