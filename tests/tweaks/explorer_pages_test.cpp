@@ -171,16 +171,6 @@ TEST_F(ExplorerPagesTest, CompressedColourShowsTheStoredBytesAsAColourText) {
   EXPECT_EQ(form->ColourPanels[0]->GetColor(), ui::Rgb(0x12, 0x34, 0x56));
 }
 
-TEST_F(ExplorerPagesTest, CompressedColourIsNotWrittenWithoutItsKey) {
-  Open(66);
-  backend.Dialogs().AnswerColor(ui::clRed);
-  form->ColourPanels[0]->UserClick();
-  ClickApply();
-  EXPECT_EQ(Status(), "Änderungen übernommen");
-  EXPECT_FALSE(
-      KeyExists(RegRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer"));
-}
-
 TEST_F(ExplorerPagesTest, FolderOptionsInvertWhereWindowsCountsBackwards) {
   const std::string cabinet =
       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";
@@ -213,17 +203,6 @@ TEST_F(ExplorerPagesTest, FolderOptionsInvertWhereWindowsCountsBackwards) {
   EXPECT_EQ(Dword(RegRoot::CurrentUser, kAdvanced, "Hidden"), 1u);
   EXPECT_EQ(Str(RegRoot::CurrentUser, "Control Panel\\Desktop", "FontSmoothing"), "1");
   EXPECT_EQ(Str(RegRoot::CurrentUser, "Control Panel\\Desktop", "DragFullWindows"), "0");
-}
-
-TEST_F(ExplorerPagesTest, FolderOptionsWriteNothingWhileThePageIsBuilt) {
-  Open(79);
-  form->PageBuilding = 1;
-  ClickApply();
-  EXPECT_FALSE(Value(RegRoot::CurrentUser, kAdvanced, "HideFileExt"));
-  EXPECT_EQ(Status(), "");
-  form->PageBuilding = 0;
-  ClickApply();
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kAdvanced, "HideFileExt"), 0u);
 }
 
 }  // namespace
