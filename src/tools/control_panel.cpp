@@ -10,7 +10,6 @@
 #include "page/page_context.h"
 #include "page/page_frame.h"
 #include "page/page_table.h"
-#include "tools/shared_dlls.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
 

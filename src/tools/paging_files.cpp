@@ -11,7 +11,6 @@
 #include "base/text.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
-#include "tools/shared_dlls.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
 

@@ -86,11 +86,6 @@ class BulkUpdate {
 
 }  // namespace
 
-const ui::ImageList& SystemSmallIcons() {
-  static const ui::ImageList kList = ui::ImageList::SystemSmall();
-  return kList;
-}
-
 void BuildSharedDllPage(page::PageContext& form) {
   BeginPage(form, 151, "");
   MakeButton(form, 0, "Eintrag löschen...", {330, 6, 120, 25}, [&form] { DelDLLEintrag(form); });

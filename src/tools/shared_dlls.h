@@ -25,7 +25,4 @@ void DelDLLEintrag(page::PageContext& form);
 // their counts; nothing goes when the shell fails or the user cancels there.
 void DelDLLDatei(page::PageContext& form);
 
-// The system's small file icons, shared by every list of files.
-const ui::ImageList& SystemSmallIcons();
-
 }  // namespace tools

@@ -10,6 +10,7 @@
 #include "page/page_frame.h"
 #include "ui/controls.h"
 #include "ui/list_view.h"
+#include "ui/picture.h"
 
 namespace tools {
 
@@ -24,6 +25,12 @@ void Reported(page::PageContext& form, F&& body) {
     form.SharedRegistry.CloseKey();
     form.Backend().HandleException(error);
   }
+}
+
+// The system's small file icons, shared by every list of files and drives.
+inline const ui::ImageList& SystemSmallIcons() {
+  static const ui::ImageList kList = ui::ImageList::SystemSmall();
+  return kList;
 }
 
 // A button in BitBtns slot `slot` whose click runs `onClick`.

@@ -7,7 +7,6 @@
 
 #include <cstring>
 #include <memory>
-
 #include <vector>
 
 #include "win32/com_ptr.h"
