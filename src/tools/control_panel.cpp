@@ -58,35 +58,12 @@ bool Holds(const CplRule& rule, const std::string& upper) {
   });
 }
 
-const ui::ImageList& SystemLargeIcons() {
-  static const ui::ImageList kList = ui::ImageList::SystemLarge();
-  return kList;
-}
-
 // Whether a value of the don't-load key is a marker this page wrote.
 bool IsMarker(const sysaccess::TRegistry& registry, const std::string& name) {
   const sysaccess::RegDataType type = registry.GetDataType(name);
   return (type == sysaccess::RegDataType::String || type == sysaccess::RegDataType::ExpandString) &&
          registry.ReadString(name) == kHiddenMarker;
 }
-
-// Keeps a list's bulk update balanced while the list is the page's; a list whose page has gone
-// is only waiting to be freed.
-class PageListUpdate {
- public:
-  PageListUpdate(page::PageContext& form, ui::ListView& list) : form_(form), list_(list) {
-    list_.BeginUpdate();
-  }
-  ~PageListUpdate() {
-    if (PageList(form_) == &list_) list_.EndUpdate();
-  }
-  PageListUpdate(const PageListUpdate&) = delete;
-  PageListUpdate& operator=(const PageListUpdate&) = delete;
-
- private:
-  page::PageContext& form_;
-  ui::ListView& list_;
-};
 
 // Takes this page's markers out of the don't-load key, so that the shell lists the applets they
 // hide, and returns their names. A missing key marks nothing.

@@ -72,18 +72,6 @@ void DeleteSelectedCounts(page::PageContext& form, ui::ListView& list) {
   ReportNotRemoved(form, kept, kRegistryDenied);
 }
 
-// Keeps a list view's bulk update balanced whatever happens in between.
-class BulkUpdate {
- public:
-  explicit BulkUpdate(ui::ListView& list) : list_(list) { list_.BeginUpdate(); }
-  ~BulkUpdate() { list_.EndUpdate(); }
-  BulkUpdate(const BulkUpdate&) = delete;
-  BulkUpdate& operator=(const BulkUpdate&) = delete;
-
- private:
-  ui::ListView& list_;
-};
-
 }  // namespace
 
 void BuildSharedDllPage(page::PageContext& form) {
@@ -104,7 +92,7 @@ void BuildSharedDllPage(page::PageContext& form) {
 void GetSharedDLL(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list) return;
-  BulkUpdate update(*list);
+  PageListUpdate update(form, *list);
   list->Clear();
   Reported(form, [&] {
     sysaccess::TRegistry& registry = form.SharedRegistry;

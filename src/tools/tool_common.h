@@ -32,6 +32,10 @@ inline const ui::ImageList& SystemSmallIcons() {
   static const ui::ImageList kList = ui::ImageList::SystemSmall();
   return kList;
 }
+inline const ui::ImageList& SystemLargeIcons() {
+  static const ui::ImageList kList = ui::ImageList::SystemLarge();
+  return kList;
+}
 
 // A button in BitBtns slot `slot` whose click runs `onClick`.
 inline ui::Button* MakeButton(page::PageContext& form, int slot, const std::string& caption,
@@ -62,5 +66,23 @@ inline ui::ListView* MakeList(page::PageContext& form, const ui::Rect& bounds, u
 inline ui::ListView* PageList(page::PageContext& form) {
   return form.ListViews[0];
 }
+
+// Keeps a list's bulk update balanced while the list is the page's; a list whose page has gone
+// is only waiting to be freed.
+class PageListUpdate {
+ public:
+  PageListUpdate(page::PageContext& form, ui::ListView& list) : form_(form), list_(list) {
+    list_.BeginUpdate();
+  }
+  ~PageListUpdate() {
+    if (PageList(form_) == &list_) list_.EndUpdate();
+  }
+  PageListUpdate(const PageListUpdate&) = delete;
+  PageListUpdate& operator=(const PageListUpdate&) = delete;
+
+ private:
+  page::PageContext& form_;
+  ui::ListView& list_;
+};
 
 }  // namespace tools
