@@ -12,6 +12,7 @@ ManifestSupportedOS none
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "WordFunc.nsh"
+!include "FileFunc.nsh"
 
 !define OWN_KEY "Software\Kalmora2x"
 !define OPTIONS_KEY "Software\Kalmora2x\Options"
@@ -114,10 +115,16 @@ Section "Uninstall"
   DeleteRegKey HKLM "${ACTIVE_SETUP_KEY}"
   DeleteRegValue HKCU "${OPTIONS_KEY}" "InstallDir"
 
-  ; The program's own settings stay unless the user wants them gone (silent: they stay).
+  ; The program's own settings stay unless the user wants them gone. Silent, they stay unless
+  ; the administrator asks with /EINSTELLUNGEN.
+  ${un.GetParameters} $2
+  ClearErrors
+  ${un.GetOptions} $2 "/EINSTELLUNGEN" $3
+  IfErrors 0 removeSettings
   MessageBox MB_YESNO|MB_ICONQUESTION \
     "Sollen auch Ihre Einstellungen von Kalmora 2x (Fenster, Schrift, Lesezeichen) entfernt werden ?" \
     /SD IDNO IDNO keepSettings
+removeSettings:
   DeleteRegKey HKCU "${OWN_KEY}"
   DeleteRegKey HKCU "${BOOKMARKS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\Kalmora"
