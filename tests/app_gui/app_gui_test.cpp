@@ -247,43 +247,6 @@ TEST_F(AppGuiPages, ACheckBoxPageWritesWhatTheUserClicked) {
   EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
 }
 
-TEST_F(AppGuiPages, ASliderPageWritesTheSlidersValue) {
-  ASSERT_TRUE(tree);
-  SelectItem(ItemWithText(L"Aufklappzeit von Fenstern"));
-  HWND slider = FindChild(PagePanel(), L"msctls_trackbar32");
-  ASSERT_TRUE(slider);
-  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 250) << "read from the demo data";
-  SendMessageW(slider, TBM_SETPOS, TRUE, 800);
-  SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 800),
-               reinterpret_cast<LPARAM>(slider));
-  Apply();
-  EXPECT_EQ(UserValue(L"Control Panel\\Desktop", L"MenuShowDelay"), L"800");
-}
-
-TEST_F(AppGuiPages, ACheckListPageWritesEveryItem) {
-  ASSERT_TRUE(tree);
-  SelectItem(ItemWithText(L"Einstellungen"));  // the desktop settings come first in the tree
-  HWND list = FindChild(PagePanel(), L"SysListView32");
-  ASSERT_TRUE(list);
-  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 6);
-  app_gui::CheckListRow(app->process.hProcess, list, 1, true);
-  Apply();
-  const wchar_t* policies = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-  EXPECT_EQ(UserValue(policies, L"NoDesktop"), L"1");
-  EXPECT_EQ(UserValue(policies, L"NoSaveSettings"), L"0") << "unchecked items are written too";
-}
-
-TEST_F(AppGuiPages, APriorityPageStoresMinusOneAsItsDword) {
-  ASSERT_TRUE(tree);
-  SelectItem(ItemWithText(L"Priorität Drucker Spooler "));
-  EXPECT_TRUE(Checked(L"mehr Priorität")) << "the demo data stores 1";
-  Click(L"weniger Priorität");
-  Apply();
-  EXPECT_EQ(StoredValue(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Print",
-                        L"SpoolerPriority"),
-            L"4294967295");
-}
-
 TEST_F(AppGuiPages, TheLockLimitPageWritesTheLimitAndTheLargeCache) {
   ASSERT_TRUE(tree);
   SelectItem(ItemWithText(L"Dateisystemoperationen"));
