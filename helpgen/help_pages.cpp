@@ -164,8 +164,33 @@ std::string ToolsTopic(const HelpSources& sources) {
                    list + "</ul>\n");
 }
 
+// A name in the contents: the help viewer takes it in the file's 8-bit code page (German:
+// Windows-1252) and shows a numeric character reference as it stands, so only markup is escaped.
+std::string SitemapName(std::string_view utf8) {
+  std::string escaped;
+  for (const char c : utf8) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return base::Utf8ToCp1252(escaped);
+}
+
 std::string Entry(const std::string& name, const std::string& path) {
-  return "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"" + Html(name) +
+  return "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"" + SitemapName(name) +
          "\"><param name=\"Local\" value=\"" + path + "\"></OBJECT>\n";
 }
 
