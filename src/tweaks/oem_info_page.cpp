@@ -8,6 +8,7 @@
 
 #include "base/convert.h"
 #include "base/text.h"
+#include "base/utf.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
 #include "tweaks/branches.h"
@@ -77,7 +78,8 @@ void GetOEMInf(PageContext& form) {
   std::string bytes;
   if (!form.services.files.ReadFile(folder + kInfoFile, bytes)) return;
   std::vector<std::string> support;
-  for (const std::string& line : Lines(bytes)) {
+  // An 8-bit file in the system's code page.
+  for (const std::string& line : Lines(base::Cp1252ToUtf8(bytes))) {
     const std::string upper = base::UpperCase(line);
     const auto starts = [&upper](std::string_view start) { return upper.rfind(start, 0) == 0; };
     if (starts("MANU")) {
@@ -136,7 +138,7 @@ void WriteOEMInf(PageContext& form) {
     return;
   }
   // The old file stays whole when the new one cannot be written.
-  if (!files.WriteAtomically(folder + kInfoFile, InfoFileText(form))) {
+  if (!files.WriteAtomically(folder + kInfoFile, base::Utf8ToCp1252(InfoFileText(form)))) {
     form.MessageDlg("Die Datei \"" + folder + kInfoFile +
                         "\" konnte nicht geschrieben werden. Die bisherigen Angaben bleiben "
                         "erhalten.",

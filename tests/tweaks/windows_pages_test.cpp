@@ -244,13 +244,14 @@ class OemInfoTest : public WindowsPagesTest {
 };
 
 TEST_F(OemInfoTest, ReadsTheIniByItsKeysAndWritesItBackWithCrLf) {
-  files.AddFile(ini,
-                "[general]\r\nmanufacturer=Kalmora PC\r\nModel=K2 = Turbo\r\nSupportURL=http://"
-                "k.example\r\nLocalFile=C:\\hilfe.htm\r\n[Support Information]\r\nLine1=Hotline"
-                "\r\nline2=Mo-Fr\r\n");
+  files.AddFile(
+      ini,
+      "[general]\r\nmanufacturer=Kalmora PC M\xFCller\r\nModel=K2 = Turbo\r\nSupportURL=http://"
+      "k.example\r\nLocalFile=C:\\hilfe.htm\r\n[Support Information]\r\nLine1=Hotline"
+      "\r\nline2=Mo-Fr\r\n");
   files.AddFile(logo, "BM-old");
   Open(57);
-  EXPECT_EQ(form->Edits[0]->Text(), "Kalmora PC");
+  EXPECT_EQ(form->Edits[0]->Text(), "Kalmora PC Müller") << "an 8-bit file";
   EXPECT_EQ(form->Edits[1]->Text(), "K2 = Turbo") << "after the first \"=\" only";
   EXPECT_EQ(form->Edits[3]->Text(), "C:\\hilfe.htm");
   EXPECT_EQ(form->Edits[4]->Text(), logo);
@@ -263,10 +264,11 @@ TEST_F(OemInfoTest, ReadsTheIniByItsKeysAndWritesItBackWithCrLf) {
   EXPECT_EQ(backend.Dialogs().FileDialogs().at(0).filter, "Programmdateien (*.bmp)|*.BMP");
   form->RichEdits[0]->UserType("Hotline\r\n\r\nSa");
   ClickApply();
-  EXPECT_EQ(File(ini),
-            "[General]\r\nManufacturer=Kalmora PC\r\nModel=K2 = Turbo\r\nSupportURL=http://"
-            "k.example\r\nLocalFile=C:\\hilfe.htm\r\n[Support Information]\r\nLine1=Hotline\r\n"
-            "Line2=Sa\r\n");
+  EXPECT_EQ(
+      File(ini),
+      "[General]\r\nManufacturer=Kalmora PC M\xFCller\r\nModel=K2 = Turbo\r\nSupportURL=http://"
+      "k.example\r\nLocalFile=C:\\hilfe.htm\r\n[Support Information]\r\nLine1=Hotline\r\n"
+      "Line2=Sa\r\n");
   EXPECT_EQ(File(logo), "BM-new");
   EXPECT_EQ(Status(), "Änderungen übernommen");
 }
