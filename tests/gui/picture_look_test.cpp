@@ -10,14 +10,12 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "win32/wide.h"
+#include "window_probe.h"
 
 namespace {
 
+using guitest::W;
 using win32::Win32Backend;
-
-HWND W(const ui::Control* control) {
-  return Win32Backend::WindowOf(*control);
-}
 
 // A bitmap's pixels as 32-bit values (0x00RRGGBB), row by row from the top.
 std::vector<DWORD> PixelsOf(HBITMAP bitmap, int* width = nullptr) {

@@ -252,9 +252,6 @@ std::unique_ptr<Scenario> BuildScenario(Backend& backend) {
   sc.animation = Named<Animation>(*pictures, "Animate1");
   sc.animation->SetBounds({320, 8, 140, 60});
   sc.animation->SetCommonAvi(CommonAvi::CopyFiles);
-  sc.stockIcon = Named<Image>(*pictures, "StockIcon");
-  sc.stockIcon->SetBounds({320, 80, 32, 32});
-  sc.stockIcon->SetPicture(Picture::Stock(32516));
   sc.timer = Named<Timer>(*pictures, "Timer1");
   sc.timer->SetInterval(60000);
   return s;

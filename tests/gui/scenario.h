@@ -57,7 +57,6 @@ struct Scenario {
   ui::RichEdit* rich = nullptr;
   ui::PerformanceGraph* graph = nullptr;
   ui::Animation* animation = nullptr;
-  ui::Image* stockIcon = nullptr;
   ui::Timer* timer = nullptr;
   ui::TreeNode* hardware = nullptr;
   ui::TreeNode* keyboard = nullptr;

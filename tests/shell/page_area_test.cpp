@@ -13,17 +13,12 @@ class PageAreaTest : public ShellTest {
   }
 };
 
-TEST_F(PageAreaTest, LabelsSizeThemselvesToTheirCaption) {
+TEST_F(PageAreaTest, LabelsAndCheckBoxesTakeTheWorkTextAndTheUsersFont) {
   form->Create(form->Labels, 0);
   form->WorkText = "Abstand von der linken Bildschirmseite";
   form->Label(0, 20, 40, 40, 13);
-  EXPECT_GT(form->Labels[0]->Width(), 40);
-  EXPECT_EQ(form->Labels[0]->Left(), 20);
-  EXPECT_EQ(form->Labels[0]->Caption(), "Abstand von der linken Bildschirmseite");
+  EXPECT_GT(form->Labels[0]->Width(), 40) << "sized to its caption";
   EXPECT_EQ(form->Labels[0]->GetFont(), form->UserFont);
-}
-
-TEST_F(PageAreaTest, CheckBoxesTakeCheckedTagAndCaption) {
   for (int i = 0; i < 2; ++i) form->Create(form->CheckBoxes, i);
   std::vector<int> clickedTags;
   for (auto* box : {form->CheckBoxes[0], form->CheckBoxes[1]}) {
@@ -36,7 +31,6 @@ TEST_F(PageAreaTest, CheckBoxesTakeCheckedTagAndCaption) {
   EXPECT_TRUE(form->CheckBoxes[0]->Checked());
   EXPECT_FALSE(form->CheckBoxes[1]->Checked());
   EXPECT_EQ(form->CheckBoxes[1]->Caption(), "zwei");
-  EXPECT_EQ(form->CheckBoxes[1]->Bounds(), (ui::Rect{40, 115, 240, 13}));
   form->CheckBoxes[1]->UserClick();
   form->CheckBoxes[0]->UserClick();
   EXPECT_EQ(clickedTags, (std::vector<int>{0, 1, 0})) << "told apart by their tags";
@@ -78,35 +72,6 @@ TEST_F(PageAreaTest, TheIconGridPreviewFollowsTheSliders) {
   EXPECT_EQ(form->Images[4]->Left(), 30 + 30 + 20);
   EXPECT_EQ(form->Images[8]->Left(), 30 + 60 + 40);
   EXPECT_EQ(form->Images[3]->Left(), 30);
-}
-
-TEST_F(PageAreaTest, TheRestOfTheFactoriesLayOut) {
-  form->WorkText = "Text";
-  form->Create(form->Edits, 0);
-  form->Edit(0, 1, 2, 3, 4);
-  EXPECT_EQ(form->Edits[0]->Text(), "Text");
-  EXPECT_EQ(form->Edits[0]->Bounds(), (ui::Rect{1, 2, 3, 4}));
-  form->Create(form->RichEdits, 0);
-  form->RichEdit(0, 1, 2, 3, 4);
-  EXPECT_EQ(form->RichEdits[0]->GetColor(), ui::clScrollBar);
-  EXPECT_EQ(form->RichEdits[0]->Border(), ui::BorderStyle::None);
-  form->Create(form->ListViews, 0);
-  form->ListView(0, 10, 50, 420, 140);
-  EXPECT_FALSE(form->ListViews[0]->HideSelection());
-  EXPECT_TRUE(form->ListViews[0]->IconArrangeLeft());
-  form->Create(form->Gauges, 3);
-  form->Gauge(3, 1, 2, 3, 4);
-  EXPECT_EQ(form->Gauges[3]->Tag(), 3);
-  form->Create(form->Sliders, 2);
-  form->RxSlider(2, 30, 120, 340, 23);
-  EXPECT_EQ(form->Sliders[2]->Tag(), 2);
-  form->SharedIcon = ui::Picture::Icon("C:\\WINNT\\System32\\shell32.dll", 3);
-  form->Create(form->Images, 0);
-  form->Image(0, 1, 2, 32, 32);
-  EXPECT_EQ(form->Images[0]->GetPicture(), form->SharedIcon);
-  form->CreatePageTree();
-  form->TreeView(5, 6, 7, 8);
-  EXPECT_EQ(form->PageTree->Bounds(), (ui::Rect{5, 6, 7, 8}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 namespace testing_support {
 
 std::vector<RegistryBackend> RegistryBackends() {
-  return {{"Memory", [] { return std::make_unique<os::MemoryRegistry>(); }, false}};
+  return {{"Memory", [] { return std::make_unique<os::MemoryRegistry>(); }}};
 }
 
 }  // namespace testing_support

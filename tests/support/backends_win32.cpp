@@ -5,8 +5,8 @@
 namespace testing_support {
 
 std::vector<RegistryBackend> RegistryBackends() {
-  return {{"Memory", [] { return std::make_unique<os::MemoryRegistry>(); }, false},
-          {"Win32", [] { return std::make_unique<win32::Win32Registry>(); }, true}};
+  return {{"Memory", [] { return std::make_unique<os::MemoryRegistry>(); }},
+          {"Win32", [] { return std::make_unique<win32::Win32Registry>(); }}};
 }
 
 }  // namespace testing_support

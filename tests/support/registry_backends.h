@@ -15,8 +15,6 @@ namespace testing_support {
 struct RegistryBackend {
   std::string name;
   std::function<std::unique_ptr<os::Registry>()> make;
-  // A real registry is shared with the system: tests keep to their scratch keys.
-  bool real = false;
 };
 
 std::vector<RegistryBackend> RegistryBackends();

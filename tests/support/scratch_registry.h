@@ -28,7 +28,6 @@ class ScratchRegistryTest : public ::testing::TestWithParam<RegistryBackend> {
   void TearDown() override;
 
   os::Registry& registry() { return *registry_; }
-  bool isReal() const { return GetParam().real; }
 
   // Creates a key below the scratch key of root (CurrentUser or LocalMachine).
   std::unique_ptr<os::RegKey> CreateScratch(os::RegRoot root, const std::string& path = "");

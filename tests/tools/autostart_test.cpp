@@ -124,8 +124,8 @@ class WinIniTest : public ToolTest {
  protected:
   static constexpr const char* kPath = "C:\\WINNT\\Win.ini";
   void SetUp() override { Start(); }
-  void Open(const std::string& bytes) {
-    files.AddFile(kPath, bytes);
+  void Open(const std::string& bytes, uint32_t attributes = os::kAttrArchive) {
+    files.AddFile(kPath, bytes, attributes);
     Select("AutoRun Win.ini");
   }
   std::string FileBytes() {
@@ -162,11 +162,14 @@ TEST_F(WinIniTest, WithoutEntriesTheListSaysSoAndRemovingThatDoesNothing) {
   EXPECT_EQ(files.Replacements(), 0);
 }
 
-TEST_F(WinIniTest, RemovingBlanksTheWholeLineAndKeepsEveryOtherByte) {
-  // 8-bit text that is not valid UTF-8, a NUL byte, a bare LF line end.
+TEST_F(WinIniTest, RemovingBlanksTheWholeLineAndKeepsEveryOtherByteAndTheAttributes) {
+  // 8-bit text that is not valid UTF-8, a NUL byte, a bare LF line end; attributes without the
+  // archive bit, which a newly written file would get.
+  const uint32_t kept = os::kAttrReadOnly | os::kAttrHidden | os::kAttrSystem;
   Open(
       "[windows]\r\nWallpaper=Bild\xE4\x81.bmp\r\nrun=c:\\a.exe c:\\b.exe\nOdd=\x01\0\xFF\r\n"
-      "Load=spool.exe\r\n"s);
+      "Load=spool.exe\r\n"s,
+      kept);
   Remove(0);
   EXPECT_EQ(confirmMessage,
             "Wollen Sie den Eintrag\nC:\\A.EXE C:\\B.EXE\nwirklich aus der Datei \"Win.ini\" "
@@ -175,6 +178,7 @@ TEST_F(WinIniTest, RemovingBlanksTheWholeLineAndKeepsEveryOtherByte) {
       FileBytes(),
       "[windows]\r\nWallpaper=Bild\xE4\x81.bmp\r\nrun=\r\nOdd=\x01\0\xFF\r\nLoad=spool.exe\r\n"s);
   EXPECT_EQ(files.Replacements(), 1) << "written as a whole new file";
+  EXPECT_EQ(files.GetAttributes(kPath), kept);
   EXPECT_EQ(Captions(), (Texts{"SPOOL.EXE"}));
   EXPECT_EQ(Status(), "Änderungen übernommen");
   Remove(0);
@@ -207,18 +211,6 @@ TEST_F(WinIniTest, AFileThatCannotBeReadIsReported) {
   EXPECT_EQ(Messages()[0].text, "Die Datei C:\\WINNT\\Win.ini kann nicht geöffnet werden.");
   EXPECT_EQ(Messages()[0].caption, "Kalmora2x");
   EXPECT_TRUE(form->BitBtns[0]) << "the page is complete";
-}
-
-TEST_F(WinIniTest, TheNewFileKeepsTheAttributesOfTheOldOne) {
-  // Without the archive bit, which a newly written file would get.
-  const uint32_t kept = os::kAttrReadOnly | os::kAttrHidden | os::kAttrSystem;
-  files.AddFile(kPath, "[windows]\r\nrun=a.exe\r\n", kept);
-  Select("AutoRun Win.ini");
-  Remove(0);
-  EXPECT_EQ(FileBytes(), "[windows]\r\nrun=\r\n");
-  EXPECT_EQ(files.Replacements(), 1);
-  EXPECT_EQ(files.GetAttributes(kPath), kept);
-  EXPECT_EQ(Status(), "Änderungen übernommen");
 }
 
 TEST_F(WinIniTest, AFileInUseKeepsTheEntryAndTheUserIsTold) {
@@ -269,37 +261,25 @@ TEST_F(AutoStartFolderTest, TheShellsFoldersWinOverTheGermanNames) {
   EXPECT_EQ(Column(0), (Texts{common, user}));
 }
 
-TEST_F(AutoStartFolderTest, RemovingDeletesTheSelectedFilesAndTheirRows) {
-  for (const char* name : {"\\A.lnk", "\\B.lnk", "\\C.lnk"}) files.AddFile(kUser + ""s + name, "");
-  Select("Autostart");
-  ClickApply();
-  EXPECT_EQ(Confirmations(), 0) << "nothing selected, nothing asked";
-  SelectRows({0, 2});
-  AnswerConfirmKeeping(false);
-  ClickApply();
-  EXPECT_EQ(List().Count(), 3);
-  AnswerConfirmKeeping(true);
-  ClickApply();
-  EXPECT_EQ(confirmMessage, "Wollen Sie markierten Einträge wirklich entfernen ?");
-  EXPECT_FALSE(files.Exists(kUser + "\\A.lnk"s));
-  EXPECT_TRUE(files.Exists(kUser + "\\B.lnk"s));
-  EXPECT_FALSE(files.Exists(kUser + "\\C.lnk"s));
-  EXPECT_EQ(Captions(), (Texts{"B.lnk"}));
-  EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(AutoStartFolderTest, FilesInUseStayInTheFolderAndInTheList) {
+TEST_F(AutoStartFolderTest, RemovingDeletesTheSelectedFilesExceptThoseInUse) {
   for (const char* name : {"\\A.lnk", "\\B.lnk", "\\C.lnk", "\\D.lnk"}) {
     files.AddFile(kUser + ""s + name, "");
   }
   files.SetInUse(kUser + "\\B.lnk"s);
   files.SetInUse(kUser + "\\D.lnk"s);
   Select("Autostart");
+  ClickApply();
+  EXPECT_EQ(Confirmations(), 0) << "nothing selected, nothing asked";
   SelectRows({0, 1, 3});
+  AnswerConfirmKeeping(false);
+  ClickApply();
+  EXPECT_EQ(List().Count(), 4);
   AnswerConfirmKeeping(true);
   ClickApply();
+  EXPECT_EQ(confirmMessage, "Wollen Sie markierten Einträge wirklich entfernen ?");
   EXPECT_FALSE(files.Exists(kUser + "\\A.lnk"s));
   EXPECT_TRUE(files.Exists(kUser + "\\B.lnk"s));
+  EXPECT_TRUE(files.Exists(kUser + "\\C.lnk"s)) << "not selected";
   EXPECT_TRUE(files.Exists(kUser + "\\D.lnk"s));
   EXPECT_EQ(Captions(), (Texts{"B.lnk", "C.lnk", "D.lnk"}));
   ASSERT_EQ(Messages().size(), 1u);

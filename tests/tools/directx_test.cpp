@@ -64,7 +64,7 @@ TEST_F(DirectXTest, ListsTheKeysAndFilesThatExistAllChecked) {
             "entfernen.");
 }
 
-TEST_F(DirectXTest, CancellingDeletesNothing) {
+TEST_F(DirectXTest, TheCheckedKeysAndFilesGoAfterTheyWereSavedAndOnlyOnYes) {
   Select("DirectX deinstallieren");
   AnswerConfirmKeeping(false);
   ClickApply();
@@ -73,10 +73,7 @@ TEST_F(DirectXTest, CancellingDeletesNothing) {
   EXPECT_TRUE(KeyExists(RegRoot::LocalMachine, "Software\\Microsoft\\DirectX"));
   EXPECT_EQ(File("C:\\WINNT\\System32\\ddraw.dll"), "dd");
   EXPECT_FALSE(files.Exists(kBackup));
-}
 
-TEST_F(DirectXTest, TheCheckedKeysAndFilesGoAfterTheyWereSaved) {
-  Select("DirectX deinstallieren");
   List().UserToggleCheck(0);   // Direct3D stays
   Files().UserToggleCheck(3);  // so does the old ddraw.dll
   AnswerConfirm(true);

@@ -31,26 +31,20 @@ class SharedDllTest : public ToolTest {
 };
 
 TEST_F(SharedDllTest, ListsEveryFileWithItsCountAndIcon) {
-  shell.iconIndex = 42;
-  Select("Gemeinsame DLL-Dateien");
-  EXPECT_EQ(Captions(), (Texts{kMfc, kOcx, kWeg}));
-  EXPECT_EQ(Column(0), (Texts{"3", "5", "1"})) << "a 4-byte binary count reads like a DWORD";
-  EXPECT_EQ(shell.iconQueries, Captions());
-  EXPECT_EQ(List().Item(2)->ImageIndex(), 42);
-  ASSERT_TRUE(List().SmallImages());
-  EXPECT_EQ(List().SmallImages()->shared, ui::ImageList::Shared::SystemSmall);
-  EXPECT_FALSE(form->Panel5->Visible());
-}
-
-TEST_F(SharedDllTest, CountsOfOtherShapesShowNoNumber) {
   Seed(R"(
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\SharedDLLs]
 "C:\\a.dll"="7"
 "C:\\b.dll"=hex:01,00,00,00,00,00,00,00
 "C:\\c.dll"=hex:02,01
 )");
+  shell.iconIndex = 42;
   Select("Gemeinsame DLL-Dateien");
+  EXPECT_EQ(Captions(), (Texts{kMfc, kOcx, kWeg, "C:\\a.dll", "C:\\b.dll", "C:\\c.dll"}));
+  // A 4-byte binary count reads like a DWORD, a shorter one as far as it goes; others show none.
   EXPECT_EQ(Column(0), (Texts{"3", "5", "1", "", "", "258"}));
+  EXPECT_EQ(shell.iconQueries, Captions());
+  EXPECT_EQ(List().Item(2)->ImageIndex(), 42);
+  EXPECT_FALSE(form->Panel5->Visible());
   EXPECT_TRUE(Messages().empty());
 }
 

@@ -67,24 +67,19 @@ TEST_F(UninstallEntriesTest, RemovingDeletesTheWholeSubkeyAndNothingElse) {
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(UninstallEntriesTest, TheCommandTellsRegistrationsOfTheSameNameApart) {
-  Register(
-      {{"Eins", "Treiber", "eins.exe"}, {"Ohne", "Treiber", "-"}, {"Zwei", "Treiber", "zwei.exe"}});
-  ASSERT_EQ(Column(0), (Texts{"eins.exe", "", "zwei.exe"}));
-  Remove({2});
+TEST_F(UninstallEntriesTest, NameAndCommandTogetherTellRegistrationsApart) {
+  Register({{"Eins", "Treiber", "eins.exe"},
+            {"Ohne", "Treiber", "-"},
+            {"Zwei", "Treiber", "zwei.exe"},
+            {"Kopie", "Treiber", "zwei.exe"}});
+  ASSERT_EQ(Column(0), (Texts{"eins.exe", "zwei.exe", "", "zwei.exe"}));
+  Remove({1});
   EXPECT_TRUE(Registered("Eins"));
   EXPECT_TRUE(Registered("Ohne")) << "a registration without command is another one";
   EXPECT_FALSE(Registered("Zwei"));
-  EXPECT_EQ(Column(0), (Texts{"eins.exe", ""}));
-}
-
-TEST_F(UninstallEntriesTest, IdenticalRegistrationsGoTogetherButOnlyOneRowDoes) {
-  Register({{"Kopie1", "Doppelt", "d.exe"}, {"Kopie2", "Doppelt", "d.exe"}});
-  ASSERT_EQ(Captions(), (Texts{"Doppelt", "Doppelt"}));
-  Remove({0});
-  EXPECT_FALSE(Registered("Kopie1"));
-  EXPECT_FALSE(Registered("Kopie2"));
-  EXPECT_EQ(Captions(), (Texts{"Doppelt"})) << "the other row stays until the page is built anew";
+  EXPECT_FALSE(Registered("Kopie")) << "an identical one goes with it";
+  EXPECT_EQ(Column(0), (Texts{"eins.exe", "", "zwei.exe"}))
+      << "but its row stays until the page is built anew";
 }
 
 TEST_F(UninstallEntriesTest, ARowWithoutCommandStandsForEveryRegistrationOfItsName) {

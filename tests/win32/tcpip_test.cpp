@@ -1,6 +1,5 @@
-// The TCP/IP tuner on the prefix's real registry in both layouts, and the display-mode page on
-// Wine's display driver. Every value the tuner saves is put back as it was.
-#include <map>
+// The TCP/IP tuner on the prefix's real registry in both layouts. Every value it saves is put back
+// as it was.
 #include <tuple>
 
 #include "nettune/tcpip_frame.h"
@@ -133,27 +132,6 @@ TEST_F(RealTcpIpPage, Nt4LayoutListsABoundAdapterAndSavesItsMtu) {
   EXPECT_EQ(Dword(RegRoot::LocalMachine, serviceKeys + kScratchAdapter + "\\Tcpip", "MTU"), 576u);
   EXPECT_EQ(Dword(RegRoot::LocalMachine, kTcpip, "TcpWindowSize"), 2144u);
   EXPECT_EQ(Dword(RegRoot::LocalMachine, kTcpip, "DefaultTTL"), 128u);
-}
-
-TEST_F(RealShellTest, DisplayModesOfTheRealDriverMarkTheCurrentMode) {
-  Start();
-  Select("Bildschirmauflösung");
-  ASSERT_GT(List().Count(), 0) << "the driver lists no mode";
-  const os::DisplayMode current = display.Current();
-  std::string rows;
-  for (int i = 0; i < List().Count(); ++i) {
-    rows += List().Item(i)->Caption() + " " + List().Item(i)->SubItem(0) + " bit " +
-            List().Item(i)->SubItem(1) + " Hz\n";
-  }
-  ASSERT_GE(List().ItemIndex(), 0)
-      << "screen: " << current.width << " x " << current.height << " " << current.bitsPerPixel
-      << " bit " << current.frequency << " Hz; driver:\n"
-      << rows;
-  const ui::ListItem* marked = List().Item(List().ItemIndex());
-  EXPECT_EQ(marked->Caption(),
-            std::to_string(current.width) + " x " + std::to_string(current.height));
-  EXPECT_EQ(marked->SubItem(0), std::to_string(current.bitsPerPixel));
-  EXPECT_EQ(marked->SubItem(1), std::to_string(current.frequency));
 }
 
 }  // namespace
