@@ -172,6 +172,9 @@ TEST_F(ExplorerPagesTest, CompressedColourShowsTheStoredBytesAsAColourText) {
 }
 
 TEST_F(ExplorerPagesTest, CompressedColourIsNotWrittenWithoutItsKey) {
+  // Start-up stores the desktop class icons below this key; here the system has none.
+  registry.DeleteKeyTree(RegRoot::CurrentUser,
+                         "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer");
   Open(66);
   backend.Dialogs().AnswerColor(ui::clRed);
   form->ColourPanels[0]->UserClick();
