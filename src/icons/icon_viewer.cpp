@@ -199,7 +199,11 @@ void TForm3::GetIconSettings() {
     const auto read = [&](const char* name, auto apply) {
       if (reg.ValueExists(name)) apply(base::StrToInt(reg.ReadString(name)));
     };
-    read("left", [&](int v) { form_.SetLeft(v); });
+    read("left", [&](int v) {
+      // A stored place wins over centring on the main window.
+      form_.SetPosition(ui::FormPosition::Designed);
+      form_.SetLeft(v);
+    });
     read("top", [&](int v) { form_.SetTop(v); });
     read("height", [&](int v) { form_.SetHeight(v); });
     read("width", [&](int v) { form_.SetWidth(v); });

@@ -20,7 +20,10 @@ ui::TreeNode* ChildNamed(ui::TreeNode* node, const std::string& name) {
   node->Expand();
   for (int i = 0; i < node->Count(); ++i) {
     const std::string text = base::UpperCase(node->Child(i)->Text());
-    if (text == base::UpperCase(name) || text.ends_with("(" + base::UpperCase(name) + ")")) {
+    // Drives show as the shell names them: "C:", "C:\\" or "Lokaler Datenträger (C:)".
+    const std::string wanted = base::UpperCase(name);
+    if (text == wanted || text == wanted + "\\" ||
+        text.find("(" + wanted + ")") != std::string::npos) {
       return node->Child(i);
     }
   }
