@@ -1,6 +1,7 @@
 #include "app/all_pages.h"
 
 #include "display/display_page.h"
+#include "icons/icon_pages.h"
 #include "nettune/tcpip_page.h"
 #include "tools/tool_pages.h"
 #include "tweaks/branches.h"
@@ -27,6 +28,7 @@ page::PageTable AllPages() {
   tweaks::RegisterInternetPages(table);
   tweaks::RegisterSecurityPages(table);
   display::RegisterDisplayPages(table);
+  icons::RegisterIconPages(table);
   nettune::RegisterTcpIpPages(table);
   return table;
 }

@@ -1,5 +1,6 @@
 #include "os/shell.h"
 
+#include "base/text.h"
 #include "os/registry.h"
 
 namespace os {
@@ -15,6 +16,13 @@ bool NotLoaded(Registry* registry, const std::string& cplFile) {
 }
 
 }  // namespace
+
+int MemoryShell::IconCount(const std::string& path) {
+  for (const auto& [file, count] : iconCounts) {
+    if (base::UpperCase(file) == base::UpperCase(path)) return count;
+  }
+  return 0;
+}
 
 bool MemoryShell::EnumControlPanel(bool largeIcons, const ShellItemVisitor& visit) {
   ++enumerations;

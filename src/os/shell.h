@@ -42,6 +42,9 @@ class Shell {
   virtual void Execute(const ShellExecuteCall& call) = 0;
   // The index of a file's icon in the system's image lists (-1 when unknown).
   virtual int SystemIconIndex(const std::string& path, bool small) = 0;
+  // How many icons a file holds (ExtractIconEx with index -1); 0 for a missing file or one
+  // without icons.
+  virtual int IconCount(const std::string& path) = 0;
   // The name the shell shows for a file, folder or drive ("Lokaler Datenträger (C:)" for "C:\\").
   virtual std::string DisplayName(const std::string& path) = 0;
   // Moves the files to the recycle bin in one shell operation with its own confirmation.
@@ -81,6 +84,8 @@ class MemoryShell : public Shell {
     iconQueries.push_back(path);
     return iconIndex;
   }
+  // Files not set up in iconCounts hold no icons.
+  int IconCount(const std::string& path) override;
   std::string DisplayName(const std::string& path) override {
     const auto it = displayNames.find(path);
     if (it != displayNames.end()) return it->second;
@@ -109,6 +114,7 @@ class MemoryShell : public Shell {
   std::vector<ShellExecuteCall> executed;
   std::vector<std::string> iconQueries;
   std::map<std::string, std::string> displayNames;
+  std::map<std::string, int> iconCounts;  // by path, compared regardless of case
   int iconIndex = 3;
   std::vector<std::vector<std::string>> recycled;
   RecycleResult recycleResult = RecycleResult::Done;

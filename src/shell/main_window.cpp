@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "dialogs/confirm_dialog.h"
+#include "icons/icon_pages.h"
 #include "icons/rebuild_icons.h"
 #include "shell/category_tree.h"
 #include "shell/settings.h"
@@ -348,7 +349,7 @@ void TForm1::StartUp() {
   WindowsDir = services.system.WindowsDirectory();
   ReadUserKeyName(*this);
   SystemDir = WindowsDir + (WindowsVersion >= 1 ? "\\System32\\" : "\\System\\");
-  // The icon changer's own registry entries come with the icon changer.
+  icons::CheckExistShellIconReg(*this);
   SelectedNode = TreeView1->Root(0);
   if (SelectedNode) SelectedNode->Expand();
   // Minimised and restored once, the window comes up in front of the others when it shows.

@@ -8,6 +8,8 @@
 
 #include "base/convert.h"
 #include "base/text.h"
+#include "icons/icon_spec.h"
+#include "icons/icon_viewer.h"
 #include "os/file_system.h"
 #include "page/engine.h"
 #include "page/page_context.h"
@@ -487,11 +489,11 @@ void SetShortCut(PageContext& form) {
 }
 
 void PfeilDialog(PageContext& form) {
-  ui::FileDialogOptions options;
-  options.filter = "Symbole (*.ico)|*.ico|Alle Dateien (*.*)|*.*";
-  options.picture = true;
-  const std::optional<std::string> path = form.Backend().GetDialogs().OpenFile(options);
-  if (path && !path->empty()) form.Edits[0]->SetText(*path);
+  icons::ShowIconViewer(form, icons::IconPickMode::ShortcutArrow,
+                        [&form](const std::string& pickedIcon) {
+                          if (form.Edits[0]) form.Edits[0]->SetText(pickedIcon);
+                          icons::ExtractTheIcon(form, pickedIcon);
+                        });
 }
 
 // --- check lists ---------------------------------------------------------------------------------

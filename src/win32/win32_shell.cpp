@@ -124,6 +124,12 @@ int Win32Shell::SystemIconIndex(const std::string& path, bool small) {
   return info.iIcon;
 }
 
+int Win32Shell::IconCount(const std::string& path) {
+  const UINT count = ExtractIconExW(Wide(path).c_str(), -1, nullptr, nullptr, 0);
+  // Some versions answer a missing file with UINT_MAX rather than 0.
+  return count > 0xFFFF ? 0 : static_cast<int>(count);
+}
+
 std::string Win32Shell::DisplayName(const std::string& path) {
   SHFILEINFOW info{};
   if (!SHGetFileInfoW(Wide(path).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return path;

@@ -237,9 +237,33 @@ TEST_F(DesktopPagesTest, ShortcutArrowsKnowTheirFilesAndCompleteCustomIcons) {
   form->RadioButtons[3]->UserClick();
   EXPECT_TRUE(form->Edits[0]->Enabled());
   EXPECT_TRUE(form->BitBtns[0]->Enabled());
-  backend.Dialogs().AnswerOpenFile("D:\\Icons\\pfeil.ico");
+  // "..." picks the arrow in the icon viewer.
+  files.AddFile("C:\\WINNT\\System32\\pfeile.dll", "MZ");
+  shell.iconCounts["C:\\WINNT\\System32\\pfeile.dll"] = 3;
+  backend.OnNextModal([](ui::Form& viewer) {
+    auto* tree = static_cast<ui::TreeView*>(viewer.FindByName("TreeView1"));
+    ASSERT_TRUE(tree);
+    tree->Root(0)->Expand();
+    ui::TreeNode* node = tree->Root(0)->Child(0);
+    for (const std::string part : {"WINNT", "System32"}) {
+      node->Expand();
+      ui::TreeNode* next = nullptr;
+      for (int i = 0; i < node->Count(); ++i) {
+        if (node->Child(i)->Text() == part) next = node->Child(i);
+      }
+      ASSERT_TRUE(next) << part;
+      node = next;
+    }
+    tree->UserClickNode(node);
+    static_cast<ui::ListView*>(viewer.FindByName("ListView1"))->UserClickItem(0);
+    static_cast<ui::ListView*>(viewer.FindByName("ListView3"))->UserDoubleClickItem(2);
+  });
   form->BitBtns[0]->UserClick();
-  EXPECT_TRUE(backend.Dialogs().FileDialogs().back().picture);
+  EXPECT_EQ(form->Edits[0]->Text(), "C:\\WINNT\\System32\\pfeile.dll,2");
+  EXPECT_EQ(form->SharedIcon, ui::Picture::Icon("C:\\WINNT\\System32\\pfeile.dll", 2));
+  ClickApply();
+  EXPECT_EQ(Str(RegRoot::LocalMachine, key, "29"), "C:\\WINNT\\System32\\pfeile.dll,2");
+  form->Edits[0]->UserType("D:\\Icons\\pfeil.ico");
   ClickApply();
   EXPECT_EQ(Str(RegRoot::LocalMachine, key, "29"), "D:\\Icons\\pfeil.ico,0");
   form->Edits[0]->UserType("");
