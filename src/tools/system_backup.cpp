@@ -11,6 +11,7 @@
 #include "page/page_context.h"
 #include "page/page_frame.h"
 #include "tools/shared_dlls.h"
+#include "tools/system_backup_batch.h"
 #include "tools/tool_common.h"
 #include "tools/tool_pages.h"
 #include "ui/form.h"
@@ -136,92 +137,6 @@ int AskToContinue(page::PageContext& form) {
   return form.ConfirmResult;
 }
 
-// --- the batch files -----------------------------------------------------------------------------
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
-std::string FloppyMenu(const std::string& folder) {
-  const std::string drive = folder.substr(0, 2);
-  return Lines({"  @echo off ",
-                "ECHO ****************************************************** ",
-                "ECHO Kalmora2x Dateien sichern/herstellen",
-                "ECHO (S) - Dateien in den Ordner " + folder + " sichern",
-                "ECHO (B) - Dateien vom Ordner " + folder + " aus wieder herstellen",
-                "ECHO (Q) - Programm beenden",
-                "ECHO ****************************************************** ",
-                "echo Waehlen Sie (S) fuer Sichern, (B) fuer Wiederherstellen oder (Q) Programm "
-                "beeenden",
-                "CHOICE /C:SBQ",
-                "IF ERRORLEVEL 3 GOTO quit ",
-                "IF ERRORLEVEL 2 GOTO RESTORE",
-                "IF ERRORLEVEL 1 GOTO BACKUP ",
-                ":BACKUP",
-                drive,
-                "cd " + folder,
-                "Backup.bat",
-                ":RESTORE",
-                drive,
-                "cd " + folder,
-                "Restore.bat",
-                ":quit ",
-                "goto end ",
-                ":end "});
-}
-
-struct BatchFiles {
-  std::vector<std::string> backup{"@echo off", "attrib *.* -s -h -r"};
-  std::vector<std::string> restore{"@echo off", "attrib *.* -s -h -r"};
-};
-
-void AddFile(os::FileSystem& files, const std::string& folder, const std::string& path,
-             BatchFiles& batch) {
-  const std::string upper = base::UpperCase(path);
-  const auto attributes = files.GetAttributes(upper);
-  if (!attributes) return;
-  struct Flag {
-    uint32_t bit;
-    const char* clear;
-    const char* set;
-  };
-  constexpr Flag kFlags[] = {{os::kAttrReadOnly, " -r ", " +r "},
-                             {os::kAttrHidden, " -h ", " +h "},
-                             {os::kAttrSystem, " -s ", " +s "},
-                             {os::kAttrArchive, " -a ", " +a "}};
-  std::string clear;
-  std::string restore;
-  for (const Flag& flag : kFlags) {
-    if (!(*attributes & flag.bit)) continue;
-    clear += flag.clear;
-    restore += flag.set;
-  }
-  const std::string shortPath = files.ShortPath(upper);
-  const std::string name = shortPath.substr(shortPath.rfind('\\') + 1);
-  // The two ntuser.dat files must not land on the same name.
-  std::string copy = folder + "\\" + name;
-  if (name.find("NTUSER") != std::string::npos) {
-    if (shortPath.find("DEF") != std::string::npos) {
-      copy = folder + "\\DEF_" + name;
-    } else if (shortPath.find("ADM") != std::string::npos) {
-      copy = folder + "\\ADM_" + name;
-    }
-  }
-  if (!clear.empty()) {
-    batch.backup.push_back(" attrib " + shortPath + clear);
-    batch.backup.push_back(" copy " + shortPath + "  " + copy);
-    batch.backup.push_back(" attrib " + shortPath + restore);
-    batch.restore.push_back(" attrib " + shortPath + clear);
-    batch.restore.push_back(" copy " + copy + "  " + shortPath);
-    batch.restore.push_back(" attrib " + shortPath + restore);
-  } else {
-    batch.backup.push_back(" copy " + shortPath + "  " + copy);
-    batch.restore.push_back(" copy " + copy + "  " + shortPath);
-  }
-}
-
 // --- the work ------------------------------------------------------------------------------------
 
 bool FloppyPresent(page::PageContext& form) {
@@ -286,17 +201,17 @@ void Backup(page::PageContext& form) {
   const std::string shortFolder = files.ShortPath(folder);
   for (const SupportFile& file : kSupportFiles) {
     files.Copy(form.InstallDir + "\\" + file.name,
-                   file.onFloppy ? std::string(file.target) : folder + "\\" + file.target);
+               file.onFloppy ? std::string(file.target) : folder + "\\" + file.target);
   }
   if (!Save(form, "A:\\Autoexec.bat", FloppyMenu(shortFolder))) return;
   BatchFiles batch;
   const ui::ListView* list = PageList(form);
   for (int i = 0; list && i < list->Count(); ++i) {
     const ui::ListItem* item = list->Item(i);
-    if (item->Checked()) AddFile(files, shortFolder, item->SubItem(kPathColumn), batch);
+    if (item->Checked()) AddBatchLines(files, shortFolder, item->SubItem(kPathColumn), batch);
   }
-  if (!Save(form, folder + "\\Backup.bat", Lines(batch.backup)) ||
-      !Save(form, folder + "\\Restore.bat", Lines(batch.restore))) {
+  if (!Save(form, folder + "\\Backup.bat", BatchText(batch.backup)) ||
+      !Save(form, folder + "\\Restore.bat", BatchText(batch.restore))) {
     return;
   }
   form.MessageDlg(
