@@ -5,6 +5,20 @@
 #include "base/text.h"
 
 namespace os {
+namespace {
+
+// A medium holds what it has room for: a write that would grow the drive's files beyond its free
+// bytes fails as on a full disk, and deleting gives the room back.
+bool TakeRoom(std::vector<DriveInfo>& drives, const std::string& key, int64_t growth) {
+  for (DriveInfo& drive : drives) {
+    if (key.empty() || base::UpperCase(std::string(1, drive.letter)) != key.substr(0, 1)) continue;
+    if (growth > 0 && drive.freeBytes < static_cast<uint64_t>(growth)) return false;
+    drive.freeBytes = static_cast<uint64_t>(static_cast<int64_t>(drive.freeBytes) - growth);
+  }
+  return true;
+}
+
+}  // namespace
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
   std::string path(folder);
@@ -83,9 +97,13 @@ bool MemoryFileSystem::WriteFile(std::string_view path, std::string_view bytes) 
     if (it->second.attributes & (kAttrDirectory | kAttrReadOnly) || it->second.inUse) {
       return false;
     }
+    const int64_t growth =
+        static_cast<int64_t>(bytes.size()) - static_cast<int64_t>(it->second.data.size());
+    if (!TakeRoom(drives_, *key, growth)) return false;
     it->second.data = std::string(bytes);
     return true;
   }
+  if (!TakeRoom(drives_, *key, static_cast<int64_t>(bytes.size()))) return false;
   const std::string full(path);
   const size_t slash = full.find_last_of("\\/");
   entries_[*key] = {full.substr(slash + 1), kAttrArchive, std::string(bytes)};
@@ -115,6 +133,7 @@ bool MemoryFileSystem::RemoveFile(std::string_view path) {
       it->second.inUse) {
     return false;
   }
+  TakeRoom(drives_, *key, -static_cast<int64_t>(it->second.data.size()));
   entries_.erase(it);
   return true;
 }

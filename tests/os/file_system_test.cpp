@@ -43,6 +43,13 @@ TEST(MemoryFileSystemTest, ADriveWithoutMediumHasNoneAndIsNotAsked) {
   EXPECT_EQ(medium->freeBytes, 1000u);
   EXPECT_EQ(files.Drives().size(), 2u) << "the floppy drive replaced, not added twice";
   EXPECT_FALSE(files.Medium('Q'));
+
+  // The medium holds what it has room for; deleting gives the room back.
+  EXPECT_FALSE(files.WriteFile("A:\\gross.bin", std::string(1001, 'x')));
+  EXPECT_TRUE(files.WriteFile("A:\\klein.bin", std::string(1000, 'x')));
+  EXPECT_EQ(files.Medium('A')->freeBytes, 0u);
+  EXPECT_TRUE(files.RemoveFile("A:\\klein.bin"));
+  EXPECT_EQ(files.Medium('A')->freeBytes, 1000u);
 }
 
 }  // namespace

@@ -89,4 +89,18 @@ TEST_F(BootFloppyTest, AFileThatCannotBeDeletedStopsBeforeAnythingIsCopied) {
   EXPECT_FALSE(files.Exists("A:\\NTLDR"));
 }
 
+TEST_F(BootFloppyTest, AFullDiskEndsWithAMessageAndNoSuccess) {
+  // Emptied, the floppy has room for 1000 bytes: NTDETECT.COM fits, then NTLDR does not.
+  files.AddFile("C:\\NTLDR", std::string(1000, 'l'));
+  Select("Bootdiskette erstellen");
+  ClickButton(0);
+  ClickButton(0);
+  EXPECT_TRUE(files.Exists("A:\\NTDETECT.COM"));
+  EXPECT_FALSE(files.Exists("A:\\NTLDR"));
+  EXPECT_FALSE(files.Exists("A:\\BOOT.INI")) << "nothing after the file that did not fit";
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].caption, "FEHLER");
+  EXPECT_NE(Messages()[0].text.find("c:\\NTLDR"), std::string::npos);
+}
+
 }  // namespace
