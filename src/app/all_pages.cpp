@@ -16,6 +16,10 @@ page::PageTable ToolPages() {
   tools::RegisterDirectXPage(table);
   tools::RegisterPagingFilePage(table);
   tools::RegisterControlPanelPages(table);
+  tools::RegisterBootFilePages(table);
+  tools::RegisterIniListPage(table);
+  tools::RegisterBackupPage(table);
+  tools::RegisterBootFloppyPage(table);
   return table;
 }
 

@@ -5,6 +5,20 @@
 #include "base/text.h"
 
 namespace os {
+namespace {
+
+// A medium holds what it has room for: a write that would grow the drive's files beyond its free
+// bytes fails as on a full disk, and deleting gives the room back.
+bool TakeRoom(std::vector<DriveInfo>& drives, const std::string& key, int64_t growth) {
+  for (DriveInfo& drive : drives) {
+    if (key.empty() || base::UpperCase(std::string(1, drive.letter)) != key.substr(0, 1)) continue;
+    if (growth > 0 && drive.freeBytes < static_cast<uint64_t>(growth)) return false;
+    drive.freeBytes = static_cast<uint64_t>(static_cast<int64_t>(drive.freeBytes) - growth);
+  }
+  return true;
+}
+
+}  // namespace
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
   std::string path(folder);
@@ -34,6 +48,7 @@ MemoryFileSystem::MemoryFileSystem(std::string drives) {
 }
 
 void MemoryFileSystem::AddDrive(const DriveInfo& drive) {
+  std::erase_if(drives_, [&drive](const DriveInfo& known) { return known.letter == drive.letter; });
   drives_.push_back(drive);
   std::sort(drives_.begin(), drives_.end(),
             [](const DriveInfo& a, const DriveInfo& b) { return a.letter < b.letter; });
@@ -82,9 +97,13 @@ bool MemoryFileSystem::WriteFile(std::string_view path, std::string_view bytes) 
     if (it->second.attributes & (kAttrDirectory | kAttrReadOnly) || it->second.inUse) {
       return false;
     }
+    const int64_t growth =
+        static_cast<int64_t>(bytes.size()) - static_cast<int64_t>(it->second.data.size());
+    if (!TakeRoom(drives_, *key, growth)) return false;
     it->second.data = std::string(bytes);
     return true;
   }
+  if (!TakeRoom(drives_, *key, static_cast<int64_t>(bytes.size()))) return false;
   const std::string full(path);
   const size_t slash = full.find_last_of("\\/");
   entries_[*key] = {full.substr(slash + 1), kAttrArchive, std::string(bytes)};
@@ -114,6 +133,7 @@ bool MemoryFileSystem::RemoveFile(std::string_view path) {
       it->second.inUse) {
     return false;
   }
+  TakeRoom(drives_, *key, -static_cast<int64_t>(it->second.data.size()));
   entries_.erase(it);
   return true;
 }
@@ -198,6 +218,61 @@ void MemoryFileSystem::AddFile(std::string_view path, std::string_view bytes, ui
   const auto key = Key(path);
   if (!key) return;
   entries_[*key] = {full.substr(slash + 1), attributes, std::string(bytes)};
+}
+
+bool MemoryFileSystem::Copy(std::string_view from, std::string_view to) {
+  std::string bytes;
+  if (!ReadFile(from, bytes)) return false;
+  const auto key = Key(to);
+  const auto existing = key ? entries_.find(*key) : entries_.end();
+  if (existing != entries_.end() && existing->second.inUse) return false;
+  const uint32_t attributes = *GetAttributes(from);
+  if (!WriteFile(to, bytes)) return false;
+  // A copy carries the source's attributes, as CopyFile does.
+  entries_[*key].attributes = attributes & ~kAttrDirectory;
+  return true;
+}
+
+std::string MemoryFileSystem::ShortPath(std::string_view path) {
+  const auto key = Key(path);
+  if (!key || !entries_.count(*key)) return {};
+  std::string full(path);
+  for (auto& c : full) c = c == '/' ? '\\' : c;
+  std::string result = full.substr(0, 2);
+  size_t pos = 2;
+  while (pos < full.size()) {
+    if (full[pos] == '\\') {
+      result += '\\';
+      ++pos;
+      continue;
+    }
+    size_t end = full.find('\\', pos);
+    if (end == std::string::npos) end = full.size();
+    const auto entry = entries_.find(*Key(full.substr(0, end)));
+    const std::string& shortName = entry->second.shortName;
+    result += shortName.empty() ? full.substr(pos, end - pos) : shortName;
+    pos = end;
+  }
+  return result;
+}
+
+std::optional<DriveInfo> MemoryFileSystem::Medium(char drive) {
+  for (const DriveInfo& info : drives_) {
+    if (base::UpperCase(std::string(1, info.letter)) != base::UpperCase(std::string(1, drive))) {
+      continue;
+    }
+    if (info.fileSystem.empty()) return std::nullopt;
+    return info;
+  }
+  return std::nullopt;
+}
+
+void MemoryFileSystem::SetShortName(std::string_view path, std::string shortName) {
+  const auto key = Key(path);
+  if (!key) return;
+  if (const auto it = entries_.find(*key); it != entries_.end()) {
+    it->second.shortName = std::move(shortName);
+  }
 }
 
 void MemoryFileSystem::SetInUse(std::string_view path, bool inUse) {

@@ -71,6 +71,13 @@ class FileSystem {
   virtual bool SetAttributes(std::string_view path, uint32_t attributes) = 0;
   // Every drive letter that exists, A to Z.
   virtual std::vector<DriveInfo> Drives() = 0;
+  // Copies a file, replacing what is at `to` unless it is read-only or in use.
+  virtual bool Copy(std::string_view from, std::string_view to) = 0;
+  // The 8.3 form of an existing path (what DOS sees); empty when the path does not exist.
+  virtual std::string ShortPath(std::string_view path) = 0;
+  // Size and free bytes of the medium in a drive, without asking the user for one; none when
+  // the drive has no medium or cannot be read (an empty floppy drive).
+  virtual std::optional<DriveInfo> Medium(char drive) = 0;
 
   // WriteAtomically, and the file keeps its attributes (read-only, hidden, system, archive). A
   // read-only file is writable only for the moment it is replaced.
@@ -102,11 +109,18 @@ class MemoryFileSystem : public FileSystem {
   std::optional<uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
   std::vector<DriveInfo> Drives() override { return drives_; }
+  bool Copy(std::string_view from, std::string_view to) override;
+  // Each folder or file name with a short name set by SetShortName takes it; the others stay
+  // as given (as names that already are 8.3 do).
+  std::string ShortPath(std::string_view path) override;
+  std::optional<DriveInfo> Medium(char drive) override;
 
+  // Test set-up: the 8.3 name of an existing file or folder ("PROGRA~1").
+  void SetShortName(std::string_view path, std::string shortName);
   // Test set-up: makes the file and every missing folder above it.
   void AddFile(std::string_view path, std::string_view bytes, uint32_t attributes = kAttrArchive);
   void AddDirectory(std::string_view path);
-  // Adds a drive (with its root folder when it has a medium).
+  // Adds a drive, or replaces the one of that letter (with its root folder when it has a medium).
   void AddDrive(const DriveInfo& drive);
   // Test set-up: another program holds the file open without sharing it; it can be read and
   // its attributes changed, but it cannot be written, replaced or deleted.
@@ -120,6 +134,7 @@ class MemoryFileSystem : public FileSystem {
     uint32_t attributes = 0;
     std::string data;
     bool inUse = false;
+    std::string shortName;  // empty: the name is its own 8.3 form
   };
   // Normalised key: upper-cased, backslashes, no trailing backslash ("C:" is the root).
   static std::optional<std::string> Key(std::string_view path);

@@ -66,6 +66,9 @@ class Shell {
   // Opens the first Control Panel item with that display name as the folder's own default
   // command does; false when there is none or the shell failed.
   virtual bool OpenControlPanelItem(const std::string& displayName) = 0;
+  // The system's own format dialog for a drive (0 = A:), owned by the active window; it
+  // reports to the user itself.
+  virtual void FormatDrive(int drive) = 0;
 };
 
 // An applet of the in-memory Control Panel: what the shell shows and the CPL file it comes from.
@@ -110,8 +113,10 @@ class MemoryShell : public Shell {
   // registry is given), as the system does, and runs duringEnumeration after each visit.
   bool EnumControlPanel(bool largeIcons, const ShellItemVisitor& visit) override;
   bool OpenControlPanelItem(const std::string& displayName) override;
+  void FormatDrive(int drive) override { formatted.push_back(drive); }
 
   std::vector<ShellExecuteCall> executed;
+  std::vector<int> formatted;
   std::vector<std::string> iconQueries;
   std::map<std::string, std::string> displayNames;
   std::map<std::string, int> iconCounts;  // by path, compared regardless of case

@@ -17,5 +17,13 @@ void RegisterDirectXPage(page::PageTable& table);
 void RegisterPagingFilePage(page::PageTable& table);
 // The Control Panel's applets: hiding them and opening them.
 void RegisterControlPanelPages(page::PageTable& table);
+// The read-only views of the system text files and the start-up page (Boot.ini, crash control).
+void RegisterBootFilePages(page::PageTable& table);
+// Every .ini file of the Windows drive.
+void RegisterIniListPage(page::PageTable& table);
+// The emergency floppy that saves and restores the system files.
+void RegisterBackupPage(page::PageTable& table);
+// The NT boot floppy.
+void RegisterBootFloppyPage(page::PageTable& table);
 
 }  // namespace tools

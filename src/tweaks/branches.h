@@ -21,7 +21,7 @@ void RegisterExplorerPages(page::PageTable& table);
 const std::vector<page::SettingsPage>& HardwarePages();
 void RegisterHardwarePages(page::PageTable& table);
 // "Windowseinstellungen" with "Installation", "Optimieren", "Dateisystem" and
-// "Speichermanagment", and the "Bootvorgang" pages "Automatischer Login" and "CHKDSK".
+// "Speichermanagment", and the "Bootvorgang" pages "Automatischer Login", "CHKDSK" and "Optionen".
 const std::vector<page::SettingsPage>& WindowsPages();
 void RegisterWindowsPages(page::PageTable& table);
 // "Internet" with its groups "InternetExplorer" (with "Restriktionen") and "OutlookExpress"

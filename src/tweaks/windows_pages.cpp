@@ -1,7 +1,7 @@
 // The registry pages of the "Windowseinstellungen" branch with "Installation" and "Optimieren",
-// and the "Bootvorgang" pages for automatic log-on and the disk check, as page records; what a
-// record cannot say is in the hooks below it. The support information page lives in its own
-// file (it writes files, not values).
+// and the "Bootvorgang" pages for automatic log-on, the disk check and the boot options, as page
+// records; what a record cannot say is in the hooks below it. The support information page lives in
+// its own file (it writes files, not values).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -61,6 +61,24 @@ std::vector<Control> Join(Parts... parts) {
   std::vector<Control> joined;
   (joined.insert(joined.end(), parts.begin(), parts.end()), ...);
   return joined;
+}
+
+// --- 129 Optionen ------------------------------------------------------------------------------
+
+constexpr const char* kNtWindows = "\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+
+// Any stored text but "0" means the messages are off, a missing value included.
+CheckSetting ErrorModeCheck() {
+  CheckSetting check;
+  check.caption = "Keine Systemfehlermeldungen beim Booten anzeigen";
+  check.read = [](PageContext& form) {
+    return form.ReadReg(1, kNtWindows, "ErrorMode", "i") != "0";
+  };
+  check.write = [](PageContext& form, bool checked) {
+    form.WriteReg(1, kNtWindows, "ErrorMode", checked ? "1" : "0", "i");
+  };
+  check.touches = {{Root::CurrentUser, kNtWindows, "ErrorMode", Kind::Integer}};
+  return check;
 }
 
 // --- 51 Digitale Signatur ------------------------------------------------------------------------
@@ -508,6 +526,28 @@ std::vector<SettingsPage> MakeWindowsPages() {
           {"0", "1", "2"})},
       .readerName = "GetCMD",
       .writerName = "WriteCMD",
+  });
+
+  pages.push_back({
+      .pageId = 129,
+      .description =
+          "Stellen Sie die Popupmeldungen während des  Bootvorgangs ab\n"
+          "Nervende Fehlermeldungen können Sie hiemit abstellen\n"
+          "NT wertet Autoexec.bat nur die Werte für Prompt, Path usw. aus, alles andere "
+          "wird ignoriert. Bestimmen Sie, daß die gesamte Autoexec.bat abgearbeitet wird",
+      .controls = {CheckBoxes{
+          .top = 100,
+          .width = 400,
+          .step = 15,
+          .checks = {TextCheck("Bildschirmmeldungen beim Booten deaktivieren",
+                               {Root::CurrentUser, kNtWindows, "NoPopUpsOnBoot", Kind::Integer},
+                               "1", "1", "0"),
+                     ErrorModeCheck(),
+                     TextCheck("NT soll AUTOEXEC.BAT starten",
+                               {Root::CurrentUser, kWinlogon, "ParseAutoexec", Kind::String}, "0",
+                               "0", "1")}}},
+      .readerName = "GetBootOptions",
+      .writerName = "WriteBootOptions",
   });
 
   pages.push_back(OemInfoPage());

@@ -174,4 +174,46 @@ std::vector<os::DriveInfo> Win32FileSystem::Drives() {
   return drives;
 }
 
+bool Win32FileSystem::Copy(std::string_view from, std::string_view to) {
+  return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != FALSE;
+}
+
+std::string Win32FileSystem::ShortPath(std::string_view path) {
+  const std::wstring wide = Wide(path);
+  const DWORD needed = GetShortPathNameW(wide.c_str(), nullptr, 0);
+  if (needed == 0) return {};
+  std::wstring shortPath(needed, L'\0');
+  const DWORD length = GetShortPathNameW(wide.c_str(), shortPath.data(), needed);
+  if (length == 0 || length >= needed) return {};
+  shortPath.resize(length);
+  return Narrow(shortPath);
+}
+
+std::optional<os::DriveInfo> Win32FileSystem::Medium(char drive) {
+  const std::wstring root = std::wstring(1, static_cast<wchar_t>(drive)) + L":\\";
+  // An empty floppy drive answers with an error instead of the system's "insert a disk" box.
+  const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+  os::DriveInfo info;
+  info.letter = drive;
+  info.type = static_cast<os::DriveType>(GetDriveTypeW(root.c_str()));
+  ULARGE_INTEGER freeBytes{}, totalBytes{};
+  const bool read = GetDiskFreeSpaceExW(root.c_str(), nullptr, &totalBytes, &freeBytes) != FALSE;
+  if (read) {
+    wchar_t volume[MAX_PATH + 1] = {};
+    wchar_t fileSystem[MAX_PATH + 1] = {};
+    DWORD serial = 0;
+    if (GetVolumeInformationW(root.c_str(), volume, MAX_PATH + 1, &serial, nullptr, nullptr,
+                              fileSystem, MAX_PATH + 1)) {
+      info.volumeName = Narrow(volume);
+      info.fileSystem = Narrow(fileSystem);
+      info.serialNumber = serial;
+    }
+    info.totalBytes = totalBytes.QuadPart;
+    info.freeBytes = freeBytes.QuadPart;
+  }
+  SetErrorMode(oldMode);
+  if (!read) return std::nullopt;
+  return info;
+}
+
 }  // namespace win32

@@ -17,6 +17,9 @@ class Win32FileSystem : public os::FileSystem {
   std::optional<uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
   std::vector<os::DriveInfo> Drives() override;
+  bool Copy(std::string_view from, std::string_view to) override;
+  std::string ShortPath(std::string_view path) override;
+  std::optional<os::DriveInfo> Medium(char drive) override;
 };
 
 }  // namespace win32

@@ -211,4 +211,16 @@ bool Win32Shell::OpenControlPanelItem(const std::string& displayName) {
   return ShellExecuteExW(&execute) != FALSE;
 }
 
+void Win32Shell::FormatDrive(int drive) {
+  // Not every shell32 of the NT 4.0 family names it in its headers; it is asked for by name.
+  using FormatFunction = DWORD(WINAPI*)(HWND, UINT, UINT, UINT);
+  HMODULE shell = GetModuleHandleW(L"shell32.dll");
+  if (!shell) return;
+  const auto format = reinterpret_cast<FormatFunction>(
+      reinterpret_cast<void*>(GetProcAddress(shell, "SHFormatDrive")));
+  if (!format) return;
+  constexpr UINT kDefaultFormat = 0xFFFF;
+  format(GetActiveWindow(), static_cast<UINT>(drive), kDefaultFormat, 0);
+}
+
 }  // namespace win32

@@ -10,6 +10,7 @@ class Win32Shell : public os::Shell {
   void Execute(const os::ShellExecuteCall& call) override;
   int SystemIconIndex(const std::string& path, bool small) override;
   int IconCount(const std::string& path) override;
+  void FormatDrive(int drive) override;
   std::string DisplayName(const std::string& path) override;
   os::RecycleResult RecycleFiles(const std::vector<std::string>& paths) override;
   std::string SpecialFolderPath(int csidl) override;

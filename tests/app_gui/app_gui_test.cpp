@@ -69,6 +69,51 @@ void Stop(Started& started) {
   CloseHandle(started.process.hProcess);
 }
 
+// Answers the system message boxes a page shows while it is built (a drive that does not fit the
+// page, no disk in A:) as the user would, Cancel where there is one, so that the page change
+// returns to the driver; runs on a thread of its own while the driver waits in SendMessage.
+class MessageBoxCloser {
+ public:
+  explicit MessageBoxCloser(DWORD processId) : processId_(processId) {
+    thread_ = CreateThread(nullptr, 0, &MessageBoxCloser::Run, this, 0, nullptr);
+  }
+  ~MessageBoxCloser() {
+    InterlockedExchange(&stop_, 1);
+    if (thread_) {
+      WaitForSingleObject(thread_, 5000);
+      CloseHandle(thread_);
+    }
+  }
+  MessageBoxCloser(const MessageBoxCloser&) = delete;
+  MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
+
+ private:
+  static DWORD WINAPI Run(void* self) {
+    auto* closer = static_cast<MessageBoxCloser*>(self);
+    while (InterlockedCompareExchange(&closer->stop_, 0, 0) == 0) {
+      EnumWindows(&MessageBoxCloser::Close, reinterpret_cast<LPARAM>(closer));
+      Sleep(50);
+    }
+    return 0;
+  }
+  static BOOL CALLBACK Close(HWND window, LPARAM self) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (processId == reinterpret_cast<MessageBoxCloser*>(self)->processId_ &&
+        std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
+      const int answer = GetDlgItem(window, IDCANCEL) ? IDCANCEL : IDOK;
+      PostMessageW(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    }
+    return TRUE;
+  }
+
+  DWORD processId_;
+  HANDLE thread_ = nullptr;
+  volatile LONG stop_ = 0;
+};
+
 bool Alive(const Started& started) {
   return WaitForSingleObject(started.process.hProcess, 0) == WAIT_TIMEOUT &&
          IsWindow(started.window);
@@ -90,6 +135,7 @@ class AppGui : public ::testing::Test {
 
   // Selects the item as a click would and returns how long the page change took.
   static double SelectItem(HTREEITEM item) {
+    const MessageBoxCloser closer(app->process.dwProcessId);
     const auto begin = Clock::now();
     SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     return Milliseconds(begin);

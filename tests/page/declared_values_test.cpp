@@ -72,7 +72,7 @@ class DeclaredValuesTest : public PageTest {
 
 TEST_F(DeclaredValuesTest, EveryPageWritesOnlyTheValuesItsRecordNames) {
   const std::vector<const page::SettingsPage*> records = app::AllSettingsPages();
-  ASSERT_EQ(records.size(), 75u);
+  ASSERT_EQ(records.size(), 76u);
   for (const page::SettingsPage* record : records) {
     SCOPED_TRACE("page " + std::to_string(record->pageId));
     recording.Clear();

@@ -1,4 +1,7 @@
 // The page change: group pages, leaf pages, the toolbar's state, teardown of the previous page.
+#include <map>
+#include <string>
+
 #include "page/page_table.h"
 #include "shell/category_tree.h"
 #include "shell_fixture.h"
@@ -30,12 +33,12 @@ TEST_F(PageChangeTest, GroupNodesShowTheGroupPage) {
 }
 
 TEST_F(PageChangeTest, LeafPagesWithoutTheirPageYetSayWhatIsMissing) {
-  Select("Bootdiskette erstellen");
-  EXPECT_EQ(Status(1), "Bootdiskette erstellen");
+  Select("Laufwerkssymbol ändern");
+  EXPECT_EQ(Status(1), "Laufwerkssymbol ändern");
   EXPECT_FALSE(form->Image6->Visible());
   EXPECT_FALSE(form->Image5->Visible());
   EXPECT_TRUE(form->RichEdit2->Visible());
-  EXPECT_EQ(form->Labels[10]->Caption(), "Bootdiskette erstellen");
+  EXPECT_EQ(form->Labels[10]->Caption(), "Laufwerksymbol ändern");
   EXPECT_EQ(form->RichEdit2->Text(), page::kPageNotAvailable);
   EXPECT_FALSE(form->Panel5->Visible()) << "nothing pretends to work";
   EXPECT_EQ(form->Label3->Caption(), "Aktion") << "leaf pages leave the header caption alone";
@@ -67,16 +70,22 @@ TEST_F(PageChangeTest, NothingOfThePreviousPageSurvives) {
 TEST_F(PageChangeTest, EveryNodeCanBeSelected) {
   // Every Windows folder has a Win.ini; the page that reads it reports a missing one.
   files.AddFile("C:\\WINNT\\Win.ini", "[windows]\r\n");
+  files.AddFile("C:\\Boot.ini", "[boot loader]\r\ntimeout=30\r\n");
+  const std::map<int, std::string> statusOnOpening = {
+      {35, "Änderungen übernommen"},  // the Control Panel list has written its markers back
+      {148, "2 Ini-Dateien gefunden"}};
   for (ui::TreeNode* node : form->TreeView1->AllNodes()) {
     form->TreeView1->UserClickNode(node);
     EXPECT_EQ(Status(1), node->Text());
     EXPECT_EQ(form->SelectedNode, node);
     EXPECT_TRUE(form->PagePanel);
-    // Only the Control Panel item list reports on opening: it has written its markers back.
-    EXPECT_EQ(Status(2), node->ImageIndex() == 35 ? "Änderungen übernommen" : "") << node->Text();
+    const auto status = statusOnOpening.find(node->ImageIndex());
+    EXPECT_EQ(Status(2), status == statusOnOpening.end() ? "" : status->second) << node->Text();
     EXPECT_EQ(backend.ScreenCursor(), ui::Cursor::Default);
   }
-  EXPECT_TRUE(backend.Dialogs().Messages().empty());
+  // The system-file backup is only for a FAT Windows drive, and this one is NTFS.
+  ASSERT_EQ(backend.Dialogs().Messages().size(), 1u);
+  EXPECT_EQ(backend.Dialogs().Messages()[0].text, "Diese Option ist nur für FAT/FAT32 verfügbar !");
 }
 
 TEST_F(PageChangeTest, EveryPageIdOfTheTreeIsInThePageTable) {

@@ -303,3 +303,48 @@ TEST_F(OemInfoTest, AFileThatCannotBeWrittenKeepsTheOldOneAndSaysSo) {
 }
 
 }  // namespace
+
+namespace {
+
+using os::RegRoot;
+using testing_support::PageTest;
+
+class BootOptionsTest : public PageTest {
+ protected:
+  void SetUp() override { Start(); }
+  static constexpr const char* kWindows =
+      "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+  static constexpr const char* kLogon = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+  std::vector<bool> Boxes() {
+    return {form->CheckBoxes[0]->Checked(), form->CheckBoxes[1]->Checked(),
+            form->CheckBoxes[2]->Checked()};
+  }
+};
+
+TEST_F(BootOptionsTest, EachOptionHasItsOwnCheckedTextAndIsWrittenInItsKind) {
+  Seed(std::string("[HKEY_CURRENT_USER\\") + kWindows +
+       "]\n\"NoPopUpsOnBoot\"=dword:00000001\n\"ErrorMode\"=dword:00000002\n"
+       "[HKEY_CURRENT_USER\\" +
+       kLogon + "]\n\"ParseAutoexec\"=\"1\"\n");
+  Open(129);
+  EXPECT_EQ(Boxes(), (std::vector<bool>{true, true, false}));
+  for (int i = 0; i < 3; ++i) form->CheckBoxes[i]->UserClick();
+  ClickApply();
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kWindows, "NoPopUpsOnBoot"), 0u);
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kWindows, "ErrorMode"), 0u);
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kLogon, "ParseAutoexec"), "0");
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+
+  Open(129);
+  EXPECT_EQ(Boxes(), (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(BootOptionsTest, AMissingErrorModeReadsAsMessagesOff) {
+  Open(129);
+  EXPECT_EQ(Boxes(), (std::vector<bool>{false, true, false}));
+  ClickApply();
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, kWindows, "ErrorMode"), 1u);
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kLogon, "ParseAutoexec"), "1");
+}
+
+}  // namespace
