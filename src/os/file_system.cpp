@@ -42,6 +42,36 @@ void MemoryFileSystem::AddDrive(const DriveInfo& drive) {
   entries_[base::UpperCase(root)] = {root, kAttrDirectory, {}};
 }
 
+const DriveInfo* MemoryFileSystem::FindDrive(char letter) const {
+  for (const DriveInfo& drive : drives_) {
+    if (drive.letter == letter) return &drive;
+  }
+  return nullptr;
+}
+
+DriveType MemoryFileSystem::DriveKind(char letter) {
+  const DriveInfo* drive = FindDrive(letter);
+  return drive ? drive->type : DriveType::NoRootDir;
+}
+
+std::optional<DiskSpace> MemoryFileSystem::DiskSpaceOf(char letter) {
+  const DriveInfo* drive = FindDrive(letter);
+  if (!drive || drive->fileSystem.empty()) return std::nullopt;
+  constexpr uint64_t kCluster = 8 * 512;
+  return DiskSpace{8,
+                   512,
+                   static_cast<uint32_t>(drive->freeBytes / kCluster),
+                   static_cast<uint32_t>(drive->totalBytes / kCluster),
+                   drive->totalBytes,
+                   drive->freeBytes};
+}
+
+std::optional<VolumeInfo> MemoryFileSystem::VolumeOf(char letter) {
+  const DriveInfo* drive = FindDrive(letter);
+  if (!drive || drive->fileSystem.empty()) return std::nullopt;
+  return VolumeInfo{drive->volumeName, drive->fileSystem, drive->serialNumber};
+}
+
 std::optional<std::string> MemoryFileSystem::Key(std::string_view path) {
   std::string key;
   for (const char c : path) key += c == '/' ? '\\' : c;

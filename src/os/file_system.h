@@ -40,6 +40,22 @@ struct DriveInfo {
   uint64_t freeBytes = 0;
 };
 
+// A drive's size as GetDiskFreeSpace reports it (clusters) and as the byte totals.
+struct DiskSpace {
+  uint32_t sectorsPerCluster = 0;
+  uint32_t bytesPerSector = 0;
+  uint32_t freeClusters = 0;
+  uint32_t totalClusters = 0;
+  uint64_t totalBytes = 0;
+  uint64_t freeBytes = 0;
+};
+
+struct VolumeInfo {
+  std::string label;
+  std::string fileSystem;
+  uint32_t serialNumber = 0;
+};
+
 struct DirEntry {
   std::string name;
   uint32_t attributes = 0;
@@ -72,6 +88,12 @@ class FileSystem {
   // Every drive letter that exists, A to Z.
   virtual std::vector<DriveInfo> Drives() = 0;
 
+  // One drive letter at a time, each asking the drive only what it names. A drive without a
+  // medium or not ready answers nothing; it never makes the system ask for a disk.
+  virtual DriveType DriveKind(char letter) = 0;
+  virtual std::optional<DiskSpace> DiskSpaceOf(char letter) = 0;
+  virtual std::optional<VolumeInfo> VolumeOf(char letter) = 0;
+
   // WriteAtomically, and the file keeps its attributes (read-only, hidden, system, archive). A
   // read-only file is writable only for the moment it is replaced.
   bool ReplaceKeepingAttributes(std::string_view path, std::string_view bytes);
@@ -102,6 +124,10 @@ class MemoryFileSystem : public FileSystem {
   std::optional<uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
   std::vector<DriveInfo> Drives() override { return drives_; }
+  // Sizes in clusters of 8 sectors of 512 bytes; a drive without a file system has no medium.
+  DriveType DriveKind(char letter) override;
+  std::optional<DiskSpace> DiskSpaceOf(char letter) override;
+  std::optional<VolumeInfo> VolumeOf(char letter) override;
 
   // Test set-up: makes the file and every missing folder above it.
   void AddFile(std::string_view path, std::string_view bytes, uint32_t attributes = kAttrArchive);
@@ -121,6 +147,7 @@ class MemoryFileSystem : public FileSystem {
     std::string data;
     bool inUse = false;
   };
+  const DriveInfo* FindDrive(char letter) const;
   // Normalised key: upper-cased, backslashes, no trailing backslash ("C:" is the root).
   static std::optional<std::string> Key(std::string_view path);
   static std::string ParentKey(const std::string& key);

@@ -17,6 +17,9 @@ class Win32FileSystem : public os::FileSystem {
   std::optional<uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
   std::vector<os::DriveInfo> Drives() override;
+  os::DriveType DriveKind(char letter) override;
+  std::optional<os::DiskSpace> DiskSpaceOf(char letter) override;
+  std::optional<os::VolumeInfo> VolumeOf(char letter) override;
 };
 
 }  // namespace win32
