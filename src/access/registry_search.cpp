@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/text.h"
+#include "os/reg_values.h"
 
 namespace sysaccess {
 
@@ -55,12 +56,10 @@ bool RegistrySearch::Step(size_t subKeys) {
 }
 
 void RegistrySearch::CheckValues(const Level& level) {
-  for (const std::string& name : level.key->ValueNames()) {
+  for (const auto& [name, value] : os::ValuesOf(*level.key)) {
     if (base::UpperCase(name).find(searchText_) != std::string::npos) {
       work_.WorkList.push_back(level.path + "\\" + name);
     }
-    os::RegValue value;
-    if (level.key->QueryValue(name, value) != os::RegStatus::Ok) continue;
     work_.WorkText = name;
     access_.CheckValue(value.data, value.type, searchText_);
   }
