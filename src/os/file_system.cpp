@@ -34,6 +34,8 @@ MemoryFileSystem::MemoryFileSystem(std::string drives) {
 }
 
 void MemoryFileSystem::AddDrive(const DriveInfo& drive) {
+  // A letter names one drive: a test's drive takes the place of the default one.
+  std::erase_if(drives_, [&](const DriveInfo& known) { return known.letter == drive.letter; });
   drives_.push_back(drive);
   std::sort(drives_.begin(), drives_.end(),
             [](const DriveInfo& a, const DriveInfo& b) { return a.letter < b.letter; });
