@@ -46,7 +46,7 @@ class FaultyKey : public os::RegKey {
   std::unique_ptr<os::RegKey> OpenSubKey(std::string_view path, RegAccess access,
                                          os::RegStatus* status) const override {
     const std::string full = path_ + "\\" + std::string(path);
-    if (path.empty() || faults_.denied.count(base::UpperCase(full))) return nullptr;
+    if (faults_.denied.count(base::UpperCase(full))) return nullptr;
     auto key = key_->OpenSubKey(path, access, status);
     return key ? std::make_unique<FaultyKey>(std::move(key), full, faults_) : nullptr;
   }
