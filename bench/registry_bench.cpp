@@ -2,7 +2,7 @@
 // of about 20,000 keys and 60,000 values, on the in-memory registry and (Windows build) on the
 // real one.
 //
-// usage: registry_bench [all|generate|walk|cleanup] [memory|real]
+// usage: registry_bench [all|generate|walk|search|cleanup] [memory|real]
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -11,7 +11,9 @@
 #include <string>
 
 #include "access/reg_access.h"
+#include "access/registry_search.h"
 #include "os/memory_registry.h"
+#include "os/reg_values.h"
 #ifdef KALMORA_BENCH_WIN32
 #include "win32/win32_registry.h"
 #endif
@@ -28,8 +30,7 @@ double Seconds(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-void Report(const char* backend, const char* what, double count, double seconds,
-            const char* unit) {
+void Report(const char* backend, const char* what, double count, double seconds, const char* unit) {
   std::printf("%-7s %-34s %12.0f %s/s  (%.0f in %.3f s)\n", backend, what, count / seconds, unit,
               count, seconds);
 }
@@ -69,9 +70,15 @@ void Generate(os::RegKey& key, int level, int& keys, int& values) {
   for (int v = 0; v < kValuesPerKey; ++v) {
     const std::string name = "v" + std::to_string(v);
     switch (v) {
-      case 0: key.SetValue(name, os::RegValue::String("Wert " + std::to_string(keys))); break;
-      case 1: key.SetValue(name, os::RegValue::Dword(static_cast<uint32_t>(keys))); break;
-      default: key.SetValue(name, os::RegValue::Binary({1, 2, 3, 4, 5, 6, 7, 8})); break;
+      case 0:
+        key.SetValue(name, os::RegValue::String("Wert " + std::to_string(keys)));
+        break;
+      case 1:
+        key.SetValue(name, os::RegValue::Dword(static_cast<uint32_t>(keys)));
+        break;
+      default:
+        key.SetValue(name, os::RegValue::Binary({1, 2, 3, 4, 5, 6, 7, 8}));
+        break;
     }
     ++values;
   }
@@ -95,28 +102,54 @@ void GenerateTree(os::Registry& registry, const char* backend) {
   std::printf("%-7s generated %d keys and %d values in %.3f s\n", backend, keys, values, seconds);
 }
 
-void Walk(const os::RegKey& key, int depth, long& keys, long& values) {
+// The bare loops the search is measured against: each value by name, or all at once.
+void Walk(const os::RegKey& key, int depth, bool atOnce, long& keys, long& values) {
   ++keys;
-  for (const auto& name : key.ValueNames()) {
-    os::RegValue value;
-    if (key.QueryValue(name, value) == os::RegStatus::Ok) ++values;
+  if (atOnce) {
+    values += static_cast<long>(os::ValuesOf(key).size());
+  } else {
+    for (const auto& name : key.ValueNames()) {
+      os::RegValue value;
+      if (key.QueryValue(name, value) == os::RegStatus::Ok) ++values;
+    }
   }
   if (depth >= os::kMaxRegistryDepth) return;
   for (const auto& name : key.SubKeyNames()) {
-    if (auto child = key.OpenSubKey(name, os::RegAccess::Read)) Walk(*child, depth + 1, keys, values);
+    if (auto child = key.OpenSubKey(name, os::RegAccess::Read)) {
+      Walk(*child, depth + 1, atOnce, keys, values);
+    }
   }
 }
 
 void WalkTree(os::Registry& registry, const char* backend) {
-  const auto start = Clock::now();
-  long keys = 0;
-  long values = 0;
-  if (auto root = registry.OpenKey(os::RegRoot::CurrentUser, kTreePath, os::RegAccess::Read)) {
-    Walk(*root, 0, keys, values);
+  for (const bool atOnce : {false, true}) {
+    const auto start = Clock::now();
+    long keys = 0;
+    long values = 0;
+    if (auto root = registry.OpenKey(os::RegRoot::CurrentUser, kTreePath, os::RegAccess::Read)) {
+      Walk(*root, 0, atOnce, keys, values);
+    }
+    const double seconds = Seconds(start);
+    Report(backend, atOnce ? "bare walk, values at once: keys" : "bare walk, value by name: keys",
+           static_cast<double>(keys), seconds, "keys");
   }
+}
+
+// The registry search over the same tree, for a text no name holds but every string value's
+// data is compared with: the figure to set against the bare walk above.
+void SearchTree(os::Registry& registry, const char* backend) {
+  sysaccess::TRegistry shared(registry);
+  sysaccess::WorkArea work;
+  os::MemorySystem system;
+  base::TraceLog trace;
+  sysaccess::RegistryAccess access(shared, work, system, trace);
+  long keys = 1;
+  const auto start = Clock::now();
+  sysaccess::SucheInReg(access, work, os::RegRoot::CurrentUser, kTreePath, "DacType",
+                        [&keys] { ++keys; });
   const double seconds = Seconds(start);
-  Report(backend, "recursive walk: keys", static_cast<double>(keys), seconds, "keys");
-  Report(backend, "recursive walk: values", static_cast<double>(values), seconds, "values");
+  Report(backend, "registry search: keys", static_cast<double>(keys), seconds, "keys");
+  if (!work.WorkList.empty()) std::printf("(unexpected hits: %zu)\n", work.WorkList.size());
 }
 
 }  // namespace
@@ -138,10 +171,12 @@ int main(int argc, char** argv) {
   for (const auto& [name, make] : backends) {
     auto registry = make();
     const bool real = std::strcmp(name, "real") == 0;
-    if (phase == "all" || phase == "access") BenchValueAccess(*registry, name, real ? 5000 : 500000);
+    if (phase == "all" || phase == "access")
+      BenchValueAccess(*registry, name, real ? 5000 : 500000);
     // The in-memory tree lives only as long as its registry, so memory always runs all phases.
     if (phase == "all" || phase == "generate" || !real) GenerateTree(*registry, name);
     if (phase == "all" || phase == "walk" || !real) WalkTree(*registry, name);
+    if (phase == "all" || phase == "search" || !real) SearchTree(*registry, name);
     if (phase == "all" || phase == "cleanup") {
       registry->DeleteKeyTree(os::RegRoot::CurrentUser, kTreePath);
     }

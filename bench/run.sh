@@ -23,6 +23,8 @@ echo "== under Wine"
 wine "$exe" access both
 wine "$exe" generate real
 wine "$exe" walk real
+wine "$exe" search real
+wine "$exe" walk real
 start=$(date +%s.%N)
 lines=$(wine reg query 'HKCU\Software\KalmoraBench' /s | wc -l)
 end=$(date +%s.%N)

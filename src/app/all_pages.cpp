@@ -3,6 +3,7 @@
 #include "display/display_page.h"
 #include "icons/icon_pages.h"
 #include "nettune/tcpip_page.h"
+#include "sysinfo/sysinfo_pages.h"
 #include "tools/tool_pages.h"
 #include "tweaks/branches.h"
 
@@ -34,6 +35,8 @@ page::PageTable AllPages() {
   display::RegisterDisplayPages(table);
   icons::RegisterIconPages(table);
   nettune::RegisterTcpIpPages(table);
+  sysinfo::RegisterDrivePage(table);
+  sysinfo::RegisterGraphicsPage(table);
   return table;
 }
 

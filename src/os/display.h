@@ -1,6 +1,7 @@
 // The display driver: the modes it offers, the mode the screen is in, and switching modes.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,8 @@ class Display {
   virtual DisplayMode Current() = 0;
   // Changes to (or tests) mode number n as the driver lists it.
   virtual DisplayChange ChangeTo(int n, ChangeKind kind) = 0;
+  // What the screen's device context reports for a GetDeviceCaps index.
+  virtual int DeviceCaps(int index) = 0;
 };
 
 // A driver whose modes and answers the tests choose; an applied change becomes the current mode.
@@ -53,8 +56,14 @@ class MemoryDisplay : public Display {
     return DisplayChange::Successful;
   }
 
+  int DeviceCaps(int index) override {
+    const auto found = caps.find(index);
+    return found == caps.end() ? 0 : found->second;
+  }
+
   std::vector<DisplayMode> modes;
   DisplayMode current;
+  std::map<int, int> caps;  // GetDeviceCaps index: value
   DisplayChange testAnswer = DisplayChange::Successful;
   std::vector<int> tested;   // mode numbers, in order
   std::vector<int> applied;  // mode numbers, in order

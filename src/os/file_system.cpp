@@ -28,6 +28,22 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return path;
 }
 
+std::optional<DriveInfo> FileSystem::Medium(char drive) {
+  const std::optional<DiskSpace> space = DiskSpaceOf(drive);
+  if (!space) return std::nullopt;
+  DriveInfo info;
+  info.letter = drive;
+  info.type = DriveKind(drive);
+  if (const std::optional<VolumeInfo> volume = VolumeOf(drive)) {
+    info.volumeName = volume->label;
+    info.fileSystem = volume->fileSystem;
+    info.serialNumber = volume->serialNumber;
+  }
+  info.totalBytes = space->totalBytes;
+  info.freeBytes = space->freeBytes;
+  return info;
+}
+
 bool FileSystem::ReplaceKeepingAttributes(std::string_view path, std::string_view bytes) {
   const std::optional<uint32_t> attributes = GetAttributes(path);
   if (attributes && (*attributes & kAttrReadOnly) &&
@@ -48,13 +64,46 @@ MemoryFileSystem::MemoryFileSystem(std::string drives) {
 }
 
 void MemoryFileSystem::AddDrive(const DriveInfo& drive) {
-  std::erase_if(drives_, [&drive](const DriveInfo& known) { return known.letter == drive.letter; });
+  // A letter names one drive: a test's drive takes the place of the default one.
+  std::erase_if(drives_, [&](const DriveInfo& known) { return known.letter == drive.letter; });
   drives_.push_back(drive);
   std::sort(drives_.begin(), drives_.end(),
             [](const DriveInfo& a, const DriveInfo& b) { return a.letter < b.letter; });
   if (drive.fileSystem.empty()) return;  // no medium, no root folder
   const std::string root = std::string(1, drive.letter) + ":";
   entries_[base::UpperCase(root)] = {root, kAttrDirectory, {}};
+}
+
+const DriveInfo* MemoryFileSystem::FindDrive(char letter) const {
+  for (const DriveInfo& drive : drives_) {
+    if (base::UpperCase(std::string(1, drive.letter)) == base::UpperCase(std::string(1, letter))) {
+      return &drive;
+    }
+  }
+  return nullptr;
+}
+
+DriveType MemoryFileSystem::DriveKind(char letter) {
+  const DriveInfo* drive = FindDrive(letter);
+  return drive ? drive->type : DriveType::NoRootDir;
+}
+
+std::optional<DiskSpace> MemoryFileSystem::DiskSpaceOf(char letter) {
+  const DriveInfo* drive = FindDrive(letter);
+  if (!drive || drive->fileSystem.empty()) return std::nullopt;
+  constexpr uint64_t kCluster = 8 * 512;
+  return DiskSpace{8,
+                   512,
+                   static_cast<uint32_t>(drive->freeBytes / kCluster),
+                   static_cast<uint32_t>(drive->totalBytes / kCluster),
+                   drive->totalBytes,
+                   drive->freeBytes};
+}
+
+std::optional<VolumeInfo> MemoryFileSystem::VolumeOf(char letter) {
+  const DriveInfo* drive = FindDrive(letter);
+  if (!drive || drive->fileSystem.empty()) return std::nullopt;
+  return VolumeInfo{drive->volumeName, drive->fileSystem, drive->serialNumber};
 }
 
 std::optional<std::string> MemoryFileSystem::Key(std::string_view path) {
@@ -254,17 +303,6 @@ std::string MemoryFileSystem::ShortPath(std::string_view path) {
     pos = end;
   }
   return result;
-}
-
-std::optional<DriveInfo> MemoryFileSystem::Medium(char drive) {
-  for (const DriveInfo& info : drives_) {
-    if (base::UpperCase(std::string(1, info.letter)) != base::UpperCase(std::string(1, drive))) {
-      continue;
-    }
-    if (info.fileSystem.empty()) return std::nullopt;
-    return info;
-  }
-  return std::nullopt;
 }
 
 void MemoryFileSystem::SetShortName(std::string_view path, std::string shortName) {

@@ -40,6 +40,22 @@ struct DriveInfo {
   uint64_t freeBytes = 0;
 };
 
+// A drive's size as GetDiskFreeSpace reports it (clusters) and as the byte totals.
+struct DiskSpace {
+  uint32_t sectorsPerCluster = 0;
+  uint32_t bytesPerSector = 0;
+  uint32_t freeClusters = 0;
+  uint32_t totalClusters = 0;
+  uint64_t totalBytes = 0;
+  uint64_t freeBytes = 0;
+};
+
+struct VolumeInfo {
+  std::string label;
+  std::string fileSystem;
+  uint32_t serialNumber = 0;
+};
+
 struct DirEntry {
   std::string name;
   uint32_t attributes = 0;
@@ -75,9 +91,16 @@ class FileSystem {
   virtual bool Copy(std::string_view from, std::string_view to) = 0;
   // The 8.3 form of an existing path (what DOS sees); empty when the path does not exist.
   virtual std::string ShortPath(std::string_view path) = 0;
-  // Size and free bytes of the medium in a drive, without asking the user for one; none when
-  // the drive has no medium or cannot be read (an empty floppy drive).
-  virtual std::optional<DriveInfo> Medium(char drive) = 0;
+
+  // One drive letter at a time, each asking the drive only what it names. A drive without a
+  // medium or not ready answers nothing; it never makes the system ask for a disk.
+  virtual DriveType DriveKind(char letter) = 0;
+  virtual std::optional<DiskSpace> DiskSpaceOf(char letter) = 0;
+  virtual std::optional<VolumeInfo> VolumeOf(char letter) = 0;
+
+  // Kind, size, free bytes and volume of the medium in a drive, without asking the user for
+  // one; none when the drive has no medium or cannot be read (an empty floppy drive).
+  std::optional<DriveInfo> Medium(char drive);
 
   // WriteAtomically, and the file keeps its attributes (read-only, hidden, system, archive). A
   // read-only file is writable only for the moment it is replaced.
@@ -113,7 +136,10 @@ class MemoryFileSystem : public FileSystem {
   // Each folder or file name with a short name set by SetShortName takes it; the others stay
   // as given (as names that already are 8.3 do).
   std::string ShortPath(std::string_view path) override;
-  std::optional<DriveInfo> Medium(char drive) override;
+  // Sizes in clusters of 8 sectors of 512 bytes; a drive without a file system has no medium.
+  DriveType DriveKind(char letter) override;
+  std::optional<DiskSpace> DiskSpaceOf(char letter) override;
+  std::optional<VolumeInfo> VolumeOf(char letter) override;
 
   // Test set-up: the 8.3 name of an existing file or folder ("PROGRA~1").
   void SetShortName(std::string_view path, std::string shortName);
@@ -136,6 +162,7 @@ class MemoryFileSystem : public FileSystem {
     bool inUse = false;
     std::string shortName;  // empty: the name is its own 8.3 form
   };
+  const DriveInfo* FindDrive(char letter) const;
   // Normalised key: upper-cased, backslashes, no trailing backslash ("C:" is the root).
   static std::optional<std::string> Key(std::string_view path);
   static std::string ParentKey(const std::string& key);

@@ -38,6 +38,8 @@ ImageLists::ImageLists()
   ImageList4.pictures[7] = Icon("small_ini");
   ImageList4.pictures[8] = Icon("small_registry");
   ImageList4.pictures[10] = Icon("small_tip");
+  ImageList7.pictures[4] = Icon("small_present");
+  ImageList7.pictures[5] = Icon("small_absent");
   ImageList6.pictures[1] = Icon("large_question");
   ImageList8.pictures[26] = Icon("kalmora");
 }

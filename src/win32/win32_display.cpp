@@ -70,4 +70,8 @@ os::DisplayChange Win32Display::ChangeTo(int n, os::ChangeKind kind) {
   return FromResult(ChangeDisplaySettingsW(&mode, flags));
 }
 
+int Win32Display::DeviceCaps(int index) {
+  return ScreenDc().Caps(index);
+}
+
 }  // namespace win32

@@ -10,6 +10,7 @@ class Win32Display : public os::Display {
   std::optional<os::DisplayMode> Mode(int n) override;
   os::DisplayMode Current() override;
   os::DisplayChange ChangeTo(int n, os::ChangeKind kind) override;
+  int DeviceCaps(int index) override;
 };
 
 }  // namespace win32

@@ -189,31 +189,64 @@ std::string Win32FileSystem::ShortPath(std::string_view path) {
   return Narrow(shortPath);
 }
 
-std::optional<os::DriveInfo> Win32FileSystem::Medium(char drive) {
-  const std::wstring root = std::wstring(1, static_cast<wchar_t>(drive)) + L":\\";
-  // An empty floppy drive answers with an error instead of the system's "insert a disk" box.
-  const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-  os::DriveInfo info;
-  info.letter = drive;
-  info.type = static_cast<os::DriveType>(GetDriveTypeW(root.c_str()));
-  ULARGE_INTEGER freeBytes{}, totalBytes{};
-  const bool read = GetDiskFreeSpaceExW(root.c_str(), nullptr, &totalBytes, &freeBytes) != FALSE;
-  if (read) {
-    wchar_t volume[MAX_PATH + 1] = {};
-    wchar_t fileSystem[MAX_PATH + 1] = {};
-    DWORD serial = 0;
-    if (GetVolumeInformationW(root.c_str(), volume, MAX_PATH + 1, &serial, nullptr, nullptr,
-                              fileSystem, MAX_PATH + 1)) {
-      info.volumeName = Narrow(volume);
-      info.fileSystem = Narrow(fileSystem);
-      info.serialNumber = serial;
-    }
-    info.totalBytes = totalBytes.QuadPart;
-    info.freeBytes = freeBytes.QuadPart;
+namespace {
+
+std::wstring DriveRoot(char letter) {
+  return std::wstring(1, static_cast<wchar_t>(letter)) + L":\\";
+}
+
+// An empty drive makes the system ask for a disk in a message box unless told not to.
+class NoDiskPrompts {
+ public:
+  NoDiskPrompts() : old_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+  ~NoDiskPrompts() { SetErrorMode(old_); }
+  NoDiskPrompts(const NoDiskPrompts&) = delete;
+  NoDiskPrompts& operator=(const NoDiskPrompts&) = delete;
+
+ private:
+  UINT old_;
+};
+
+}  // namespace
+
+os::DriveType Win32FileSystem::DriveKind(char letter) {
+  return static_cast<os::DriveType>(GetDriveTypeW(DriveRoot(letter).c_str()));
+}
+
+std::optional<os::DiskSpace> Win32FileSystem::DiskSpaceOf(char letter) {
+  const std::wstring root = DriveRoot(letter);
+  NoDiskPrompts quiet;
+  os::DiskSpace space;
+  DWORD sectors = 0, bytes = 0, freeClusters = 0, totalClusters = 0;
+  if (!GetDiskFreeSpaceW(root.c_str(), &sectors, &bytes, &freeClusters, &totalClusters)) {
+    return std::nullopt;
   }
-  SetErrorMode(oldMode);
-  if (!read) return std::nullopt;
-  return info;
+  space.sectorsPerCluster = sectors;
+  space.bytesPerSector = bytes;
+  space.freeClusters = freeClusters;
+  space.totalClusters = totalClusters;
+  ULARGE_INTEGER freeBytes{}, totalBytes{};
+  if (GetDiskFreeSpaceExW(root.c_str(), nullptr, &totalBytes, &freeBytes)) {
+    space.totalBytes = totalBytes.QuadPart;
+    space.freeBytes = freeBytes.QuadPart;
+  } else {
+    space.totalBytes = uint64_t{totalClusters} * sectors * bytes;
+    space.freeBytes = uint64_t{freeClusters} * sectors * bytes;
+  }
+  return space;
+}
+
+std::optional<os::VolumeInfo> Win32FileSystem::VolumeOf(char letter) {
+  const std::wstring root = DriveRoot(letter);
+  NoDiskPrompts quiet;
+  wchar_t label[MAX_PATH + 1] = {};
+  wchar_t fileSystem[MAX_PATH + 1] = {};
+  DWORD serial = 0;
+  if (!GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, &serial, nullptr, nullptr,
+                             fileSystem, MAX_PATH + 1)) {
+    return std::nullopt;
+  }
+  return os::VolumeInfo{Narrow(label), Narrow(fileSystem), serial};
 }
 
 }  // namespace win32

@@ -19,7 +19,9 @@ class Win32FileSystem : public os::FileSystem {
   std::vector<os::DriveInfo> Drives() override;
   bool Copy(std::string_view from, std::string_view to) override;
   std::string ShortPath(std::string_view path) override;
-  std::optional<os::DriveInfo> Medium(char drive) override;
+  os::DriveType DriveKind(char letter) override;
+  std::optional<os::DiskSpace> DiskSpaceOf(char letter) override;
+  std::optional<os::VolumeInfo> VolumeOf(char letter) override;
 };
 
 }  // namespace win32

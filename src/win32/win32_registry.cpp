@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include <vector>
 
+#include "os/reg_values.h"
 #include "win32/wide.h"
 
 namespace win32 {
@@ -136,7 +139,7 @@ RegStatus DeleteTreeAt(HKEY from, std::string_view path) {
   return StatusOf(DeleteTree(parent, Wide(name), 0));
 }
 
-class Win32Key : public os::RegKey {
+class Win32Key : public os::RegKey, public os::ValueLister {
  public:
   explicit Win32Key(HKEY key) : key_(key) {}
 
@@ -198,6 +201,43 @@ class Win32Key : public os::RegKey {
       names.push_back(Narrow(std::wstring_view(buffer.data(), length)));
     }
     return names;
+  }
+
+  // One call per value: the buffers are sized once from the key's longest name and data, and
+  // sized again when a value grew in between.
+  os::NamedValues AllValues() const override {
+    os::NamedValues values;
+    DWORD maxName = 0;
+    DWORD maxData = 0;
+    if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS) {
+      return values;
+    }
+    std::vector<wchar_t> name(maxName + 1);
+    std::vector<BYTE> data(maxData);
+    for (DWORD index = 0;;) {
+      DWORD nameLength = static_cast<DWORD>(name.size());
+      DWORD size = static_cast<DWORD>(data.size());
+      DWORD type = 0;
+      const LONG error = RegEnumValueW(key_.get(), index, name.data(), &nameLength, nullptr, &type,
+                                       data.empty() ? nullptr : data.data(), &size);
+      if (error == ERROR_MORE_DATA) {
+        if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS ||
+            (maxName + 1 <= name.size() && maxData <= data.size())) {
+          break;
+        }
+        name.resize(std::max<size_t>(name.size(), maxName + 1));
+        data.resize(std::max<size_t>(data.size(), maxData));
+        continue;
+      }
+      if (error != ERROR_SUCCESS) break;  // the end, or an enumeration that fails: we stop
+      const std::vector<BYTE> raw(data.begin(), data.begin() + size);
+      values.emplace_back(Narrow(std::wstring_view(name.data(), nameLength)),
+                          os::RegValue{type, ToInternal(type, raw)});
+      ++index;
+    }
+    return values;
   }
 
   bool HasSubKeys() const override {

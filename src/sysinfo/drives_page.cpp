@@ -1,0 +1,129 @@
+// "Laufwerke": one group of rows per drive letter with its kind, sizes, file system, label and
+// serial number. A drive that cannot be measured says so in a row; nothing here waits for a
+// medium or asks for one.
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "page/page_context.h"
+#include "page/page_frame.h"
+#include "sysinfo/info_list.h"
+#include "sysinfo/sysinfo_pages.h"
+
+namespace sysinfo {
+namespace {
+
+constexpr int kPageId = 85;
+constexpr float kPerMegabyte = 1.0f / (1 << 20);
+constexpr float kPerGigabyte = 1.0f / (1 << 30);
+constexpr const char* kNotReady = "kein Datenträger oder nicht bereit";
+
+std::string GroupCaption(char letter, os::DriveType type) {
+  std::string kind;
+  switch (type) {
+    case os::DriveType::Removable:
+      kind = letter == 'A' ? "3,5-Diskette (" : letter == 'B' ? "5,25-Diskette (" : "Laufwerk (";
+      break;
+    case os::DriveType::CdRom:
+      kind = "CD-Rom (";
+      break;
+    case os::DriveType::RamDisk:
+      kind = "Ramdisk (";
+      break;
+    case os::DriveType::Remote:
+      kind = "Remote(";
+      break;
+    case os::DriveType::Fixed:
+      kind = "Festplatte (";
+      break;
+    default:
+      return "";
+  }
+  return kind + letter + ":)";
+}
+
+std::string SerialText(uint32_t serial) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04X-%04X", static_cast<unsigned>(serial >> 16),
+                static_cast<unsigned>(serial & 0xFFFF));
+  return text;
+}
+
+void AddVolumeRows(ui::ListView& list, const std::optional<os::VolumeInfo>& volume) {
+  AddValueRow(list, "Dateisystem", volume ? volume->fileSystem : "");
+  AddValueRow(list, "Bezeichnung", volume ? volume->label : "");
+  AddValueRow(list, "Seriennummer", volume ? SerialText(volume->serialNumber) : "");
+}
+
+// Sizes are held in single precision, as the list has always computed them.
+void AddSizeRows(ui::ListView& list, const char* capacityCaption, float total, float free,
+                 float unit, const char* suffix) {
+  AddValueRow(list, capacityCaption, Normiere(total * unit) + suffix);
+  AddValueRow(list, "Belegter Speicher", Normiere((total - free) * unit) + suffix);
+  AddValueRow(list, "Freier Speicher", Normiere(free * unit) + suffix);
+}
+
+void RemovableRows(page::PageContext& form, ui::ListView& list, char letter) {
+  const bool floppy = letter == 'A' || letter == 'B';
+  // Floppy drives are left alone while a page is being built: no disk noise on every visit.
+  std::optional<os::DiskSpace> space;
+  if (!(floppy && form.PageBuilding)) space = form.services.files.DiskSpaceOf(letter);
+  if (!space) {
+    AddSizeRows(list, "Speicherkapazität", 0, 0, kPerMegabyte, " MB");
+    return;
+  }
+  const float cluster =
+      static_cast<float>(space->sectorsPerCluster) * static_cast<float>(space->bytesPerSector);
+  AddSizeRows(list, "Speicherkapazitäat", static_cast<float>(space->totalClusters) * cluster,
+              static_cast<float>(space->freeClusters) * cluster, kPerMegabyte, " MB");
+  AddVolumeRows(list, form.services.files.VolumeOf(letter));
+}
+
+// LaufwerkInformation: fixed, CD-ROM, RAM and remote drives, in gigabytes.
+void LaufwerkInformation(page::PageContext& form, ui::ListView& list, char letter) {
+  const std::optional<os::DiskSpace> space = form.services.files.DiskSpaceOf(letter);
+  if (!space) {
+    AddValueRow(list, "Status", kNotReady);
+    return;
+  }
+  AddSizeRows(list, "Kapazität", static_cast<float>(space->totalBytes),
+              static_cast<float>(space->freeBytes), kPerGigabyte, " GB");
+  AddVolumeRows(list, form.services.files.VolumeOf(letter));
+}
+
+void CheckLaufwerke(page::PageContext& form, ui::ListView& list) {
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    const os::DriveType type = form.services.files.DriveKind(letter);
+    const std::string caption = GroupCaption(letter, type);
+    if (caption.empty()) continue;
+    AddGroupRow(list, caption);
+    if (type == os::DriveType::Removable) {
+      RemovableRows(form, list, letter);
+    } else {
+      LaufwerkInformation(form, list, letter);
+    }
+  }
+}
+
+void BuildDrivePage(page::PageContext& form) {
+  page::BuildFlag building(form);
+  page::BeginPage(form, kPageId, "");
+  ui::ListView* list = AddInfoList(form);
+  if (!list) return;
+  page::Quietly(
+      form, [&] { CheckLaufwerke(form, *list); }, "CheckLaufwerke");
+}
+
+}  // namespace
+
+std::string Normiere(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.3f", value);
+  return text;
+}
+
+void RegisterDrivePage(page::PageTable& table) {
+  table.Register(kPageId, BuildDrivePage);
+}
+
+}  // namespace sysinfo
