@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,8 +39,8 @@ enum class RecycleResult {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Asks the shell to open a file or start a program; the shell reports failures itself.
-  virtual void Execute(const ShellExecuteCall& call) = 0;
+  // Asks the shell to open a file or start a program; false when it could not.
+  virtual bool Execute(const ShellExecuteCall& call) = 0;
   // The index of a file's icon in the system's image lists (-1 when unknown).
   virtual int SystemIconIndex(const std::string& path, bool small) = 0;
   // The name the shell shows for a file, folder or drive ("Lokaler Datenträger (C:)" for "C:\\").
@@ -76,7 +77,10 @@ struct MemoryApplet {
 // A shell that records what it was asked.
 class MemoryShell : public Shell {
  public:
-  void Execute(const ShellExecuteCall& call) override { executed.push_back(call); }
+  bool Execute(const ShellExecuteCall& call) override {
+    executed.push_back(call);
+    return !unstartable.contains(call.file);
+  }
   int SystemIconIndex(const std::string& path, bool) override {
     iconQueries.push_back(path);
     return iconIndex;
@@ -107,6 +111,7 @@ class MemoryShell : public Shell {
   bool OpenControlPanelItem(const std::string& displayName) override;
 
   std::vector<ShellExecuteCall> executed;
+  std::set<std::string> unstartable;  // files the shell cannot open
   std::vector<std::string> iconQueries;
   std::map<std::string, std::string> displayNames;
   int iconIndex = 3;

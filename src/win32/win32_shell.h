@@ -7,7 +7,7 @@ namespace win32 {
 
 class Win32Shell : public os::Shell {
  public:
-  void Execute(const os::ShellExecuteCall& call) override;
+  bool Execute(const os::ShellExecuteCall& call) override;
   int SystemIconIndex(const std::string& path, bool small) override;
   std::string DisplayName(const std::string& path) override;
   os::RecycleResult RecycleFiles(const std::vector<std::string>& paths) override;
