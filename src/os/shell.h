@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,8 +39,8 @@ enum class RecycleResult {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Asks the shell to open a file or start a program; the shell reports failures itself.
-  virtual void Execute(const ShellExecuteCall& call) = 0;
+  // Asks the shell to open a file or start a program; false when it could not.
+  virtual bool Execute(const ShellExecuteCall& call) = 0;
   // The index of a file's icon in the system's image lists (-1 when unknown).
   virtual int SystemIconIndex(const std::string& path, bool small) = 0;
   // How many icons a file holds (ExtractIconEx with index -1); 0 for a missing file or one
@@ -82,7 +83,10 @@ struct MemoryApplet {
 // A shell that records what it was asked.
 class MemoryShell : public Shell {
  public:
-  void Execute(const ShellExecuteCall& call) override { executed.push_back(call); }
+  bool Execute(const ShellExecuteCall& call) override {
+    executed.push_back(call);
+    return !unstartable.contains(call.file);
+  }
   int SystemIconIndex(const std::string& path, bool) override {
     iconQueries.push_back(path);
     return iconIndex;
@@ -117,6 +121,7 @@ class MemoryShell : public Shell {
 
   std::vector<ShellExecuteCall> executed;
   std::vector<int> formatted;
+  std::set<std::string> unstartable;  // files the shell cannot open
   std::vector<std::string> iconQueries;
   std::map<std::string, std::string> displayNames;
   std::map<std::string, int> iconCounts;  // by path, compared regardless of case

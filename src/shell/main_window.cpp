@@ -3,7 +3,9 @@
 #include "dialogs/confirm_dialog.h"
 #include "icons/icon_pages.h"
 #include "icons/rebuild_icons.h"
+#include "shell/bookmarks.h"
 #include "shell/category_tree.h"
+#include "shell/font_window.h"
 #include "shell/settings.h"
 
 namespace shell {
@@ -259,11 +261,14 @@ void TForm1::BuildToolbar() {
   ToolButton4->OnClick = [this](ui::ToolButton&) { ToolButton4Click(); };
   ToolButton5->OnClick = [this](ui::ToolButton&) { ToolButton5Click(); };
   ToolButton6->OnClick = [this](ui::ToolButton&) { ToolButton6Click(); };
+  ToolButton9->OnClick = [this](ui::ToolButton&) { ToolButton9Click(); };
   ToolButton18->OnClick = [this](ui::ToolButton&) { ToolButton18Click(); };
+  ToolButton20->OnClick = [this](ui::ToolButton&) { ToolButton20Click(); };
   ToolButton12->OnClick = [this](ui::ToolButton&) { ToolButton12Click(); };
   ToolButton16->OnClick = [this](ui::ToolButton&) { ToolButton16Click(); };
   // A drop-down button's own click shows its menu too.
   ToolButton2->OnClick = [](ui::ToolButton& button) { button.UserDropDown(); };
+  ToolButton3->OnClick = [](ui::ToolButton& button) { button.UserDropDown(); };
 }
 
 void TForm1::BuildMenus() {
@@ -273,7 +278,7 @@ void TForm1::BuildMenus() {
   Statusleiste1->SetChecked(true);
 
   auto& tree = PopupMenu6.Items();
-  tree.Add("Bookmarks")->SetName("Bookmarks1");
+  tree.Add("Bookmarks", [this](ui::MenuItem&) { ToolButton20Click(); })->SetName("Bookmarks1");
   tree.Add("-");
   tree.Add("Alle Knoten &expandieren", [this](ui::MenuItem&) { AlleKnotenffnen1Click(); })
       ->SetName("AlleKnotenffnen1");
@@ -283,6 +288,7 @@ void TForm1::BuildMenus() {
   tree.Add("Knoten sch&ießen", [this](ui::MenuItem&) { Knotenschieen1Click(); })
       ->SetName("Knotenschieen1");
 
+  PopupMenu3.OnPopup = [this](ui::PopupMenu&) { ToolButton3Click(); };
   PopupMenu7.OnPopup = [this](ui::PopupMenu&) { PopupMenu7Popup(); };
   PopupMenu8.OnPopup = [this](ui::PopupMenu&) { PopupMenu8Popup(); };
 
@@ -358,7 +364,28 @@ void TForm1::StartUp() {
 }
 
 void TForm1::FormClose() {
+  // The bookmarks go with the program: the open window stores its list as it closes.
+  if (bookmarks_ && bookmarks_->Open()) bookmarks_->Form().Close();
   SaveSettings();
+}
+
+TForm9* TForm1::BookmarkWindow() const {
+  return bookmarks_ && bookmarks_->Open() ? bookmarks_.get() : nullptr;
+}
+
+void TForm1::ToolButton20Click() {
+  // A second activation brings the open window to the front instead of opening another.
+  if (bookmarks_ && bookmarks_->Open()) {
+    bookmarks_->Form().Show();
+    bookmarks_->Form().SetFocus();
+    return;
+  }
+  BookmarkDragEnabled = true;
+  // A closed window is freed here, outside its own events.
+  bookmarks_ = std::make_unique<TForm9>(*this);
+  GetBookmarkSettings(*this, *bookmarks_);
+  GetBookMarks(*this, *bookmarks_);
+  bookmarks_->Form().Show();
 }
 
 void TForm1::GetSettings() {
@@ -507,6 +534,11 @@ void TForm1::ToolButton12Click() {
 
 void TForm1::ToolButton16Click() {
   form_.Close();
+}
+
+void TForm1::ToolButton9Click() {
+  TForm17 window(*this);
+  window.Execute();
 }
 
 void TForm1::ToolButton18Click() {

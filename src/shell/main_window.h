@@ -19,6 +19,8 @@
 
 namespace shell {
 
+class TForm9;
+
 class TForm1 : public page::PageContext {
  public:
   // pages: every page's builder, composed by the program (or a test).
@@ -90,6 +92,14 @@ class TForm1 : public page::PageContext {
   void Knotenschieen1Click();
   void Image1MouseDown();
   void Image1MouseUp();
+  void ToolButton9Click();
+  void ToolButton20Click();
+
+  // Extras launcher.
+  void ToolButton3Click();
+  // Starts entry tag of the group (the four start handlers of the submenus).
+  void StartExtra(const std::string& group, int tag);
+  void Extrasbearbeiten();
   void ToolButton12Click();
   void ToolButton16Click();
   void ToolButton18Click();
@@ -128,6 +138,8 @@ class TForm1 : public page::PageContext {
   ui::Form& OwnerForm() override { return form_; }
 
   page::PageTable& Pages() { return pages_; }
+  // The bookmarks window while it is open.
+  TForm9* BookmarkWindow() const;
   // Selects a node by code (runs the page change but records no history).
   void SelectNode(ui::TreeNode* node);
 
@@ -142,6 +154,7 @@ class TForm1 : public page::PageContext {
 
   ui::Form form_;
   page::PageTable pages_;
+  std::unique_ptr<TForm9> bookmarks_;
 };
 
 }  // namespace shell

@@ -107,14 +107,17 @@ class ControlPanelFolder {
 
 }  // namespace
 
-void Win32Shell::Execute(const os::ShellExecuteCall& call) {
+bool Win32Shell::Execute(const os::ShellExecuteCall& call) {
   const std::wstring verb = Wide(call.verb);
   const std::wstring file = Wide(call.file);
   const std::wstring parameters = Wide(call.parameters);
   const std::wstring directory = Wide(call.directory);
-  ShellExecuteW(GetForegroundWindow(), verb.empty() ? nullptr : verb.c_str(), file.c_str(),
-                parameters.empty() ? nullptr : parameters.c_str(),
-                directory.empty() ? nullptr : directory.c_str(), call.show);
+  // Values above 32 mean started; the rest are the shell's error codes.
+  const HINSTANCE result =
+      ShellExecuteW(GetForegroundWindow(), verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                    parameters.empty() ? nullptr : parameters.c_str(),
+                    directory.empty() ? nullptr : directory.c_str(), call.show);
+  return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 int Win32Shell::SystemIconIndex(const std::string& path, bool small) {

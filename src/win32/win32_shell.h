@@ -7,7 +7,7 @@ namespace win32 {
 
 class Win32Shell : public os::Shell {
  public:
-  void Execute(const os::ShellExecuteCall& call) override;
+  bool Execute(const os::ShellExecuteCall& call) override;
   int SystemIconIndex(const std::string& path, bool small) override;
   int IconCount(const std::string& path) override;
   void FormatDrive(int drive) override;

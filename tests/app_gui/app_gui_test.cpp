@@ -401,6 +401,31 @@ TEST_F(AppGuiPages, TheTunerListsTheDemoAdaptersAndTheDisplayPageMarksAMode) {
   Picture(L"display-page");
 }
 
+TEST_F(AppGuiPages, TheBookmarksWindowShowsTheStoreAndKeepsItOnClose) {
+  ASSERT_TRUE(app->window);
+  HWND textButtons = app_gui::FindNamed(app->window, L"ToolBar1");
+  ASSERT_TRUE(textButtons);
+  // "&Bookmarks" is the second button of the bar; its command is its position plus one.
+  SendMessageW(GetParent(textButtons), WM_COMMAND, MAKEWPARAM(2, BN_CLICKED),
+               reinterpret_cast<LPARAM>(textButtons));
+  HWND window = FindProcessWindow(app->process.dwProcessId, L"Bookmarks");
+  ASSERT_TRUE(window);
+  EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  HWND list = app_gui::FindNamed(window, L"ListView1");
+  ASSERT_TRUE(list);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3) << "the demo bookmarks";
+  const std::wstring folder = Env(L"KALMORA_ARTIFACTS", L".");
+  CreateDirectoryW(folder.c_str(), nullptr);
+  Sleep(300);  // let the window paint
+  EXPECT_TRUE(app_gui::SaveWindowPicture(
+      window, folder + L"\\bookmarks-" + Env(L"KALMORA_WINDOWS", L"2000") + L".bmp"));
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_EQ(UserValue(L"Software\\Kalmora\\Bookmarks", L"Maus"), L"Zeiger und Tasten");
+  EXPECT_NE(UserValue(L"Software\\Kalmora2x\\Options\\BookmarkSettings", L"width"), L"-");
+  EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
+}
+
 TEST(RegeditForComparison, StartUp) {
   Started regedit = Start(L"regedit.exe", L"Registry Editor");
   if (!regedit.window) {

@@ -1,0 +1,102 @@
+// The font window: choosing, previewing and storing the font of the tree and the pages.
+#include "shell_fixture.h"
+
+namespace {
+
+using testing_support::ShellTest;
+
+class FontWindowTest : public ShellTest {
+ protected:
+  template <class T>
+  static T* Find(ui::Form& window, const char* name) {
+    return static_cast<T*>(window.FindByName(name));
+  }
+  // Opens the window with "Schriftart" and acts in it.
+  void InFontWindow(std::function<void(ui::Form&)> act) {
+    backend.OnNextModal(std::move(act));
+    form->ToolButton9->UserClick();
+    ASSERT_EQ(backend.ModalCaptions().back(), "Schrift");
+  }
+  std::vector<uint8_t> StoredRecord() {
+    auto value = Value(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Font", "Font");
+    return value ? value->data : std::vector<uint8_t>{};
+  }
+};
+
+TEST_F(FontWindowTest, AChosenFontIsStoredAtOnceAsLogFontAndColour) {
+  Start();
+  ui::Font arial;
+  arial.name = "Arial";
+  arial.height = 16;  // 12 pt
+  arial.style = ui::kBold | ui::kItalic;
+  arial.color = ui::clRed;
+  arial.charset = 0;
+  backend.Dialogs().AnswerFont(arial);
+  std::string shownName, shownSize, nameBefore, sizeBefore;
+  InFontWindow([&](ui::Form& window) {
+    nameBefore = Find<ui::Edit>(window, "Edit1")->Text();
+    sizeBefore = Find<ui::Edit>(window, "Edit2")->Text();
+    Find<ui::Button>(window, "BitBtn1")->UserClick();
+    shownName = Find<ui::Edit>(window, "Edit1")->Text();
+    shownSize = Find<ui::Edit>(window, "Edit2")->Text();
+    Find<ui::Button>(window, "Button2")->UserClick();  // "&Abbrechen" keeps the chosen font
+  });
+  EXPECT_EQ(nameBefore, "MS Sans Serif");
+  EXPECT_EQ(sizeBefore, "8");
+  EXPECT_EQ(shownName, "Arial");
+  EXPECT_EQ(shownSize, "12");
+  EXPECT_EQ(form->TreeView1->GetFont().name, "Arial");
+
+  std::vector<uint8_t> expected(60, 0);
+  const uint8_t height[] = {0xF0, 0xFF, 0xFF, 0xFF};  // -16
+  std::copy(std::begin(height), std::end(height), expected.begin());
+  expected[16] = 0xBC;  // weight 700
+  expected[17] = 0x02;
+  expected[20] = 1;  // italic
+  const std::string face = "Arial";
+  std::copy(face.begin(), face.end(), expected.begin() + 28);
+  EXPECT_EQ(StoredRecord(), expected);
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Font", "Color"),
+            os::RegValue::String("255"));
+
+  auto& restarted = Start();
+  EXPECT_EQ(restarted.UserFont, arial);
+  Select("Tastatur");
+  bool pageUsesFont = false;
+  for (ui::Control* control : restarted.CheckBoxes) {
+    if (control) pageUsesFont = pageUsesFont || control->GetFont().name == "Arial";
+  }
+  for (ui::Control* control : restarted.Labels) {
+    if (control) pageUsesFont = pageUsesFont || control->GetFont().name == "Arial";
+  }
+  EXPECT_TRUE(pageUsesFont) << "pages are built in the user's font";
+}
+
+TEST_F(FontWindowTest, APreviewLastsOnlyForThisRun) {
+  Start();
+  ui::Font courier = ui::Font::Of("Courier New", 10);
+  backend.Dialogs().AnswerFont(std::nullopt, {courier});
+  InFontWindow([&](ui::Form& window) {
+    Find<ui::Button>(window, "BitBtn1")->UserClick();
+    EXPECT_EQ(Find<ui::Edit>(window, "Edit1")->Text(), "MS Sans Serif");
+    Find<ui::Button>(window, "Button2")->UserClick();
+  });
+  EXPECT_EQ(form->TreeView1->GetFont().name, "Courier New");
+  EXPECT_EQ(form->UserFont.name, "Courier New");
+  EXPECT_TRUE(StoredRecord().empty());
+  EXPECT_EQ(Start().UserFont.name, "MS Sans Serif");
+}
+
+TEST_F(FontWindowTest, OkStoresThePreviewedFont) {
+  Start();
+  backend.Dialogs().AnswerFont(std::nullopt, {ui::Font::Of("Verdana", 9)});
+  InFontWindow([&](ui::Form& window) {
+    Find<ui::Button>(window, "BitBtn1")->UserClick();
+    Find<ui::Button>(window, "Button1")->UserClick();
+  });
+  auto& restarted = Start();
+  EXPECT_EQ(restarted.UserFont.name, "Verdana");
+  EXPECT_EQ(restarted.UserFont.Size(), 9);
+}
+
+}  // namespace
