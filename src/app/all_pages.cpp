@@ -2,6 +2,7 @@
 
 #include "display/display_page.h"
 #include "nettune/tcpip_page.h"
+#include "sysinfo/sysinfo_pages.h"
 #include "tools/tool_pages.h"
 #include "tweaks/branches.h"
 
@@ -28,6 +29,7 @@ page::PageTable AllPages() {
   tweaks::RegisterSecurityPages(table);
   display::RegisterDisplayPages(table);
   nettune::RegisterTcpIpPages(table);
+  sysinfo::RegisterSysInfoPages(table);
   return table;
 }
 
