@@ -93,6 +93,11 @@ TEST_F(InfoPageTest, EnvironmentInBlockOrder) {
                                       {"", "C:=C:\\WINNT"},
                                       {"PATH", "C:\\WINNT;C:\\Bin"},
                                       {"windir", "C:\\WINNT"}}));
+  ui::ListView& list = *form->ListViews[0];
+  EXPECT_EQ(list.Columns(), (std::vector<ui::ListColumn>{{"Bereich", 200}, {"Wert", 200}}));
+  EXPECT_TRUE(list.ReadOnly());
+  EXPECT_FALSE(list.CheckBoxes());
+  EXPECT_NE(list.Item(0)->ImageIndex(), list.Item(1)->ImageIndex()) << "group and value icons";
 }
 
 TEST_F(InfoPageTest, InputDevicesAndDesktop) {
