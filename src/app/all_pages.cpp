@@ -35,6 +35,7 @@ page::PageTable AllPages() {
   display::RegisterDisplayPages(table);
   icons::RegisterIconPages(table);
   nettune::RegisterTcpIpPages(table);
+  sysinfo::RegisterSysInfoPages(table);
   sysinfo::RegisterDrivePage(table);
   sysinfo::RegisterGraphicsPage(table);
   return table;

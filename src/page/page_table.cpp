@@ -123,7 +123,7 @@ const std::vector<PageRow>& PageRows() {
       {151, "Gemeinsame Dll-dateien", InfoArea::NoApplyButton},
       {152, "Grafikkarte", InfoArea::Hidden},
       {154, "Geräte-Manager", InfoArea::Hidden},
-      {159, "Advanced Power Management", InfoArea::Hidden},
+      {159, "Advanced Power Management ", InfoArea::Hidden},
       {161, "Netzwerk", InfoArea::Hidden},
       {162, "Verknüpfungspfeil bearbeiten", InfoArea::Apply},
       {163, "Systemstart", InfoArea::Apply},
@@ -160,6 +160,15 @@ void PageTable::Build(int pageId, PageContext& form) const {
   }
   form.SetDescription(kPageNotAvailable);
   form.ShowInformationArea(InfoArea::NoApplyButton);
+}
+
+void PageTable::RegisterCommand(std::string name, Builder action) {
+  commands_[std::move(name)] = std::move(action);
+}
+
+void PageTable::RunCommand(const std::string& name, PageContext& form) const {
+  const auto it = commands_.find(name);
+  if (it != commands_.end()) it->second(form);
 }
 
 }  // namespace page

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace page {
@@ -36,8 +37,15 @@ class PageTable {
   // apply button. A PageId without a page builds nothing.
   void Build(int pageId, PageContext& form) const;
 
+  // Actions of the main window's buttons that a branch provides (the about window), by the
+  // handler's name; running one that nobody registered does nothing.
+  void RegisterCommand(std::string name, Builder action);
+  bool HasCommand(const std::string& name) const { return commands_.count(name) > 0; }
+  void RunCommand(const std::string& name, PageContext& form) const;
+
  private:
   std::map<int, Builder> builders_;
+  std::map<std::string, Builder> commands_;
 };
 
 // The note on pages that this version does not offer yet.

@@ -266,6 +266,9 @@ void TForm1::BuildToolbar() {
   ToolButton20->OnClick = [this](ui::ToolButton&) { ToolButton20Click(); };
   ToolButton12->OnClick = [this](ui::ToolButton&) { ToolButton12Click(); };
   ToolButton16->OnClick = [this](ui::ToolButton&) { ToolButton16Click(); };
+  ToolButton14->OnClick = [this](ui::ToolButton&) {
+    pages_.RunCommand("ToolButton14Click", *this);
+  };
   // A drop-down button's own click shows its menu too.
   ToolButton2->OnClick = [](ui::ToolButton& button) { button.UserDropDown(); };
   ToolButton3->OnClick = [](ui::ToolButton& button) { button.UserDropDown(); };

@@ -49,21 +49,21 @@ std::string SerialText(uint32_t serial) {
   return text;
 }
 
-void AddVolumeRows(ui::ListView& list, const std::optional<os::VolumeInfo>& volume) {
-  AddValueRow(list, "Dateisystem", volume ? volume->fileSystem : "");
-  AddValueRow(list, "Bezeichnung", volume ? volume->label : "");
-  AddValueRow(list, "Seriennummer", volume ? SerialText(volume->serialNumber) : "");
+void AddVolumeRows(InfoList& list, const std::optional<os::VolumeInfo>& volume) {
+  list.Value("Dateisystem", volume ? volume->fileSystem : "");
+  list.Value("Bezeichnung", volume ? volume->label : "");
+  list.Value("Seriennummer", volume ? SerialText(volume->serialNumber) : "");
 }
 
 // Sizes are held in single precision, as the list has always computed them.
-void AddSizeRows(ui::ListView& list, const char* capacityCaption, float total, float free,
-                 float unit, const char* suffix) {
-  AddValueRow(list, capacityCaption, Normiere(total * unit) + suffix);
-  AddValueRow(list, "Belegter Speicher", Normiere((total - free) * unit) + suffix);
-  AddValueRow(list, "Freier Speicher", Normiere(free * unit) + suffix);
+void AddSizeRows(InfoList& list, const char* capacityCaption, float total, float free, float unit,
+                 const char* suffix) {
+  list.Value(capacityCaption, Normiere(total * unit) + suffix);
+  list.Value("Belegter Speicher", Normiere((total - free) * unit) + suffix);
+  list.Value("Freier Speicher", Normiere(free * unit) + suffix);
 }
 
-void RemovableRows(page::PageContext& form, ui::ListView& list, char letter) {
+void RemovableRows(page::PageContext& form, InfoList& list, char letter) {
   const bool floppy = letter == 'A' || letter == 'B';
   // Floppy drives are left alone while a page is being built: no disk noise on every visit.
   std::optional<os::DiskSpace> space;
@@ -80,10 +80,10 @@ void RemovableRows(page::PageContext& form, ui::ListView& list, char letter) {
 }
 
 // LaufwerkInformation: fixed, CD-ROM, RAM and remote drives, in gigabytes.
-void LaufwerkInformation(page::PageContext& form, ui::ListView& list, char letter) {
+void LaufwerkInformation(page::PageContext& form, InfoList& list, char letter) {
   const std::optional<os::DiskSpace> space = form.services.files.DiskSpaceOf(letter);
   if (!space) {
-    AddValueRow(list, "Status", kNotReady);
+    list.Value("Status", kNotReady);
     return;
   }
   AddSizeRows(list, "Kapazität", static_cast<float>(space->totalBytes),
@@ -91,12 +91,12 @@ void LaufwerkInformation(page::PageContext& form, ui::ListView& list, char lette
   AddVolumeRows(list, form.services.files.VolumeOf(letter));
 }
 
-void CheckLaufwerke(page::PageContext& form, ui::ListView& list) {
+void CheckLaufwerke(page::PageContext& form, InfoList& list) {
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     const os::DriveType type = form.services.files.DriveKind(letter);
     const std::string caption = GroupCaption(letter, type);
     if (caption.empty()) continue;
-    AddGroupRow(list, caption);
+    list.Group(caption);
     if (type == os::DriveType::Removable) {
       RemovableRows(form, list, letter);
     } else {
@@ -108,10 +108,10 @@ void CheckLaufwerke(page::PageContext& form, ui::ListView& list) {
 void BuildDrivePage(page::PageContext& form) {
   page::BuildFlag building(form);
   page::BeginPage(form, kPageId, "");
-  ui::ListView* list = AddInfoList(form);
-  if (!list) return;
+  InfoList list(form, kInfoListBounds);
+  if (!list.List()) return;
   page::Quietly(
-      form, [&] { CheckLaufwerke(form, *list); }, "CheckLaufwerke");
+      form, [&] { CheckLaufwerke(form, list); }, "CheckLaufwerke");
 }
 
 }  // namespace

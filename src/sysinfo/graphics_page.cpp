@@ -12,7 +12,7 @@
 #include "base/text.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
-#include "sysinfo/device_classes.h"
+#include "sysinfo/devices.h"
 #include "sysinfo/info_list.h"
 #include "sysinfo/sysinfo_pages.h"
 
@@ -111,14 +111,13 @@ bool HasCapability(uint32_t reported, uint32_t flag) {
   return flag == 0 ? reported == 0 : (reported & flag) == flag;
 }
 
-void AddCapabilityRows(page::PageContext& form, ui::ListView& list) {
+void AddCapabilityRows(page::PageContext& form, InfoList& list) {
   for (const CapabilityTable& table : CapabilityTables()) {
-    AddBlankRow(list);
-    AddGroupRow(list, table.caption);
+    list.Blank();
+    list.Group(table.caption);
     const auto reported = static_cast<uint32_t>(form.services.display.DeviceCaps(table.index));
     for (const Capability& row : table.rows) {
-      ui::ListItem* item = list.Add(row.caption);
-      item->SetImageIndex(HasCapability(reported, row.flag) ? kPresentImage : kAbsentImage);
+      list.Value(row.caption, "", HasCapability(reported, row.flag) ? kPresentIcon : kAbsentIcon);
     }
   }
 }
@@ -137,7 +136,7 @@ std::string KeyOfFirstNameHit(const std::vector<std::string>& hits) {
 
 // GetGrafikcardDetils, once the search has found the key: a "DacType" row per value whose name
 // holds "DAC" and a "ChipType" row per value whose name holds "CHIPT".
-void AddChipRows(page::PageContext& form, ui::ListView& list, const std::string& key) {
+void AddChipRows(page::PageContext& form, InfoList& list, const std::string& key) {
   if (key.empty()) return;
   auto chip = form.services.registry.OpenKey(os::RegRoot::LocalMachine, key, os::RegAccess::Read);
   if (!chip) return;
@@ -146,16 +145,16 @@ void AddChipRows(page::PageContext& form, ui::ListView& list, const std::string&
     os::RegValue value;
     chip->QueryValue(name, value);
     const std::string text = sysaccess::BinaryToString(sysaccess::FormatBinaryText(value.data));
-    if (upper.find("DAC") != std::string::npos) AddValueRow(list, "DacType", text);
-    if (upper.find("CHIPT") != std::string::npos) AddValueRow(list, "ChipType", text);
+    if (upper.find("DAC") != std::string::npos) list.Value("DacType", text);
+    if (upper.find("CHIPT") != std::string::npos) list.Value("ChipType", text);
   }
 }
 
-void AddRowsAfterSearch(page::PageContext& form, ui::ListView& list,
+void AddRowsAfterSearch(page::PageContext& form, InfoList& list,
                         const std::vector<std::string>& hits) {
   AddChipRows(form, list, KeyOfFirstNameHit(hits));
-  AddValueRow(list, "VideoBiosDate", form.ReadReg(2, kBiosKey, "VideoBiosDate", "s"));
-  AddValueRow(list, "VideoBiosVersion", form.ReadReg(2, kBiosKey, "VideoBiosVersion", "z"));
+  list.Value("VideoBiosDate", form.ReadReg(2, kBiosKey, "VideoBiosDate", "s"));
+  list.Value("VideoBiosVersion", form.ReadReg(2, kBiosKey, "VideoBiosVersion", "z"));
   AddCapabilityRows(form, list);
 }
 
@@ -183,17 +182,18 @@ struct ChipSearch {
   sysaccess::RegistrySearch search;
 };
 
-void StartChipSearch(page::PageContext& form, ui::ListView& list) {
+void StartChipSearch(page::PageContext& form, ui::ListView* listView) {
   auto state = std::make_shared<ChipSearch>(form);
   ui::Timer* timer = form.PagePanel->Add<ui::Timer>();
   timer->SetInterval(10);
-  timer->OnTimer = [&form, &list, state](ui::Control& control) {
+  timer->OnTimer = [&form, listView, state](ui::Control& control) {
     auto& self = static_cast<ui::Timer&>(control);
     bool more = false;
     page::Quietly(
         form, [&] { more = state->Slice(); }, "GetGrafikcardDetils");
     if (more) return;
     self.SetActive(false);
+    InfoList list(listView);
     page::Quietly(
         form, [&] { AddRowsAfterSearch(form, list, state->work.WorkList); }, "GetGrafikcardDetils");
   };
@@ -202,12 +202,18 @@ void StartChipSearch(page::PageContext& form, ui::ListView& list) {
 
 void BuildGraphicsPage(page::PageContext& form) {
   page::BeginPage(form, kPageId, "");
-  ui::ListView* list = AddInfoList(form);
-  if (!list) return;
+  InfoList list(form, kInfoListBounds);
+  if (!list.List()) return;
   page::Quietly(
-      form, [&] { GetClassDevices(form, "Display", *list); }, "GetClassDevices");
-  AddGroupRow(*list, "Grafikkarte");
-  StartChipSearch(form, *list);
+      form,
+      [&] {
+        std::vector<std::string> adapters;
+        GetClassDevices(form.services.registry, form.DeviceClassKey, "Display", adapters);
+        for (const std::string& adapter : adapters) list.Value(adapter, "");
+      },
+      "GetClassDevices");
+  list.Group("Grafikkarte");
+  StartChipSearch(form, list.List());
 }
 
 }  // namespace

@@ -1,37 +1,37 @@
 #include "sysinfo/info_list.h"
 
-#include "page/page_context.h"
+#include "page/page_frame.h"
 
 namespace sysinfo {
 
-ui::ListView* AddInfoList(page::PageContext& form) {
-  ui::ListView* list = form.Create(form.ListViews, 0);
-  if (!list) return nullptr;
-  form.ListView(0, 10, 50, 420, 330);
-  list->SetStyle(ui::ViewStyle::Report);
-  list->SetReadOnly(true);
-  list->SetRowSelect(true);
-  list->SetCheckBoxes(false);
-  list->SetFlatScrollBars(true);
-  list->SetSmallImages(&form.ImageList7);
-  list->AddColumn("Bereich", 200);
-  list->AddColumn("Wert", 200);
-  return list;
+InfoList::InfoList(page::PageContext& form, const ui::Rect& bounds) {
+  list_ = form.Create(form.ListViews, 0);
+  if (!list_) return;
+  form.ListView(0, bounds.left, bounds.top, bounds.width, bounds.height);
+  list_->SetStyle(ui::ViewStyle::Report);
+  list_->SetReadOnly(true);
+  list_->SetRowSelect(true);
+  list_->SetCheckBoxes(false);
+  list_->SetFlatScrollBars(true);
+  list_->SetSmallImages(&form.ImageList7);
+  list_->AddColumn("Bereich", 200);
+  list_->AddColumn("Wert", 200);
 }
 
-void AddGroupRow(ui::ListView& list, const std::string& caption) {
-  list.Add(caption)->SetImageIndex(kGroupImage);
+void InfoList::Group(const std::string& caption) {
+  if (!list_) return;
+  list_->Add(caption)->SetImageIndex(kGroupIcon);
 }
 
-void AddValueRow(ui::ListView& list, const std::string& caption, const std::string& value,
-                 int image) {
-  ui::ListItem* item = list.Add(caption);
+void InfoList::Value(const std::string& caption, const std::string& value, int icon) {
+  if (!list_) return;
+  ui::ListItem* item = list_->Add(caption);
   item->AddSubItem(value);
-  item->SetImageIndex(image);
+  item->SetImageIndex(icon);
 }
 
-void AddBlankRow(ui::ListView& list) {
-  list.Add(" ")->SetImageIndex(-1);
+void InfoList::Blank() {
+  if (list_) list_->Add(" ");
 }
 
 }  // namespace sysinfo

@@ -4,26 +4,39 @@
 
 #include <string>
 
+#include "page/page_context.h"
 #include "ui/list_view.h"
-
-namespace page {
-class PageContext;
-}
 
 namespace sysinfo {
 
-// Icons of the information lists' image list.
-inline constexpr int kGroupImage = 0;
-inline constexpr int kValueImage = 1;
-inline constexpr int kPresentImage = 4;
-inline constexpr int kAbsentImage = 5;
+inline constexpr int kGroupIcon = 0;
+inline constexpr int kValueIcon = 1;
+// A capability the device has, or lacks.
+inline constexpr int kPresentIcon = 4;
+inline constexpr int kAbsentIcon = 5;
 
-// Creates the list in ListViews slot 0 below the headline, filling the page.
-ui::ListView* AddInfoList(page::PageContext& form);
+// Where a page that is nothing but its list puts it, below the headline.
+inline constexpr ui::Rect kInfoListBounds{10, 40, 470, 330};
 
-void AddGroupRow(ui::ListView& list, const std::string& caption);
-void AddValueRow(ui::ListView& list, const std::string& caption, const std::string& value,
-                 int image = kValueImage);
-void AddBlankRow(ui::ListView& list);
+class InfoList {
+ public:
+  // Creates the list in ListViews slot 0 of the page; the rows go nowhere when it cannot.
+  InfoList(page::PageContext& form, const ui::Rect& bounds);
+  explicit InfoList(ui::ListView* list) : list_(list) {}
+
+  void Group(const std::string& caption);
+  void Value(const std::string& caption, const std::string& value, int icon = kValueIcon);
+  void Blank();
+  // A group that is not the page's first starts after a blank row.
+  void NextGroup(const std::string& caption) {
+    Blank();
+    Group(caption);
+  }
+
+  ui::ListView* List() const { return list_; }
+
+ private:
+  ui::ListView* list_ = nullptr;
+};
 
 }  // namespace sysinfo

@@ -32,7 +32,10 @@ TEST_F(PageChangeTest, GroupNodesShowTheGroupPage) {
   }
 }
 
-TEST_F(PageChangeTest, LeafPagesWithoutTheirPageYetSayWhatIsMissing) {
+TEST_F(PageChangeTest, LeafPagesWithoutTheirPageSayWhatIsMissing) {
+  // A window whose table has no builders: every leaf is one without its page.
+  form = std::make_unique<shell::TForm1>(services, page::PageTable{});
+  form->FormCreate();
   Select("Laufwerkssymbol ändern");
   EXPECT_EQ(Status(1), "Laufwerkssymbol ändern");
   EXPECT_FALSE(form->Image6->Visible());
