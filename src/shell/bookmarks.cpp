@@ -1,6 +1,7 @@
 #include "shell/bookmarks.h"
 
 #include "base/convert.h"
+#include "shell/form_controls.h"
 #include "shell/main_window.h"
 
 namespace shell {
@@ -10,15 +11,6 @@ constexpr const char* kStoreParent = "\\Software\\Kalmora";
 constexpr const char* kStore = "\\Software\\Kalmora\\Bookmarks";
 constexpr const char* kGeometryKey = "Software\\Kalmora2x\\Options\\BookmarkSettings";
 constexpr int kBookmarkImage = 6;
-
-ui::Button* AddButton(ui::Form& form, const char* name, const char* caption,
-                      const ui::Rect& bounds) {
-  ui::Button* button = form.Add<ui::Button>();
-  button->SetName(name);
-  button->SetCaption(caption);
-  button->SetBounds(bounds);
-  return button;
-}
 
 }  // namespace
 

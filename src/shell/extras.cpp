@@ -1,5 +1,6 @@
 #include "shell/extras.h"
 
+#include "shell/form_controls.h"
 #include "shell/main_window.h"
 
 namespace shell {
@@ -14,23 +15,6 @@ constexpr std::array<int, 4> kSaveOrder{2, 3, 1, 0};
 const ui::ImageList& SystemSmallIcons() {
   static const ui::ImageList kList = ui::ImageList::SystemSmall();
   return kList;
-}
-
-ui::Button* AddButton(ui::Form& form, const char* name, const char* caption,
-                      const ui::Rect& bounds) {
-  ui::Button* button = form.Add<ui::Button>();
-  button->SetName(name);
-  button->SetCaption(caption);
-  button->SetBounds(bounds);
-  return button;
-}
-
-ui::Label* AddLabel(ui::Form& form, const char* name, const char* caption, int left, int top) {
-  ui::Label* label = form.Add<ui::Label>();
-  label->SetName(name);
-  label->SetCaption(caption);
-  label->SetBounds({left, top, 0, 13});
-  return label;
 }
 
 // The group's entries as the registry lists them: name and stored path.

@@ -1,6 +1,7 @@
 #include "shell/font_window.h"
 
 #include "base/convert.h"
+#include "shell/form_controls.h"
 #include "shell/main_window.h"
 #include "shell/settings.h"
 
@@ -8,14 +9,6 @@ namespace shell {
 namespace {
 
 constexpr int kFontButtonImage = 3;  // the toolbar's "Schriftart" picture
-
-ui::Label* AddLabel(ui::Form& form, const char* name, const char* caption, int left, int top) {
-  ui::Label* label = form.Add<ui::Label>();
-  label->SetName(name);
-  label->SetCaption(caption);
-  label->SetBounds({left, top, 0, 13});
-  return label;
-}
 
 ui::Edit* AddReadOnlyEdit(ui::Form& form, const char* name, const ui::Rect& bounds) {
   ui::Edit* edit = form.Add<ui::Edit>();

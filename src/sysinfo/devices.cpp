@@ -12,12 +12,6 @@ std::unique_ptr<os::RegKey> OpenForReading(os::Registry& registry, std::string_v
   return registry.OpenKey(os::RegRoot::LocalMachine, path, os::RegAccess::Read);
 }
 
-std::string StringValue(const os::RegKey& key, std::string_view name, bool& found) {
-  os::RegValue value;
-  found = key.QueryValue(name, value) == os::RegStatus::Ok && os::IsStringType(value.type);
-  return found ? value.AsString() : std::string();
-}
-
 void AddOnce(std::vector<std::string>& result, const std::string& text) {
   if (std::find(result.begin(), result.end(), text) == result.end()) result.push_back(text);
 }
@@ -39,6 +33,21 @@ constexpr ServiceScan kServiceScans[] = {
 };
 
 }  // namespace
+
+bool StringValue(const os::RegKey& key, std::string_view name, std::string& text) {
+  os::RegValue value;
+  if (key.QueryValue(name, value) != os::RegStatus::Ok || !os::IsStringType(value.type)) {
+    return false;
+  }
+  text = value.AsString();
+  return true;
+}
+
+std::string StringValue(const os::RegKey& key, std::string_view name, bool& found) {
+  std::string text;
+  found = StringValue(key, name, text);
+  return text;
+}
 
 void GetClassDevices(os::Registry& registry, std::string_view classKey, std::string_view className,
                      std::vector<std::string>& result) {

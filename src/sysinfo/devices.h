@@ -10,6 +10,11 @@
 
 namespace sysinfo {
 
+// Whether the value is there with a string type; its text goes to `text`.
+bool StringValue(const os::RegKey& key, std::string_view name, std::string& text);
+// The same, as the text (empty when not there) and whether it was.
+std::string StringValue(const os::RegKey& key, std::string_view name, bool& found);
+
 // Appends the "DriverDesc" of every installed device of the class (the class keys below
 // classKey whose "Class" is className, in any case) that the list does not hold yet.
 void GetClassDevices(os::Registry& registry, std::string_view classKey, std::string_view className,

@@ -19,15 +19,6 @@ constexpr ComponentKind kComponentKinds[] = {
     {"NETCLIENT", "Netzwerkclient"},
 };
 
-bool StringValue(const os::RegKey& key, const char* name, std::string& text) {
-  os::RegValue value;
-  if (key.QueryValue(name, value) != os::RegStatus::Ok || !os::IsStringType(value.type)) {
-    return false;
-  }
-  text = value.AsString();
-  return true;
-}
-
 // The descriptions of the components below the network class key of that class name.
 void AddComponents(os::Registry& registry, const char* className, InfoList& list) {
   const auto network =

@@ -3,21 +3,13 @@
 #include "base/convert.h"
 #include "page/page_frame.h"
 #include "sysinfo/calendar.h"
+#include "sysinfo/devices.h"
 #include "sysinfo/sysinfo_pages.h"
 
 namespace sysinfo {
 namespace {
 
 constexpr const char* kTimeZonesKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
-
-bool StringValue(const os::RegKey& key, const char* name, std::string& text) {
-  os::RegValue value;
-  if (key.QueryValue(name, value) != os::RegStatus::Ok || !os::IsStringType(value.type)) {
-    return false;
-  }
-  text = value.AsString();
-  return true;
-}
 
 bool GetTZDaylightSavingInfoForYear(int year, const os::TimeZone& zone,
                                     std::vector<std::string>& lines) {
