@@ -426,6 +426,55 @@ TEST_F(AppGuiPages, TheBookmarksWindowShowsTheStoreAndKeepsItOnClose) {
   EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
 }
 
+TEST_F(AppGuiPages, InformationAndIconPagesShowTheRealSystem) {
+  ASSERT_TRUE(tree);
+  const std::wstring version = Env(L"KALMORA_WINDOWS", L"2000");
+  // The value beside the first row with this caption.
+  const auto valueOf = [](HWND list, const std::wstring& caption) -> std::wstring {
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+      if (app_gui::ListItemText(app->process.hProcess, list, row, 0) == caption) {
+        return app_gui::ListItemText(app->process.hProcess, list, row, 1);
+      }
+    }
+    return L"<none>";
+  };
+  const auto rowsWith = [](HWND list, const std::wstring& caption) {
+    int found = 0;
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+      found += app_gui::ListItemText(app->process.hProcess, list, row, 0) == caption;
+    }
+    return found;
+  };
+
+  SelectItem(ItemWithText(L"Laufwerke"));
+  HWND drives = FindChild(PagePanel(), L"SysListView32");
+  ASSERT_TRUE(drives);
+  EXPECT_EQ(rowsWith(drives, L"Festplatte (C:)"), 1) << "the prefix's C: drive";
+  EXPECT_NE(valueOf(drives, L"Kapazität").find(L" GB"), std::wstring::npos);
+  Picture(L"drives");
+
+  SelectItem(ItemWithText(L"Allgemeine Infos"));
+  HWND general = FindChild(PagePanel(), L"SysListView32");
+  ASSERT_TRUE(general);
+  MEMORYSTATUSEX memory{};
+  memory.dwLength = sizeof memory;
+  ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
+  EXPECT_EQ(valueOf(general, L"Arbeitsspeicher (KB)"), std::to_wstring(memory.ullTotalPhys / 1024));
+  Picture(L"general-info");
+
+  SelectItem(ItemWithText(L"Grafikkarte"));
+  Sleep(500);  // the chip search runs in slices after the page is built
+  Picture(L"graphics");
+
+  if (version != L"xp") {
+    SelectItem(ItemWithText(L"ShellIcon ändern"));
+    Picture(L"shell-icons");
+  }
+  EXPECT_TRUE(Alive(*app));
+}
+
 TEST(RegeditForComparison, StartUp) {
   Started regedit = Start(L"regedit.exe", L"Registry Editor");
   if (!regedit.window) {

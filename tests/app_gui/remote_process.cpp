@@ -43,6 +43,20 @@ std::wstring TreeItemText(HANDLE process, HWND tree, HTREEITEM item) {
   return text;
 }
 
+std::wstring ListItemText(HANDLE process, HWND list, int row, int column) {
+  constexpr int kChars = 512;
+  RemoteBuffer remote(process, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+  LVITEMW query{};
+  query.iSubItem = column;
+  query.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof query);
+  query.cchTextMax = kChars;
+  if (!remote.Write(&query, sizeof query)) return L"";
+  SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote.address()));
+  wchar_t text[kChars] = {};
+  remote.Read(text, sizeof text - sizeof(wchar_t), sizeof query);
+  return text;
+}
+
 std::wstring StatusText(HANDLE process, HWND statusBar, int part) {
   const LRESULT info = SendMessageW(statusBar, SB_GETTEXTLENGTHW, part, 0);
   const size_t length = LOWORD(info);

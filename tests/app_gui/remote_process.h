@@ -32,6 +32,8 @@ class RemoteBuffer {
 std::wstring TreeItemText(HANDLE process, HWND tree, HTREEITEM item);
 // Text of a status bar part, read through SB_GETTEXTW.
 std::wstring StatusText(HANDLE process, HWND statusBar, int part);
+// The text of a list view's cell (column 0 is the caption).
+std::wstring ListItemText(HANDLE process, HWND list, int row, int column);
 // Every item of the tree in tree order.
 std::vector<HTREEITEM> TreeItems(HWND tree);
 // The first child window of a class (depth first).
