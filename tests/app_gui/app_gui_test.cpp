@@ -426,6 +426,30 @@ TEST_F(AppGuiPages, TheBookmarksWindowShowsTheStoreAndKeepsItOnClose) {
   EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
 }
 
+TEST_F(AppGuiPages, TheInfoButtonOpensTheAboutWindow) {
+  ASSERT_TRUE(app->window);
+  HWND bar = app_gui::FindNamed(app->window, L"ToolBar3");
+  ASSERT_TRUE(bar);
+  // The info button is the bar's second; posted, as the window it opens is modal.
+  PostMessageW(GetParent(bar), WM_COMMAND, MAKEWPARAM(2, BN_CLICKED),
+               reinterpret_cast<LPARAM>(bar));
+  HWND about = nullptr;
+  for (int i = 0; i < 50 && !about; ++i) {
+    Sleep(100);
+    about = FindProcessWindow(app->process.dwProcessId, L"Information");
+  }
+  ASSERT_TRUE(about) << "no window \"Information\"";
+  EXPECT_TRUE(IsWindowVisible(about));
+  const std::wstring folder = Env(L"KALMORA_ARTIFACTS", L".");
+  Sleep(300);  // let the window paint
+  EXPECT_TRUE(app_gui::SaveWindowPicture(
+      about, folder + L"\\about-" + Env(L"KALMORA_WINDOWS", L"2000") + L".bmp"));
+  PostMessageW(about, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 50 && IsWindow(about) && IsWindowVisible(about); ++i) Sleep(100);
+  EXPECT_FALSE(IsWindow(about) && IsWindowVisible(about));
+  EXPECT_TRUE(Alive(*app));
+}
+
 TEST_F(AppGuiPages, InformationAndIconPagesShowTheRealSystem) {
   ASSERT_TRUE(tree);
   const std::wstring version = Env(L"KALMORA_WINDOWS", L"2000");
