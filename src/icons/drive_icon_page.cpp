@@ -32,11 +32,12 @@ char SelectedDrive(page::PageContext& form) {
   return static_cast<char>(item->Data());
 }
 
-void GetNewDriveIcon(page::PageContext& form, char letter, const std::string& spec) {
+void GetNewDriveIcon(page::PageContext& form, char letter, const std::string& location) {
   const std::string drive(1, letter);
-  form.WriteReg(2, std::string(kMachineDriveIcons) + "\\" + drive + "\\DefaultIcon", "", spec, "s");
-  form.WriteReg(1, std::string(kApplicationDriveIcons) + "\\" + drive + "\\DefaultIcon", "", spec,
+  form.WriteReg(2, std::string(kMachineDriveIcons) + "\\" + drive + "\\DefaultIcon", "", location,
                 "s");
+  form.WriteReg(1, std::string(kApplicationDriveIcons) + "\\" + drive + "\\DefaultIcon", "",
+                location, "s");
   RebuildIcons(form);
   form.ReportApplied();
 }
@@ -44,8 +45,9 @@ void GetNewDriveIcon(page::PageContext& form, char letter, const std::string& sp
 void ChangeDriveSymbol(page::PageContext& form) {
   const char letter = SelectedDrive(form);
   if (!letter) return;
-  ShowIconViewer(form, IconPickMode::DriveIcon,
-                 [&form, letter](const std::string& spec) { GetNewDriveIcon(form, letter, spec); });
+  ShowIconViewer(form, IconPickMode::DriveIcon, [&form, letter](const std::string& location) {
+    GetNewDriveIcon(form, letter, location);
+  });
 }
 
 void RedoChangeDriveSymbol(page::PageContext& form) {

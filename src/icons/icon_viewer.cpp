@@ -4,7 +4,7 @@
 
 #include "base/convert.h"
 #include "base/text.h"
-#include "icons/icon_spec.h"
+#include "icons/icon_location.h"
 #include "os/file_system.h"
 #include "page/page_context.h"
 
@@ -396,7 +396,7 @@ void TForm3::ListView3DblClick() {
     main_.MessageDlg("Sie müssen zuerst ein Icon in der unteren Liste markieren !", "Hinweis");
     return;
   }
-  PickedIcon = IconSpecText(iconFile_, static_cast<int>(icon->Data()));
+  PickedIcon = IconLocationText(iconFile_, static_cast<int>(icon->Data()));
   closing_ = true;
   if (take_) take_(PickedIcon);
   form_.Close();
@@ -407,7 +407,7 @@ void ShowIconViewer(page::PageContext& form, IconPickMode mode, const TakeIcon& 
   // the icons, refilling its page) runs with the main window in front again.
   std::string picked;
   {
-    TForm3 viewer(form, mode, [&picked](const std::string& spec) { picked = spec; });
+    TForm3 viewer(form, mode, [&picked](const std::string& location) { picked = location; });
     viewer.ShowModal();
   }
   if (!picked.empty() && take) take(picked);

@@ -26,7 +26,7 @@ namespace icons {
 // What a picked icon is for: the selected shell icon, the selected drive, the shortcut arrow.
 enum class IconPickMode { ShellIcon = 0, DriveIcon = 1, ShortcutArrow = 2 };
 
-// Hands the picked icon specification ("file,index") on.
+// Hands the picked icon location ("file,index") on.
 using TakeIcon = std::function<void(const std::string& pickedIcon)>;
 
 // Shows the viewer modally; take runs with the pick when the user takes an icon.

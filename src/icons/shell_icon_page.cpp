@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "base/convert.h"
+#include "icons/icon_location.h"
 #include "icons/icon_pages.h"
-#include "icons/icon_spec.h"
 #include "icons/icon_viewer.h"
 #include "icons/rebuild_icons.h"
 #include "icons/shell_icon_table.h"
@@ -24,7 +24,7 @@ constexpr const char* kHint = "Markieren Sie zuerst einen Eintrag !";
 // What the page keeps between its events: the icon of every entry, their captions, the entries
 // of the list on show and its icons.
 struct ShellIconState {
-  std::vector<std::string> specs;
+  std::vector<std::string> locations;
   std::vector<std::string> captions;
   std::vector<int> shown;
   ui::ImageList images{32, 32, ui::ImageList::Shared::None, {}};
@@ -32,19 +32,19 @@ struct ShellIconState {
 
 void GetShellIconsFromReg(page::PageContext& form, ShellIconState& state) {
   const int version = form.WindowsVersion;
-  state.specs.assign(static_cast<size_t>(EntryCount(version)), {});
+  state.locations.assign(static_cast<size_t>(EntryCount(version)), {});
   for (int entry = 0; entry < EntryCount(version); ++entry) {
-    std::string spec;
+    std::string location;
     std::string fallback;
     if (const auto classIcon = ClassIconOf(entry, version, form.WindowsDir)) {
-      spec = form.ReadReg(kClassRoot, ClassIconKey(classIcon->clsid, version, form.UserKeyName),
-                          classIcon->valueNames.front(), "s");
+      location = form.ReadReg(kClassRoot, ClassIconKey(classIcon->clsid, version, form.UserKeyName),
+                              classIcon->valueNames.front(), "s");
       fallback = classIcon->fallback;
     } else {
-      spec = form.ReadReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(entry), "s");
+      location = form.ReadReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(entry), "s");
       fallback = StoredShellDefault(entry, version, form.WindowsDir);
     }
-    state.specs[static_cast<size_t>(entry)] = spec.empty() ? fallback : spec;
+    state.locations[static_cast<size_t>(entry)] = location.empty() ? fallback : location;
   }
 }
 
@@ -75,7 +75,7 @@ void FillTab(page::PageContext& form, ShellIconState& state, IconTab tab) {
   list->BeginUpdate();
   for (int entry : state.shown) {
     const auto at = static_cast<size_t>(entry);
-    state.images.pictures.push_back(IconPicture(form, state.specs[at]));
+    state.images.pictures.push_back(IconPicture(form, state.locations[at]));
     ui::ListItem* item = list->Add(state.captions[at]);
     item->SetImageIndex(state.images.Count() - 1);
   }
@@ -104,15 +104,15 @@ int SelectedEntry(page::PageContext& form, const ShellIconState& state) {
   return state.shown[static_cast<size_t>(item)];
 }
 
-void StoreIcon(page::PageContext& form, int entry, const std::string& spec) {
+void StoreIcon(page::PageContext& form, int entry, const std::string& location) {
   const int version = form.WindowsVersion;
   if (const auto classIcon = ClassIconOf(entry, version, form.WindowsDir)) {
     const std::string key = ClassIconKey(classIcon->clsid, version, form.UserKeyName);
     for (const std::string& name : classIcon->valueNames) {
-      form.WriteReg(kClassRoot, key, name, spec, "s");
+      form.WriteReg(kClassRoot, key, name, location, "s");
     }
   } else {
-    form.WriteReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(entry), spec, "s");
+    form.WriteReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(entry), location, "s");
   }
 }
 
@@ -124,8 +124,8 @@ std::string OriginalIcon(page::PageContext& form, int entry) {
 }
 
 void ChangeIconReg(page::PageContext& form, ShellIconState& state, int entry,
-                   const std::string& spec) {
-  StoreIcon(form, entry, spec);
+                   const std::string& location) {
+  StoreIcon(form, entry, location);
   RebuildIcons(form);
   Refresh(form, state);
 }
@@ -136,9 +136,10 @@ void ChangeShellIcon(page::PageContext& form, ShellIconState& state) {
     form.MessageDlg(kHint, "Hinweis");
     return;
   }
-  ShowIconViewer(form, IconPickMode::ShellIcon, [&form, &state, entry](const std::string& spec) {
-    ChangeIconReg(form, state, entry, spec);
-  });
+  ShowIconViewer(form, IconPickMode::ShellIcon,
+                 [&form, &state, entry](const std::string& location) {
+                   ChangeIconReg(form, state, entry, location);
+                 });
 }
 
 void RedoIconReg(page::PageContext& form, ShellIconState& state) {

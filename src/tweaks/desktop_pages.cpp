@@ -8,7 +8,7 @@
 
 #include "base/convert.h"
 #include "base/text.h"
-#include "icons/icon_spec.h"
+#include "icons/icon_location.h"
 #include "icons/icon_viewer.h"
 #include "os/file_system.h"
 #include "page/engine.h"

@@ -17,7 +17,7 @@ class IconViewerTest : public testing_support::IconTest {
   std::unique_ptr<icons::TForm3> Viewer() {
     return std::make_unique<icons::TForm3>(
         *form, icons::IconPickMode::ShellIcon,
-        [this](const std::string& spec) { picks.push_back(spec); });
+        [this](const std::string& location) { picks.push_back(location); });
   }
   static Texts CaptionsOf(const ui::ListView& list) {
     Texts captions;

@@ -81,7 +81,7 @@ TEST_F(RealIconPages, TheViewerExtractsTheIconsOfTheRealShellLibrary) {
   ASSERT_GT(count, 3);
   std::string picked;
   icons::TForm3 viewer(*form, icons::IconPickMode::ShellIcon,
-                       [&](const std::string& spec) { picked = spec; });
+                       [&](const std::string& location) { picked = location; });
   EXPECT_EQ(PickFromShellLibrary(viewer.Form(), 3), count);
   EXPECT_EQ(base::UpperCase(picked), base::UpperCase(library + ",3"));
 }

@@ -1,4 +1,4 @@
-#include "icons/icon_spec.h"
+#include "icons/icon_location.h"
 
 #include "base/convert.h"
 #include "base/text.h"
@@ -27,21 +27,21 @@ bool Exists(page::PageContext& form, const std::string& path) {
 
 }  // namespace
 
-IconSpec ParseIconSpec(std::string_view spec) {
-  IconSpec parsed;
-  const size_t comma = spec.rfind(',');
+IconLocation ParseIconLocation(std::string_view location) {
+  IconLocation parsed;
+  const size_t comma = location.rfind(',');
   int32_t index = 0;
   if (comma != std::string_view::npos &&
-      base::TryStrToInt(Trimmed(spec.substr(comma + 1)), index)) {
-    parsed.file = Trimmed(spec.substr(0, comma));
+      base::TryStrToInt(Trimmed(location.substr(comma + 1)), index)) {
+    parsed.file = Trimmed(location.substr(0, comma));
     parsed.index = index;
   } else {
-    parsed.file = Trimmed(spec);
+    parsed.file = Trimmed(location);
   }
   return parsed;
 }
 
-std::string IconSpecText(const std::string& file, int index) {
+std::string IconLocationText(const std::string& file, int index) {
   return file + "," + base::IntToStr(index);
 }
 
@@ -56,8 +56,8 @@ std::string ResolveIconFile(page::PageContext& form, const std::string& file) {
   return path;
 }
 
-ui::Picture IconPicture(page::PageContext& form, std::string_view spec) {
-  const IconSpec parsed = ParseIconSpec(spec);
+ui::Picture IconPicture(page::PageContext& form, std::string_view location) {
+  const IconLocation parsed = ParseIconLocation(location);
   const std::string path = ResolveIconFile(form, parsed.file);
   const int count = path.empty() ? 0 : form.services.shell.IconCount(path);
   // A negative index names an icon by its resource number, which the count cannot check.
@@ -65,8 +65,8 @@ ui::Picture IconPicture(page::PageContext& form, std::string_view spec) {
   return ui::Picture::Icon(form.SystemDir + "shell32.dll", 0);
 }
 
-void ExtractTheIcon(page::PageContext& form, std::string_view spec) {
-  form.SharedIcon = IconPicture(form, spec);
+void ExtractTheIcon(page::PageContext& form, std::string_view location) {
+  form.SharedIcon = IconPicture(form, location);
 }
 
 }  // namespace icons
