@@ -16,11 +16,6 @@ constexpr const char* kMachineDriveIcons =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DriveIcons";
 constexpr const char* kApplicationDriveIcons = "\\Applications\\Explorer.exe\\Drives\\DriveIcons";
 
-const ui::ImageList& SystemSmallIcons() {
-  static const ui::ImageList images = ui::ImageList::SystemSmall();
-  return images;
-}
-
 // The drive letter of the selected row, or 0.
 char SelectedDrive(page::PageContext& form) {
   const ui::ListView* list = form.ListViews[0];
@@ -80,7 +75,7 @@ void BuildDriveIconPage(page::PageContext& form) {
     list->AddColumn("", 270);
     list->SetReadOnly(true);
     list->SetRowSelect(true);
-    list->SetSmallImages(&SystemSmallIcons());
+    list->SetSmallImages(&ui::SystemSmallIcons());
     FillDrives(form, *list);
   }
   if (ui::Button* change = page::AddButton(form, 0, 335, 40, 90, 25, "Ändern")) {

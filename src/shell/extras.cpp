@@ -12,11 +12,6 @@ constexpr std::array<int, 4> kMenuOrder{0, 2, 3, 1};
 // Saving goes through the lists in this order.
 constexpr std::array<int, 4> kSaveOrder{2, 3, 1, 0};
 
-const ui::ImageList& SystemSmallIcons() {
-  static const ui::ImageList kList = ui::ImageList::SystemSmall();
-  return kList;
-}
-
 // The group's entries as the registry lists them: name and stored path.
 std::vector<std::pair<std::string, std::string>> ReadGroup(TForm1& main, std::string_view group) {
   std::vector<std::pair<std::string, std::string>> entries;
@@ -166,7 +161,7 @@ TForm13::TForm13(TForm1& main)
     list->SetRowSelect(true);
     list->AddColumn("Name", 200);
     list->AddColumn("Pfad", 300);
-    list->SetSmallImages(&SystemSmallIcons());
+    list->SetSmallImages(&ui::SystemSmallIcons());
     if (group.tab < 2) list->SetPopupMenu(&PopupMenu1);
     ListViews[group.tab] = list;
   }

@@ -118,7 +118,7 @@ std::string GetCPL(const std::string& displayName) {
 void BuildControlPanelItemsPage(page::PageContext& form) {
   page::BeginPage(form, 35, "");
   if (ui::ListView* list = MakeList(form, {10, 40, 450, 200}, ui::ViewStyle::Report)) {
-    list->SetSmallImages(&SystemSmallIcons());
+    list->SetSmallImages(&ui::SystemSmallIcons());
     list->AddColumn("Anzeigen in der Systemsteuerung", 170);
     list->AddColumn("CPL", 160);
     list->AddColumn("anzeigen", 70);
@@ -187,7 +187,7 @@ void BuildControlPanelPage(page::PageContext& form) {
   const int width = host ? host->Width() : 0;
   const int height = host ? std::max(0, host->Height() - 30) : 0;
   if (ui::ListView* list = MakeList(form, {0, 30, width, height}, ui::ViewStyle::Icon)) {
-    list->SetLargeImages(&SystemLargeIcons());
+    list->SetLargeImages(&ui::SystemLargeIcons());
     list->OnClick = page::Action(form, ControlPanel);
   }
   FillListEx(form);

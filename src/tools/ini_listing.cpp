@@ -84,7 +84,7 @@ void BuildIniListPage(page::PageContext& form) {
   list->AddColumn("", 290);
   list->SetReadOnly(true);
   list->SetCheckBoxes(false);
-  list->SetSmallImages(&SystemSmallIcons());
+  list->SetSmallImages(&ui::SystemSmallIcons());
   list->OnDblClick = [&form](ui::Control&) { StartIniFile(form); };
   form.IniScanCancel = false;
   IniScan scan(form, list);

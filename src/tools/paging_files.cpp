@@ -223,7 +223,7 @@ void WriteAuslagerungsdatei(page::PageContext& form) {
 void BuildPagingFilePage(page::PageContext& form) {
   page::BeginPage(form, kPageId, kDescription);
   if (ui::ListView* list = MakeList(form, {5, 40, 440, 100}, ui::ViewStyle::Report)) {
-    list->SetSmallImages(&SystemSmallIcons());
+    list->SetSmallImages(&ui::SystemSmallIcons());
     list->AddColumn("Laufwerk", 140);
     list->AddColumn("Ordner", 180);
     list->AddColumn("Größe(MB)", 70);

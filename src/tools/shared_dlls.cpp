@@ -80,7 +80,7 @@ void BuildSharedDllPage(page::PageContext& form) {
   MakeButton(form, 1, "Datei löschen...", {200, 6, 120, 25}, [&form] { DelDLLDatei(form); });
   if (ui::ListView* list = MakeList(form, {10, 40, 420, 200}, ui::ViewStyle::Report)) {
     list->SetMultiSelect(true);
-    list->SetSmallImages(&SystemSmallIcons());
+    list->SetSmallImages(&ui::SystemSmallIcons());
     list->AddColumn("Auflistung gemeinsamer DLL-Dateien", 330);
     list->AddColumn("Zugriffe", 70);
   }

@@ -253,7 +253,7 @@ void BuildBackupPage(page::PageContext& form) {
              [&form] { MoreSichernDatei(form); });
   if (ui::ListView* list = MakeList(form, {10, 50, 440, 200}, ui::ViewStyle::Report)) {
     list->SetCheckBoxes(true);
-    list->SetSmallImages(&SystemSmallIcons());
+    list->SetSmallImages(&ui::SystemSmallIcons());
     list->AddColumn("", 50);
     list->AddColumn("Sichern folgender markierter Dateien", 270);
     list->AddColumn("Größe", 90);

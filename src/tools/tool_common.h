@@ -27,16 +27,6 @@ void Reported(page::PageContext& form, F&& body) {
   }
 }
 
-// The system's small file icons, shared by every list of files and drives.
-inline const ui::ImageList& SystemSmallIcons() {
-  static const ui::ImageList kList = ui::ImageList::SystemSmall();
-  return kList;
-}
-inline const ui::ImageList& SystemLargeIcons() {
-  static const ui::ImageList kList = ui::ImageList::SystemLarge();
-  return kList;
-}
-
 // A button in BitBtns slot `slot` whose click runs `onClick`.
 inline ui::Button* MakeButton(page::PageContext& form, int slot, const std::string& caption,
                               const ui::Rect& bounds, std::function<void()> onClick) {

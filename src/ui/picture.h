@@ -49,4 +49,14 @@ struct ImageList {
   bool operator==(const ImageList&) const = default;
 };
 
+// The system's shared lists, for controls that keep a pointer to the list they show.
+inline const ImageList& SystemSmallIcons() {
+  static const ImageList kList = ImageList::SystemSmall();
+  return kList;
+}
+inline const ImageList& SystemLargeIcons() {
+  static const ImageList kList = ImageList::SystemLarge();
+  return kList;
+}
+
 }  // namespace ui
