@@ -39,6 +39,8 @@ cleanup() {
 trap cleanup EXIT
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 "$root/scripts/wine-prefix" "$prefix" 2000
+# Drive A: as a folder, for the boot floppy made on the prefix.
+"$root/scripts/floppy-drive" "$prefix"
 # The GUI tests leave screenshots here (as .bmp; turned into .png for people to look at).
 export KALMORA_ARTIFACTS=$root/artifacts/gui
 mkdir -p "$KALMORA_ARTIFACTS"
