@@ -426,6 +426,207 @@ TEST_F(AppGuiPages, TheBookmarksWindowShowsTheStoreAndKeepsItOnClose) {
   EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
 }
 
+// The visible menu of the process opened last (a submenu lies above its menu).
+HWND OpenMenu(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    HWND found;
+  } search{processId, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        if (owner != wanted->processId || std::wstring(className) != L"#32768" ||
+            !IsWindowVisible(window)) {
+          return TRUE;
+        }
+        wanted->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Whether a list of the page has a row whose caption contains the text (any case).
+bool ListsShow(HANDLE process, HWND panel, const std::wstring& text) {
+  struct Search {
+    HANDLE process;
+    const std::wstring* text;
+    bool found;
+  } search{process, &text, false};
+  EnumChildWindows(
+      panel,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(data);
+        wchar_t className[32] = {};
+        GetClassNameW(window, className, 32);
+        if (std::wstring(className) != L"SysListView32") return TRUE;
+        std::wstring upper = *wanted->text;
+        CharUpperW(upper.data());
+        const int rows = static_cast<int>(SendMessageW(window, LVM_GETITEMCOUNT, 0, 0));
+        for (int row = 0; row < rows && !wanted->found; ++row) {
+          std::wstring caption = app_gui::ListItemText(wanted->process, window, row, 0);
+          CharUpperW(caption.data());
+          wanted->found = caption.find(upper) != std::wstring::npos;
+        }
+        return !wanted->found;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+class AppGuiWindows : public AppGuiPages {
+ protected:
+  // Waits (at most 5 s) for a window of the program with that title, or for an open menu.
+  static HWND WaitForWindow(const wchar_t* title) {
+    for (int i = 0; i < 50; ++i) {
+      if (HWND window = title ? FindProcessWindow(app->process.dwProcessId, title)
+                              : OpenMenu(app->process.dwProcessId)) {
+        return window;
+      }
+      Sleep(100);
+    }
+    return nullptr;
+  }
+  static void WaitUntilGone(HWND window) {
+    for (int i = 0; i < 50 && IsWindow(window) && IsWindowVisible(window); ++i) Sleep(100);
+  }
+  // A key pressed in an open menu (the menu's loop reads the thread's whole queue).
+  static void MenuKey(HWND menu, WPARAM key) {
+    PostMessageW(menu, WM_KEYDOWN, key, 1);
+    PostMessageW(menu, WM_KEYUP, key, 0xC0000001);
+    Sleep(150);
+  }
+  // The toolbar button at that position (separators count) pressed; posted, as what it opens
+  // may be modal.
+  static void PressToolButton(const wchar_t* bar, int position) {
+    HWND window = app_gui::FindNamed(app->window, bar);
+    ASSERT_TRUE(window) << Narrow(bar);
+    PostMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(position + 1, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window));
+  }
+  static void PictureOf(HWND window, const wchar_t* name) {
+    const std::wstring folder = Env(L"KALMORA_ARTIFACTS", L".");
+    CreateDirectoryW(folder.c_str(), nullptr);
+    Sleep(300);  // let the window paint
+    EXPECT_TRUE(app_gui::SaveWindowPicture(
+        window, folder + L"\\" + name + L"-" + Env(L"KALMORA_WINDOWS", L"2000") + L".bmp"));
+  }
+  static std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  static bool PageShows(const std::wstring& text) {
+    return ListsShow(app->process.hProcess, PagePanel(), text);
+  }
+  static void Press(HWND dialog, const wchar_t* button) {
+    HWND control = app_gui::FindNamed(dialog, button);
+    ASSERT_TRUE(control) << Narrow(button);
+    PostMessageW(control, BM_CLICK, 0, 0);
+  }
+};
+
+TEST_F(AppGuiWindows, ABookmarkAddedInTheWindowIsStoredWhenItCloses) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Dateisystemoperationen"));
+  PressToolButton(L"ToolBar1", 1);  // "&Bookmarks"
+  HWND window = WaitForWindow(L"Bookmarks");
+  ASSERT_TRUE(window);
+  HWND list = app_gui::FindNamed(window, L"ListView1");
+  ASSERT_TRUE(list);
+  const LRESULT before = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+  // "&Hinzufügen", the first item of the list's context menu.
+  PostMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+  HWND menu = WaitForWindow(nullptr);
+  ASSERT_TRUE(menu) << "no context menu";
+  MenuKey(menu, VK_DOWN);
+  MenuKey(menu, VK_RETURN);
+  HWND dialog = WaitForWindow(L"Neuen Bookmarkeintrag anlegen");
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(TextOf(app_gui::FindNamed(dialog, L"Edit1")), L"Dateisystemoperationen");
+  PictureOf(dialog, L"new-bookmark");
+  SendMessageW(app_gui::FindNamed(dialog, L"Edit2"), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"Sperrgrenze"));
+  Press(dialog, L"BitBtn1");
+  WaitUntilGone(dialog);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), before + 1);
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(UserValue(L"Software\\Kalmora\\Bookmarks", L"Dateisystemoperationen"), L"Sperrgrenze");
+  EXPECT_EQ(UserValue(L"Software\\Kalmora\\Bookmarks", L"Maus"), L"Zeiger und Tasten");
+}
+
+TEST_F(AppGuiWindows, TheFontWindowShowsTheFontInUse) {
+  ASSERT_TRUE(app->window);
+  PressToolButton(L"ToolBar2", 4);  // "Schriftart"
+  HWND window = WaitForWindow(L"Schrift");
+  ASSERT_TRUE(window);
+  EXPECT_FALSE(TextOf(app_gui::FindNamed(window, L"Edit1")).empty()) << "the font's name";
+  EXPECT_FALSE(TextOf(app_gui::FindNamed(window, L"Edit2")).empty()) << "its size";
+  PictureOf(window, L"font-window");
+  Press(window, L"Button2");
+  WaitUntilGone(window);
+  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_TRUE(Alive(*app));
+}
+
+TEST_F(AppGuiWindows, AnEntryAddedInTheExtrasEditorIsStoredOnOk) {
+  ASSERT_TRUE(app->window);
+  PressToolButton(L"ToolBar1", 2);  // "&Extras"
+  HWND menu = WaitForWindow(nullptr);
+  ASSERT_TRUE(menu) << "no Extras menu";
+  MenuKey(menu, VK_DOWN);
+  MenuKey(menu, VK_RIGHT);  // the first group's entries
+  PictureOf(app->window, L"extras-menu");
+  // Up from the first group to the last item: "Extras &bearbeiten".
+  MenuKey(menu, VK_LEFT);
+  MenuKey(menu, VK_UP);
+  MenuKey(menu, VK_RETURN);
+  HWND editor = WaitForWindow(L"Programme unter \"Extras\"");
+  ASSERT_TRUE(editor);
+  HWND firstList = app_gui::FindNamed(editor, L"ListView1");
+  ASSERT_TRUE(firstList);
+  EXPECT_EQ(SendMessageW(firstList, LVM_GETITEMCOUNT, 0, 0), 2) << "the demo's system programs";
+  PictureOf(editor, L"extras-editor");
+  Press(editor, L"Button3");  // "&Hinzufügen..."
+  HWND entry = WaitForWindow(L"Eintrag hinzufügen");
+  ASSERT_TRUE(entry);
+  PictureOf(entry, L"extras-entry");
+  SendMessageW(app_gui::FindNamed(entry, L"Edit1"), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"Rechner"));
+  SendMessageW(app_gui::FindNamed(entry, L"Edit2"), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"calc.exe"));
+  Press(entry, L"Button1");
+  WaitUntilGone(entry);
+  EXPECT_EQ(SendMessageW(firstList, LVM_GETITEMCOUNT, 0, 0), 3);
+  Press(editor, L"Button1");  // "&OK"
+  WaitUntilGone(editor);
+  const wchar_t* group = L"Software\\Kalmora2x\\Options\\Extras\\Systemprogramme";
+  EXPECT_EQ(UserValue(group, L"Rechner"), L"calc.exe");
+  EXPECT_NE(UserValue(group, L"Editor"), L"-") << "the entries that were there stay";
+  EXPECT_TRUE(Alive(*app));
+}
+
+TEST_F(AppGuiWindows, TheDemoDataShowsAnOldDirectXAndASecondFixedDrive) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"DirectX deinstallieren"));
+  EXPECT_TRUE(PageShows(L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\DirectPlay"));
+  EXPECT_TRUE(PageShows(L"\\Sysbckup\\ddraw.dll"));
+  Picture(L"directx");
+  if (Env(L"KALMORA_WINDOWS", L"2000") != L"nt4") {
+    SelectItem(ItemWithText(L"Auslagerungsdatei"));
+    EXPECT_TRUE(PageShows(L"(C:)"));
+    EXPECT_TRUE(PageShows(L"(D:)"));
+    Picture(L"paging-files");
+  }
+  SelectItem(ItemWithText(L"Auflistung aller Ini-Dateien"));
+  EXPECT_TRUE(PageShows(L"\\win.ini"));
+  Picture(L"ini-files");
+}
+
 TEST_F(AppGuiPages, TheInfoButtonOpensTheAboutWindow) {
   ASSERT_TRUE(app->window);
   HWND bar = app_gui::FindNamed(app->window, L"ToolBar3");
