@@ -525,14 +525,16 @@ void TForm1::Image1MouseUp() {
 
 void TForm1::ToolButton12Click() {
   // The shell's own failure would name neither the file nor the way out.
-  if (!services.files.Exists(os::JoinPath(InstallDir, "Kalmora2X.chm"))) {
+  // Named with its folder: the program may have been started from any other one.
+  const std::string help = os::JoinPath(InstallDir, "Kalmora2X.chm");
+  if (!services.files.Exists(help)) {
     MessageDlg(
         "Die Hilfedatei \"Kalmora2X.chm\" wurde im Programmordner nicht gefunden.\n"
         "Installieren Sie das Programm neu, um die Hilfe zu erhalten.",
         "Hilfe", ui::MsgButtons::Ok, ui::MsgIcon::Warning);
     return;
   }
-  services.shell.Execute({"open", "Kalmora2X.chm", "", "", 1});
+  services.shell.Execute({"open", help, "", "", 1});
 }
 
 void TForm1::ToolButton16Click() {

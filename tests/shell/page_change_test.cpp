@@ -196,7 +196,8 @@ TEST_F(PageChangeTest, TheToolbarsOtherButtons) {
   form->ToolButton12->UserClick();
   ASSERT_EQ(shell.executed.size(), 1u);
   EXPECT_EQ(shell.executed[0].verb, "open");
-  EXPECT_EQ(shell.executed[0].file, "Kalmora2X.chm");
+  EXPECT_EQ(shell.executed[0].file, "C:\\Programme\\Kalmora2x\\Kalmora2X.chm")
+      << "found from any working folder";
   EXPECT_EQ(shell.executed[0].show, 1);
 
   Seed("[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]\n\"Shell Icon Size\"=\"40\"\n");
