@@ -82,6 +82,8 @@ TForm9::TForm9(TForm1& main)
   form_.SetName("TForm9");
   form_.SetCaption("Bookmarks");
   form_.SetStayOnTop(true);
+  // A window of its own with a caption icon: the program's, not the system's blank one.
+  form_.SetIcon(page::pictures::kProgramIcon);
   // Centred on the main window until stored geometry says otherwise.
   const ui::Rect owner = main.Form().Bounds();
   form_.SetBounds(
