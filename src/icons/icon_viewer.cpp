@@ -4,6 +4,7 @@
 
 #include "base/convert.h"
 #include "base/text.h"
+#include "icons/hour_glass.h"
 #include "icons/icon_location.h"
 #include "os/file_system.h"
 #include "page/page_context.h"
@@ -16,28 +17,9 @@ constexpr const char* kEndingsKey = "Software\\Ventrisk\\Options\\FileEnding";
 // Files and icons handled between two turns of the message queue.
 constexpr int kBatch = 16;
 
-std::string InFolder(const std::string& folder, const std::string& name) {
-  return folder.empty() || folder.back() == '\\' ? folder + name : folder + "\\" + name;
-}
-
 bool ByCaption(const std::string& a, const std::string& b) {
   return base::UpperCase(a) < base::UpperCase(b);
 }
-
-// The hourglass for as long as a fill runs.
-class HourGlass {
- public:
-  explicit HourGlass(ui::Backend& backend) : backend_(backend), before_(backend.ScreenCursor()) {
-    backend_.SetScreenCursor(ui::Cursor::HourGlass);
-  }
-  ~HourGlass() { backend_.SetScreenCursor(before_); }
-  HourGlass(const HourGlass&) = delete;
-  HourGlass& operator=(const HourGlass&) = delete;
-
- private:
-  ui::Backend& backend_;
-  ui::Cursor before_;
-};
 
 }  // namespace
 
@@ -56,8 +38,7 @@ TForm3::TForm3(page::PageContext& main, IconPickMode mode, TakeIcon take)
       form_(main.Backend(), &main.OwnerForm()),
       fileMenu_(main.Backend()),
       viewMenu_(main.Backend()),
-      pickMenu_(main.Backend()),
-      treeImages_(ui::ImageList::SystemSmall()) {
+      pickMenu_(main.Backend()) {
   form_.SetName("TForm3");
   form_.SetCaption("IconViewer");
   form_.SetPosition(ui::FormPosition::MainFormCenter);
@@ -115,15 +96,6 @@ TForm3::TForm3(page::PageContext& main, IconPickMode mode, TakeIcon take)
   TreeView1->SetAlign(ui::Align::Client);
   TreeView1->SetReadOnly(true);
   TreeView1->SetHideSelection(false);
-  TreeView1->SetImages(&treeImages_);
-  TreeView1->OnExpanding = [this](ui::TreeView&, ui::TreeNode* node, bool&) { FillTreeView(node); };
-  TreeView1->OnCollapsing = [this](ui::TreeView& tree, ui::TreeNode* node, bool&) {
-    while (node->Count() > 0) {
-      folders_.erase(node->Child(0));
-      tree.Delete(node->Child(0));
-    }
-    node->SetHasChildren(true);
-  };
   TreeView1->OnChange = [this](ui::TreeView&, ui::TreeNode* node) { TreeView1Change(node); };
 
   Splitter1 = form_.Add<ui::Splitter>();
@@ -184,7 +156,7 @@ int TForm3::ShowModal() {
 
 void TForm3::FormCreate() {
   ReadFileEndings();
-  InitTree();
+  tree_ = std::make_unique<FolderTree>(main_, *TreeView1);
   GetIconSettings();
 }
 
@@ -251,50 +223,9 @@ void TForm3::ReadFileEndings() {
 
 // --- folder tree ---------------------------------------------------------------------------------
 
-void TForm3::InitTree() {
-  ui::TreeNode* computer = TreeView1->Add(nullptr, "Arbeitsplatz");
-  computer->SetImageIndex(main_.services.shell.SystemIconIndex("", true));
-  computer->SetHasChildren(true);
-  folders_[computer] = "";
-}
-
-void TForm3::FillTreeView(ui::TreeNode* node) {
-  if (node->Count() > 0) return;
-  HourGlass busy(main_.Backend());
-  const std::string folder = folders_[node];
-  std::vector<std::pair<std::string, std::string>> children;  // caption, path
-  if (folder.empty()) {
-    for (const os::DriveInfo& drive : main_.services.files.Drives()) {
-      const std::string root = std::string(1, drive.letter) + ":\\";
-      children.emplace_back(main_.services.shell.DisplayName(root), root);
-    }
-  } else if (const auto entries = main_.services.files.ListDirectory(folder)) {
-    for (const os::DirEntry& entry : *entries) {
-      if (entry.IsDirectory() && entry.name != "." && entry.name != "..") {
-        children.emplace_back(entry.name, InFolder(folder, entry.name));
-      }
-    }
-    std::sort(children.begin(), children.end(),
-              [](const auto& a, const auto& b) { return ByCaption(a.first, b.first); });
-  }
-  TreeView1->BeginUpdate();
-  for (const auto& [caption, path] : children) {
-    ui::TreeNode* child = TreeView1->Add(node, caption);
-    const int icon = main_.services.shell.SystemIconIndex(path, true);
-    child->SetImageIndex(icon);
-    child->SetSelectedIndex(icon);
-    // Whether a folder has sub-folders shows when it is opened.
-    child->SetHasChildren(true);
-    folders_[child] = path;
-  }
-  TreeView1->EndUpdate();
-  if (children.empty()) node->SetHasChildren(false);
-}
-
 void TForm3::TreeView1Change(ui::TreeNode* node) {
-  const auto it = node ? folders_.find(node) : folders_.end();
-  if (it == folders_.end() || it->second.empty()) return;
-  FillListView(it->second);
+  const std::string folder = tree_ ? tree_->PathOf(node) : std::string();
+  if (!folder.empty()) FillListView(folder);
 }
 
 // --- files and their icons -----------------------------------------------------------------------

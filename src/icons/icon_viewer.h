@@ -3,12 +3,12 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "icons/folder_tree.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
@@ -66,8 +66,6 @@ class TForm3 {
   void GetIconSettings();
   void SaveIconSettings();
   void ReadFileEndings();
-  void InitTree();
-  void FillTreeView(ui::TreeNode* node);
   void TreeView1Change(ui::TreeNode* node);
   void FillListView(const std::string& folder);
   void ListView1Click();
@@ -84,8 +82,7 @@ class TForm3 {
   ui::PopupMenu viewMenu_;
   ui::PopupMenu pickMenu_;
   std::vector<std::string> endings_;
-  std::map<const ui::TreeNode*, std::string> folders_;
-  ui::ImageList treeImages_;
+  std::unique_ptr<FolderTree> tree_;
   ui::ImageList fileSmall_{16, 16, ui::ImageList::Shared::None, {}};
   ui::ImageList fileLarge_{32, 32, ui::ImageList::Shared::None, {}};
   ui::ImageList iconImages_{32, 32, ui::ImageList::Shared::None, {}};

@@ -17,6 +17,7 @@
 #include "page/page_table.h"
 #include "page/services.h"
 #include "ui/backend.h"
+#include "ui/controls.h"
 #include "ui/font.h"
 #include "ui/form.h"
 
@@ -46,6 +47,8 @@ class PageContext : public sysaccess::WorkArea, public PageArea, public ImageLis
   int PageBuilding = 0;
   int ConfirmResult = 0;
   bool IniScanCancel = false;
+  // The folder the folder picker last gave; empty when it was cancelled.
+  std::string ChosenFolder;
 
   // --- registry value access --------------------------------------------------------------------
   std::string ReadReg(int root, std::string_view key, std::string_view name,
@@ -87,6 +90,8 @@ class PageContext : public sysaccess::WorkArea, public PageArea, public ImageLis
                          ui::MsgIcon icon = ui::MsgIcon::Information) = 0;
   // The window that owns the dialogs a page opens.
   virtual ui::Form& OwnerForm() = 0;
+  // A page's folder button: the folder picker, whose choice goes into the page's edit.
+  virtual void Dialog(ui::Edit& edit) = 0;
 
  private:
   sysaccess::RegistryAccess regAccess_;

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "dialogs/confirm_dialog.h"
+#include "icons/folder_picker.h"
 #include "icons/icon_pages.h"
 #include "icons/rebuild_icons.h"
 #include "shell/bookmarks.h"
@@ -584,6 +585,15 @@ bool TForm1::Confirm(const std::string& message, const std::string& caption) {
 int TForm1::MessageDlg(const std::string& text, const std::string& caption, ui::MsgButtons buttons,
                        ui::MsgIcon icon) {
   return Backend().GetDialogs().ShowMessage(text, caption, buttons, icon);
+}
+
+void TForm1::Dialog(ui::Edit& edit) {
+  ChosenFolder.clear();
+  {
+    icons::TForm15 picker(*this, ChosenFolder);
+    picker.ShowModal();
+  }
+  if (!ChosenFolder.empty()) edit.SetText(ChosenFolder);
 }
 
 // --- exit menu -----------------------------------------------------------------------------------

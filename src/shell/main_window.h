@@ -136,6 +136,7 @@ class TForm1 : public page::PageContext {
                  ui::MsgButtons buttons = ui::MsgButtons::Ok,
                  ui::MsgIcon icon = ui::MsgIcon::Information) override;
   ui::Form& OwnerForm() override { return form_; }
+  void Dialog(ui::Edit& edit) override;
 
   page::PageTable& Pages() { return pages_; }
   // The bookmarks window while it is open.

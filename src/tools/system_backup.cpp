@@ -92,8 +92,7 @@ void MoreSichernDatei(page::PageContext& form) {
 }
 
 void PickFolder(page::PageContext& form) {
-  const auto folder = form.Backend().GetDialogs().BrowseFolder("Sicherungsordner");
-  if (folder && form.Edits[kFolderEdit]) form.Edits[kFolderEdit]->SetText(*folder);
+  if (form.Edits[kFolderEdit]) form.Dialog(*form.Edits[kFolderEdit]);
 }
 
 // --- the question before the work ----------------------------------------------------------------

@@ -53,6 +53,8 @@ class Peer {
   virtual void NodeAdded(TreeNode& node) { (void)node; }
   virtual void NodeChanged(TreeNode& node) { (void)node; }
   virtual void NodeRemoving(TreeNode& node) { (void)node; }
+  // Tree views: the program starts editing the node's caption.
+  virtual void EditNode(TreeNode& node) { (void)node; }
   // Tree views: the node on the row at p (control coordinates); false when the peer cannot tell.
   virtual bool HitTest(Point p, TreeNode*& node) {
     (void)p, (void)node;

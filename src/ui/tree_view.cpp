@@ -91,6 +91,7 @@ TreeNode* TreeView::Add(TreeNode* parent, std::string text) {
 void TreeView::Forget(TreeNode& node) {
   for (const auto& child : node.children_) Forget(*child);
   if (selected_ == &node) selected_ = nullptr;
+  if (editing_ == &node) editing_ = nullptr;
 }
 
 void TreeView::Delete(TreeNode* node) {
@@ -199,6 +200,37 @@ bool TreeView::AllowExpand(TreeNode& node, bool expanding) {
 void TreeView::Expanded(TreeNode& node, bool expanded) {
   NodeChanged(node);
   Fire(expanded ? OnExpanded : OnCollapsed, *this, &node);
+}
+
+bool TreeView::EditCaption(TreeNode* node) {
+  if (!node || !node->Editable()) return false;
+  SetSelected(node);
+  editing_ = node;
+  if (GetPeer()) GetPeer()->EditNode(*node);
+  return true;
+}
+
+bool TreeView::UserBeginEdit(TreeNode* node) {
+  if (!node || !node->Editable()) return false;
+  editing_ = node;
+  return true;
+}
+
+void TreeView::UserEndEdit(std::string text) {
+  TreeNode* node = editing_;
+  if (!node) return;
+  editing_ = nullptr;
+  Fire(OnEdited, *this, node, text);
+  // The handler may have removed the node (a parent re-read); the text then has nowhere to go.
+  const std::vector<TreeNode*> nodes = AllNodes();
+  if (std::find(nodes.begin(), nodes.end(), node) != nodes.end()) node->SetText(std::move(text));
+}
+
+void TreeView::UserCancelEdit() {
+  TreeNode* node = editing_;
+  if (!node) return;
+  editing_ = nullptr;
+  Fire(OnEditCancelled, *this, node);
 }
 
 TreeNode* TreeView::GetNodeAt(int x, int y) const {

@@ -31,6 +31,9 @@ class TreeNode {
   void SetSelectedIndex(int index);
   intptr_t Data() const { return data_; }
   void SetData(intptr_t data) { data_ = data; }
+  // Only editable nodes let their caption be edited, by the program or the user.
+  bool Editable() const { return editable_; }
+  void SetEditable(bool editable) { editable_ = editable; }
 
   int Count() const { return static_cast<int>(children_.size()); }
   TreeNode* Child(int index) const;
@@ -57,6 +60,7 @@ class TreeNode {
   intptr_t data_ = 0;
   bool hasChildren_ = false;
   bool expanded_ = false;
+  bool editable_ = false;
   std::vector<std::unique_ptr<TreeNode>> children_;
 };
 
@@ -64,6 +68,7 @@ class TreeView : public Control {
  public:
   using NodeHandler = std::function<void(TreeView& sender, TreeNode* node)>;
   using AllowHandler = std::function<void(TreeView& sender, TreeNode* node, bool& allow)>;
+  using EditedHandler = std::function<void(TreeView& sender, TreeNode* node, std::string& text)>;
 
   TreeView() : Control(ControlKind::TreeView) { SetColor(clWindow); }
   ~TreeView() override;
@@ -99,6 +104,11 @@ class TreeView : public Control {
   bool ShowLines() const { return showLines_; }
   void SetShowLines(bool show);
 
+  // Starts editing an editable node's caption (it becomes selected); false for a node that is
+  // not editable. The edit ends with UserEndEdit or UserCancelEdit.
+  bool EditCaption(TreeNode* node);
+  TreeNode* EditingNode() const { return editing_; }
+
   // The node on the row at (x, y) of the control, or none.
   TreeNode* GetNodeAt(int x, int y) const;
   // Rows of 16 pixels, top to bottom, as the in-memory toolkit lays them out.
@@ -110,11 +120,21 @@ class TreeView : public Control {
   AllowHandler OnCollapsing;
   NodeHandler OnExpanded;
   NodeHandler OnCollapsed;
+  // The caption edit was confirmed: the handler sees the new text (and may change it) before
+  // the node takes it. The node may be gone when the handler returns.
+  EditedHandler OnEdited;
+  // The caption edit was abandoned; the node keeps its caption.
+  NodeHandler OnEditCancelled;
 
   // The user clicks a node: it becomes selected, then OnMouseDown and OnClick run.
   void UserClickNode(TreeNode* node, MouseButton button = MouseButton::Left);
   void UserExpand(TreeNode* node) { node->Expand(); }
   void UserCollapse(TreeNode* node) { node->Collapse(); }
+  // The user starts editing a caption (a slow second click); false for a node not editable.
+  bool UserBeginEdit(TreeNode* node);
+  // The user ends the caption edit with this text (Enter or clicking elsewhere), or with Esc.
+  void UserEndEdit(std::string text);
+  void UserCancelEdit();
 
  private:
   friend class TreeNode;
@@ -125,6 +145,7 @@ class TreeView : public Control {
 
   std::vector<std::unique_ptr<TreeNode>> roots_;
   TreeNode* selected_ = nullptr;
+  TreeNode* editing_ = nullptr;
   const ImageList* images_ = nullptr;
   int indent_ = 19;
   bool hideSelection_ = true;

@@ -700,6 +700,39 @@ TEST_F(AppGuiPages, InformationAndIconPagesShowTheRealSystem) {
   EXPECT_TRUE(Alive(*app));
 }
 
+TEST_F(AppGuiPages, TheArrowPagesButtonOpensTheIconViewer) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Verknüfungspfeil"));
+  Click(L"Benutzerdefinierter Pfeil");
+  HWND more = app_gui::FindChildWithText(PagePanel(), L"Button", L"...");
+  ASSERT_TRUE(more);
+  EXPECT_TRUE(IsWindowEnabled(more)) << "the custom arrow enables its button";
+  // Posted, as the window it opens is modal.
+  PostMessageW(more, BM_CLICK, 0, 0);
+  HWND viewer = nullptr;
+  for (int i = 0; i < 100 && !viewer; ++i) {
+    Sleep(100);
+    viewer = FindProcessWindow(app->process.dwProcessId, L"IconViewer");
+  }
+  ASSERT_TRUE(viewer) << "no window \"IconViewer\"";
+  // The folder tree opens its first level as the right-arrow key asks.
+  HWND folders = FindChild(viewer, L"SysTreeView32");
+  ASSERT_TRUE(folders);
+  const auto computer =
+      reinterpret_cast<HTREEITEM>(SendMessageW(folders, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+  SendMessageW(folders, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(computer));
+  SendMessageW(folders, WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_GT(SendMessageW(folders, TVM_GETCOUNT, 0, 0), 1) << "the drives below My Computer";
+  const std::wstring folder = Env(L"KALMORA_ARTIFACTS", L".");
+  Sleep(300);  // let the window paint
+  EXPECT_TRUE(app_gui::SaveWindowPicture(
+      viewer, folder + L"\\icon-viewer-" + Env(L"KALMORA_WINDOWS", L"2000") + L".bmp"));
+  PostMessageW(viewer, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 50 && IsWindow(viewer) && IsWindowVisible(viewer); ++i) Sleep(100);
+  EXPECT_FALSE(IsWindow(viewer) && IsWindowVisible(viewer));
+  EXPECT_TRUE(Alive(*app));
+}
+
 TEST(RegeditForComparison, StartUp) {
   Started regedit = Start(L"regedit.exe", L"Registry Editor");
   if (!regedit.window) {

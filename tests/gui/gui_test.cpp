@@ -606,6 +606,47 @@ TEST_F(Win32Toolkit, TreeSelectionExpansionAndClicks) {
   EXPECT_EQ(TakeEvents(), Events{"tree change -"});
 }
 
+TEST_F(Win32Toolkit, OnlyAnEditableNodeTakesACaptionEditAndItsTextReachesTheModel) {
+  HWND tree = W(sc->tree);
+  Events edited;
+  sc->tree->OnEdited = [&](ui::TreeView&, ui::TreeNode*, std::string& text) {
+    edited.push_back(text);
+  };
+  sc->tree->OnEditCancelled = [&](ui::TreeView&, ui::TreeNode* node) {
+    edited.push_back("esc " + node->Text());
+  };
+  EXPECT_EQ(SendMessageW(tree, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(TreeItem(tree, "Maus"))),
+            0)
+      << "a node not marked editable refuses the edit";
+
+  ui::TreeNode* fresh = sc->tree->Add(sc->hardware, "ChildNode1");
+  fresh->SetEditable(true);
+  ASSERT_TRUE(sc->tree->EditCaption(fresh));
+  auto edit = reinterpret_cast<HWND>(SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0));
+  ASSERT_TRUE(edit);
+  EXPECT_EQ(TextOf(edit), "ChildNode1");
+  SetWindowTextW(edit, L"Neuer Name");
+  SendMessageW(tree, TVM_ENDEDITLABELNOW, FALSE, 0);
+  EXPECT_EQ(fresh->Text(), "Neuer Name");
+  EXPECT_NE(TreeItem(tree, "Neuer Name"), nullptr);
+
+  sc->tree->EditCaption(fresh);
+  SendMessageW(tree, TVM_ENDEDITLABELNOW, TRUE, 0);
+  EXPECT_EQ(fresh->Text(), "Neuer Name");
+
+  // The handler may remove the node while the tree is still ending its edit.
+  sc->tree->OnEdited = [&](ui::TreeView& sender, ui::TreeNode* node, std::string&) {
+    sender.Delete(node);
+  };
+  sc->tree->EditCaption(fresh);
+  SendMessageW(tree, TVM_ENDEDITLABELNOW, FALSE, 0);
+  Pump();
+  EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), sc->tree->NodeCount());
+  EXPECT_EQ(TreeItem(tree, "Neuer Name"), nullptr);
+  EXPECT_EQ(edited, (Events{"Neuer Name", "esc Neuer Name"}));
+  TakeEvents();
+}
+
 TEST_F(Win32Toolkit, ATreeNodeDraggedOntoTheListDropsThere) {
   sc->pages->SetActivePageIndex(1);
   sc->tree->OnMouseDown = [&](ui::Control& sender, ui::MouseButton, unsigned, int, int) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,9 +31,12 @@ class AnsweringShell : public win32::Win32Shell {
  public:
   os::RecycleResult RecycleFiles(const std::vector<std::string>& paths) override {
     recycled.push_back(paths);
+    if (recycleResult == os::RecycleResult::Done && whenDone) whenDone(paths);
     return recycleResult;
   }
   std::vector<std::vector<std::string>> recycled;
+  // What the test does in place of the shell when the user says yes.
+  std::function<void(const std::vector<std::string>& paths)> whenDone;
   os::RecycleResult recycleResult = os::RecycleResult::Done;
 };
 

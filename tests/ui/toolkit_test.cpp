@@ -248,6 +248,45 @@ TEST_F(Toolkit, TreeSelectionRunsChangeBeforeMouseDown) {
   EXPECT_EQ(tree->NodeCount(), 1);
 }
 
+TEST_F(Toolkit, OnlyEditableNodesTakeACaptionEdit) {
+  auto* tree = form.Add<TreeView>();
+  TreeNode* parent = tree->Add(nullptr, "C:");
+  TreeNode* fixed = tree->Add(parent, "WINNT");
+  TreeNode* fresh = tree->Add(parent, "ChildNode1");
+  fresh->SetEditable(true);
+  std::vector<std::string> events;
+  tree->OnEdited = [&](TreeView&, TreeNode* node, std::string& text) {
+    events.push_back(node->Text() + " -> " + text);
+    text += "!";
+  };
+  tree->OnEditCancelled = [&](TreeView&, TreeNode* node) {
+    events.push_back("esc " + node->Text());
+  };
+
+  EXPECT_FALSE(tree->EditCaption(fixed));
+  EXPECT_FALSE(tree->UserBeginEdit(fixed));
+  EXPECT_EQ(tree->EditingNode(), nullptr);
+  tree->UserEndEdit("Anders");
+  EXPECT_EQ(fixed->Text(), "WINNT");
+
+  ASSERT_TRUE(tree->EditCaption(fresh));
+  EXPECT_EQ(tree->Selected(), fresh);
+  EXPECT_EQ(tree->EditingNode(), fresh);
+  tree->UserCancelEdit();
+  EXPECT_EQ(fresh->Text(), "ChildNode1");
+  ASSERT_TRUE(tree->UserBeginEdit(fresh));
+  tree->UserEndEdit("Neu");
+  EXPECT_EQ(fresh->Text(), "Neu!") << "the handler's text is the one kept";
+  EXPECT_EQ(tree->EditingNode(), nullptr);
+  EXPECT_EQ(events, (std::vector<std::string>{"esc ChildNode1", "ChildNode1 -> Neu"}));
+
+  // A handler that removes the node it edited (its level is read again).
+  tree->OnEdited = [&](TreeView& sender, TreeNode* node, std::string&) { sender.Delete(node); };
+  tree->EditCaption(fresh);
+  tree->UserEndEdit("Weg");
+  EXPECT_EQ(parent->Count(), 1);
+}
+
 TEST_F(Toolkit, LazyChildrenArriveWhenANodeExpands) {
   auto* tree = form.Add<TreeView>();
   TreeNode* folder = tree->Add(nullptr, "C:");

@@ -335,6 +335,7 @@ class TreeViewPeer final : public WindowPeer {
   void NodeChanged(ui::TreeNode& node) override;
   void NodeRemoving(ui::TreeNode& node) override;
   bool HitTest(ui::Point p, ui::TreeNode*& node) override;
+  void EditNode(ui::TreeNode& node) override;
 
  protected:
   // Rows keep their item handles in step with the nodes: a tree never waits.

@@ -219,8 +219,10 @@ void TreeViewPeer::CreateWindowNow() {
 void TreeViewPeer::ApplyStyle() {
   Pushing pushing(*this);
   const auto old = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
-  DWORD style = old & ~(TVS_HASLINES | TVS_SHOWSELALWAYS);
+  DWORD style = old & ~(TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_EDITLABELS);
   if (tree_.ShowLines()) style |= TVS_HASLINES;
+  // Captions can be edited at all; which nodes let it happen is asked per node.
+  if (!tree_.ReadOnly()) style |= TVS_EDITLABELS;
   if (!tree_.HideSelection()) style |= TVS_SHOWSELALWAYS;
   if (style != old) {
     SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
@@ -344,6 +346,13 @@ bool TreeViewPeer::HitTest(ui::Point p, ui::TreeNode*& node) {
   return true;
 }
 
+void TreeViewPeer::EditNode(ui::TreeNode& node) {
+  auto it = items_.find(&node);
+  if (!hwnd_ || it == items_.end()) return;
+  SetFocus();
+  SendMessageW(hwnd_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(it->second));
+}
+
 bool TreeViewPeer::OnNotify(NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != hwnd_) return false;
   const auto& view = reinterpret_cast<NMTREEVIEWW&>(header);
@@ -375,6 +384,28 @@ bool TreeViewPeer::OnNotify(NMHDR& header, LRESULT& result) {
       if (!*alive) return true;
       // A handler may have refused the change.
       if (tree_.Selected() != node) ApplyState();
+      return true;
+    }
+    case TVN_BEGINLABELEDITW: {
+      // Only nodes the program marked editable take an edit; TRUE refuses it.
+      ui::TreeNode* node = NodeOf(reinterpret_cast<NMTVDISPINFOW&>(header).item.hItem);
+      if (node && tree_.EditingNode() == node) {
+        result = FALSE;
+      } else {
+        result = tree_.UserBeginEdit(node) ? FALSE : TRUE;
+      }
+      return true;
+    }
+    case TVN_ENDLABELEDITW: {
+      // The control keeps its old text: the node takes the new one itself, and the handler may
+      // already have removed the item.
+      result = FALSE;
+      const wchar_t* text = reinterpret_cast<NMTVDISPINFOW&>(header).item.pszText;
+      if (text) {
+        tree_.UserEndEdit(Narrow(text));
+      } else {
+        tree_.UserCancelEdit();
+      }
       return true;
     }
     case TVN_BEGINDRAGW:
