@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <optional>
 
 #include "base/text.h"
 #include "base/utf.h"
@@ -126,33 +125,34 @@ SettingsIndex::SettingsIndex(const std::vector<SearchNode>& nodes,
   }
 }
 
+const SettingsIndex::Text* SettingsIndex::Matched(const std::vector<Text>& texts,
+                                                  const std::vector<std::string>& words) {
+  const auto holds = [](const Text& text, const std::string& word) {
+    return text.folded.find(word) != std::string::npos;
+  };
+  // Texts are held in field order, so the first that holds something is the best that does.
+  const auto whole = std::find_if(texts.begin(), texts.end(), [&](const Text& text) {
+    return std::all_of(words.begin(), words.end(),
+                       [&](const std::string& word) { return holds(text, word); });
+  });
+  if (whole != texts.end()) return &*whole;
+  const Text* best = nullptr;
+  for (const std::string& word : words) {
+    const auto found = std::find_if(texts.begin(), texts.end(),
+                                    [&](const Text& text) { return holds(text, word); });
+    if (found == texts.end()) return nullptr;
+    if (!best || found->field < best->field) best = &*found;
+  }
+  return best;
+}
+
 std::vector<SearchHit> SettingsIndex::Find(std::string_view query) const {
   const std::vector<std::string> words = Words(SearchFolded(query));
   std::vector<SearchHit> hits;
   if (words.empty()) return hits;
   for (size_t node = 0; node < entries_.size(); ++node) {
-    const Entry& entry = entries_[node];
-    const auto holds = [](const Text& text, const std::string& word) {
-      return text.folded.find(word) != std::string::npos;
-    };
-    // The best text that holds the whole query, else the best text of any one word.
-    const auto whole = std::find_if(entry.texts.begin(), entry.texts.end(), [&](const Text& t) {
-      return std::all_of(words.begin(), words.end(),
-                         [&](const std::string& word) { return holds(t, word); });
-    });
-    const Text* best = whole == entry.texts.end() ? nullptr : &*whole;
-    bool all = true;
-    for (const std::string& word : words) {
-      // Texts are held in field order, so the first that holds a word is its best.
-      const auto found = std::find_if(entry.texts.begin(), entry.texts.end(),
-                                      [&](const Text& t) { return holds(t, word); });
-      if (found == entry.texts.end()) {
-        all = false;
-        break;
-      }
-      if (whole == entry.texts.end() && (!best || found->field < best->field)) best = &*found;
-    }
-    if (!all) continue;
+    const Text* best = Matched(entries_[node].texts, words);
+    if (!best) continue;
     hits.push_back(
         {node, best->field, best->field == SearchField::Description ? std::string() : best->shown});
   }

@@ -53,8 +53,11 @@ class SettingsIndex {
     std::string folded;
   };
   struct Entry {
-    std::vector<Text> texts;
+    std::vector<Text> texts;  // in field order
   };
+  // The text a page is listed by: the best that holds the whole query, else the best that
+  // holds one of its words; none when a word occurs nowhere in the page.
+  static const Text* Matched(const std::vector<Text>& texts, const std::vector<std::string>& words);
 
   std::vector<Entry> entries_;
 };

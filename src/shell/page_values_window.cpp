@@ -12,7 +12,7 @@ PageValuesWindow::PageValuesWindow(ui::Backend& backend, ui::Form* owner,
   form_.SetCaption("Was ändert diese Seite?");
   form_.SetBorder(ui::FormBorder::Dialog);
   form_.SetPosition(ui::FormPosition::OwnerFormCenter);
-  form_.SetClientSize(680, 300);
+  form_.SetClientSize(800, 300);
 
   Label1 = form_.Add<ui::Label>();
   Label1->SetName("Label1");
@@ -25,12 +25,12 @@ PageValuesWindow::PageValuesWindow(ui::Backend& backend, ui::Form* owner,
   ListView1->SetStyle(ui::ViewStyle::Report);
   ListView1->SetReadOnly(true);
   ListView1->SetRowSelect(true);
-  ListView1->SetBounds({8, 28, 664, 230});
-  ListView1->AddColumn("Stamm", 130);
-  ListView1->AddColumn("Schlüssel", 220);
-  ListView1->AddColumn("Name", 110);
-  ListView1->AddColumn("Typ", 90);
-  ListView1->AddColumn("Aktueller Wert", 110);
+  ListView1->SetBounds({8, 28, 784, 230});
+  ListView1->AddColumn("Stamm", 150);
+  ListView1->AddColumn("Schlüssel", 300);
+  ListView1->AddColumn("Name", 160);
+  ListView1->AddColumn("Typ", 80);
+  ListView1->AddColumn("Aktueller Wert", 90);
   for (const page::ValueRow& row : rows) {
     ui::ListItem* item = ListView1->Add(row.root);
     item->AddSubItem(row.key);
@@ -39,7 +39,7 @@ PageValuesWindow::PageValuesWindow(ui::Backend& backend, ui::Form* owner,
     item->AddSubItem(row.current);
   }
 
-  Button1 = AddButton(form_, "Button1", "Schließen", {584, 267, 88, 25});
+  Button1 = AddButton(form_, "Button1", "Schließen", {704, 267, 88, 25});
   Button1->SetDefault(true);
   Button1->SetCancel(true);
   Button1->SetModalResult(ui::mrOk);

@@ -500,6 +500,7 @@ TEST_F(AppGuiPages, WhatThisPageChangesListsTheKeyboardValues) {
   HWND button = app_gui::FindNamed(app->window, L"PageValuesButton");
   ASSERT_TRUE(button);
   EXPECT_TRUE(IsWindowVisible(button));
+  Picture(L"page-values-button");
   PostMessageW(button, BM_CLICK, 0, 0);  // posted: the window it opens is modal
   HWND window = WaitForWindow(app->process.dwProcessId, L"Was ändert diese Seite?");
   ASSERT_TRUE(window);
