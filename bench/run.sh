@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 ./scripts/setup.sh
 cmake --preset native >/dev/null
-cmake --build --preset native --target registry_bench page_change_bench >/dev/null
+cmake --build --preset native --target registry_bench page_change_bench settings_search_bench \
+  >/dev/null
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target registry_bench page_change_bench >/dev/null
 
@@ -31,6 +32,9 @@ end=$(date +%s.%N)
 awk -v s="$start" -v e="$end" -v l="$lines" \
   'BEGIN { printf "real    reg query /s (Wine)                %12.0f keys/s  (20020 keys, %d lines in %.3f s)\n", 20020/(e-s), l, e-s }'
 wine "$exe" cleanup real
+
+echo "== settings search, native"
+./build/native/bench/settings_search_bench
 
 echo "== page changes, native"
 ./build/native/bench/page_change_bench sandbox/registry

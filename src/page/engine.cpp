@@ -403,6 +403,7 @@ void BuildSettingsPage(PageContext& form, const SettingsPage& page) {
 void RegisterSettingsPages(PageTable& table, const std::vector<SettingsPage>& pages) {
   for (const SettingsPage& page : pages) {
     table.Register(page.pageId, [&page](PageContext& form) { BuildSettingsPage(form, page); });
+    table.RegisterRecord(page);
   }
 }
 

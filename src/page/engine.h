@@ -18,7 +18,7 @@ void ReadSettingsPage(PageContext& form, const SettingsPage& page);
 // The writer: every control's state, whatever is stored, then "Änderungen übernommen".
 void WriteSettingsPage(PageContext& form, const SettingsPage& page);
 
-// Registers a builder for every record.
+// Registers a builder for every record, and the record itself.
 void RegisterSettingsPages(PageTable& table, const std::vector<SettingsPage>& pages);
 
 }  // namespace page

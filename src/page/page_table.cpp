@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "page/page_context.h"
+#include "page/settings_page.h"
 
 namespace page {
 
@@ -160,6 +161,21 @@ void PageTable::Build(int pageId, PageContext& form) const {
   }
   form.SetDescription(kPageNotAvailable);
   form.ShowInformationArea(InfoArea::NoApplyButton);
+}
+
+void PageTable::RegisterRecord(const SettingsPage& record) {
+  records_[record.pageId] = &record;
+}
+
+const SettingsPage* PageTable::Record(int pageId) const {
+  const auto it = records_.find(pageId);
+  return it == records_.end() ? nullptr : it->second;
+}
+
+std::vector<const SettingsPage*> PageTable::Records() const {
+  std::vector<const SettingsPage*> records;
+  for (const auto& [pageId, record] : records_) records.push_back(record);
+  return records;
 }
 
 void PageTable::RegisterCommand(std::string name, Builder action) {

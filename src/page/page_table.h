@@ -10,6 +10,7 @@
 namespace page {
 
 class PageContext;
+struct SettingsPage;
 
 enum class InfoArea {
   Apply,          // description and apply button
@@ -37,6 +38,12 @@ class PageTable {
   // apply button. A PageId without a page builds nothing.
   void Build(int pageId, PageContext& form) const;
 
+  // The record behind a page, for listing what it changes and for the settings search; pages
+  // that are not records have none. The record must outlive the table (records are static).
+  void RegisterRecord(const SettingsPage& record);
+  const SettingsPage* Record(int pageId) const;
+  std::vector<const SettingsPage*> Records() const;
+
   // Actions of the main window's buttons that a branch provides (the about window), by the
   // handler's name; running one that nobody registered does nothing.
   void RegisterCommand(std::string name, Builder action);
@@ -45,6 +52,7 @@ class PageTable {
 
  private:
   std::map<int, Builder> builders_;
+  std::map<int, const SettingsPage*> records_;
   std::map<std::string, Builder> commands_;
 };
 

@@ -7,7 +7,9 @@
 #include "shell/bookmarks.h"
 #include "shell/category_tree.h"
 #include "shell/font_window.h"
+#include "shell/page_values_window.h"
 #include "shell/settings.h"
+#include "shell/settings_search_window.h"
 
 namespace shell {
 namespace {
@@ -184,6 +186,14 @@ void TForm1::BuildWindow() {
     Image1MouseUp();
   };
 
+  // Beside the apply picture; shown only on pages kept as records.
+  PageValuesButton = Panel4->Add<ui::Button>();
+  PageValuesButton->SetName("PageValuesButton");
+  PageValuesButton->SetCaption("Was ändert diese Seite?");
+  PageValuesButton->SetBounds({304, 3, 150, 23});
+  PageValuesButton->OnClick = [this](ui::Control&) { PageValuesButtonClick(); };
+  PageValuesButton->Hide();
+
   PerformanceGraph = Panel1->Add<ui::PerformanceGraph>();
   PerformanceGraph->SetName("PerformanceGraph");
   PerformanceGraph->Hide();
@@ -280,6 +290,15 @@ void TForm1::BuildMenus() {
       PopupMenu2.Items().Add("&Statusleiste", [this](ui::MenuItem&) { Statusleiste1Click(); });
   Statusleiste1->SetName("Statusleiste1");
   Statusleiste1->SetChecked(true);
+  SearchSettings1 = PopupMenu2.Items().Add("Einstellungen suchen...",
+                                           [this](ui::MenuItem&) { SearchSettings1Click(); });
+  SearchSettings1->SetName("SearchSettings1");
+  form_.OnShortCut = [this](ui::Form&, int key, unsigned shift, bool& handled) {
+    if (key == 'F' && shift == ui::kCtrl) {
+      handled = true;
+      SearchSettings1Click();
+    }
+  };
 
   auto& tree = PopupMenu6.Items();
   tree.Add("Bookmarks", [this](ui::MenuItem&) { ToolButton20Click(); })->SetName("Bookmarks1");
@@ -392,6 +411,21 @@ void TForm1::ToolButton20Click() {
   bookmarks_->Form().Show();
 }
 
+void TForm1::PageValuesButtonClick() {
+  const ui::TreeNode* node = TreeView1->Selected();
+  const page::SettingsPage* record = node ? pages_.Record(node->ImageIndex()) : nullptr;
+  if (!record) return;
+  PageValuesWindow window(Backend(), &form_, node->Text(),
+                          page::ListPageValues(*record, services.registry, UserKeyName));
+  window.Execute();
+}
+
+void TForm1::SearchSettings1Click() {
+  // Built at the first search, from the tree as start-up left it; kept for the next ones.
+  if (!search_) search_ = std::make_unique<SettingsSearchWindow>(*this);
+  search_->Open();
+}
+
 void TForm1::GetSettings() {
   LoadWindowSettings(*this);
 }
@@ -416,6 +450,7 @@ void TForm1::TreeView1Change(ui::TreeNode* node) {
   SelectedNode = TreeView1->Selected();
   StatusBar1->SetPanelText(1, SelectedNode ? SelectedNode->Text() : "");
   Panel5->Show();
+  PageValuesButton->SetVisible(node && pages_.Record(node->ImageIndex()));
   if (node) {
     try {
       pages_.Build(node->ImageIndex(), *this);

@@ -20,6 +20,7 @@
 namespace shell {
 
 class TForm9;
+class SettingsSearchWindow;
 
 class TForm1 : public page::PageContext {
  public:
@@ -68,6 +69,7 @@ class TForm1 : public page::PageContext {
   ui::Image* Image5 = nullptr;
   ui::Panel* Panel5 = nullptr;
   ui::Image* Image1 = nullptr;
+  ui::Button* PageValuesButton = nullptr;  // "Was ändert diese Seite?", on record pages
   ui::PerformanceGraph* PerformanceGraph = nullptr;
   ui::Memo* Memo2 = nullptr;
   ui::StatusBar* StatusBar1 = nullptr;
@@ -78,6 +80,7 @@ class TForm1 : public page::PageContext {
   ui::PopupMenu PopupMenu8;  // forward history
   ui::PopupMenu PopupMenu9;  // exit
   ui::MenuItem* Statusleiste1 = nullptr;
+  ui::MenuItem* SearchSettings1 = nullptr;  // "Einstellungen suchen...", also Ctrl+F
 
   // --- events ----------------------------------------------------------------------------------
   void FormCreate();
@@ -94,6 +97,8 @@ class TForm1 : public page::PageContext {
   void Image1MouseUp();
   void ToolButton9Click();
   void ToolButton20Click();
+  void PageValuesButtonClick();
+  void SearchSettings1Click();
 
   // Extras launcher.
   void ToolButton3Click();
@@ -143,6 +148,8 @@ class TForm1 : public page::PageContext {
   TForm9* BookmarkWindow() const;
   // Selects a node by code (runs the page change but records no history).
   void SelectNode(ui::TreeNode* node);
+  // The settings search window once it was opened.
+  SettingsSearchWindow* SearchWindow() const { return search_.get(); }
 
  private:
   void BuildWindow();
@@ -156,6 +163,7 @@ class TForm1 : public page::PageContext {
   ui::Form form_;
   page::PageTable pages_;
   std::unique_ptr<TForm9> bookmarks_;
+  std::unique_ptr<SettingsSearchWindow> search_;
 };
 
 }  // namespace shell

@@ -229,6 +229,7 @@ void Control::UserMouseMove(unsigned shift, int x, int y) {
 }
 
 void Control::UserKeyDown(int key, unsigned shift) {
+  if (Form* form = ParentForm(); form && form->UserShortCut(key, shift)) return;
   int code = key;
   Fire(OnKeyDown, *this, code, shift);
 }

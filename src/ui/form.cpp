@@ -104,6 +104,12 @@ void Form::SetModalResult(int result) {
   if (result != mrNone && modal_) Close();
 }
 
+bool Form::UserShortCut(int key, unsigned shift) {
+  bool handled = false;
+  Fire(OnShortCut, *this, key, shift, handled);
+  return handled;
+}
+
 void Form::Close() {
   CloseAction action = CloseAction::Hide;
   Fire(OnClose, *this, action);

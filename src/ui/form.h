@@ -59,6 +59,11 @@ class Form : public Container {
   void Close();
 
   std::function<void(Form& sender, CloseAction& action)> OnClose;
+  // A key pressed in any control of the form comes here first; a handler that sets handled
+  // keeps it from the control (the main window's Ctrl+F).
+  std::function<void(Form& sender, int key, unsigned shift, bool& handled)> OnShortCut;
+  // Runs OnShortCut; whether it took the key.
+  bool UserShortCut(int key, unsigned shift);
   Handler OnShow;
   Handler OnResize;
   // Called after Close when the form asked to be freed; the owner of the object releases it.

@@ -651,6 +651,77 @@ TEST_F(AppGuiPages, TheInfoButtonOpensTheAboutWindow) {
   EXPECT_TRUE(Alive(*app));
 }
 
+HWND WaitForWindow(DWORD processId, const wchar_t* title) {
+  HWND window = nullptr;
+  for (int i = 0; i < 50 && !window; ++i) {
+    Sleep(100);
+    window = FindProcessWindow(processId, title);
+  }
+  return window;
+}
+
+TEST_F(AppGuiPages, CtrlFFindsAPageAndEnterShowsIt) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Tastatur"));
+  // Typed on the keyboard, so that the program sees Ctrl held as it reads the F.
+  SetForegroundWindow(app->window);
+  INPUT keys[4] = {};
+  const WORD codes[4] = {VK_CONTROL, 'F', 'F', VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = codes[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, keys, sizeof(INPUT));
+  HWND search = WaitForWindow(app->process.dwProcessId, L"Einstellungen suchen");
+  ASSERT_TRUE(search) << "Ctrl+F opens no search window";
+  HWND edit = app_gui::FindNamed(search, L"Edit1");
+  HWND list = app_gui::FindNamed(search, L"ListView1");
+  ASSERT_TRUE(edit && list);
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"spooler"));
+  ASSERT_GE(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_EQ(Narrow(app_gui::ListItemText(app->process.hProcess, list, 0, 0)),
+            "Priorität Drucker Spooler ");
+  const std::wstring folder = Env(L"KALMORA_ARTIFACTS", L".");
+  Sleep(300);  // let the window paint
+  EXPECT_TRUE(app_gui::SaveWindowPicture(
+      search, folder + L"\\search-" + Env(L"KALMORA_WINDOWS", L"2000") + L".bmp"));
+  // Enter goes through the program's message loop, as a key in the edit does.
+  PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageW(edit, WM_KEYUP, VK_RETURN, 0);
+  for (int i = 0; i < 50 && Narrow(Status(1)) != "Priorität Drucker Spooler "; ++i) Sleep(100);
+  EXPECT_EQ(Narrow(Status(1)), "Priorität Drucker Spooler ");
+  EXPECT_FALSE(IsWindowVisible(search)) << "Enter closes the search";
+  EXPECT_TRUE(Alive(*app));
+}
+
+TEST_F(AppGuiPages, WhatThisPageChangesListsTheKeyboardValues) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Tastatur"));
+  HWND button = app_gui::FindNamed(app->window, L"PageValuesButton");
+  ASSERT_TRUE(button);
+  EXPECT_TRUE(IsWindowVisible(button));
+  Picture(L"page-values-button");
+  PostMessageW(button, BM_CLICK, 0, 0);  // posted: the window it opens is modal
+  HWND window = WaitForWindow(app->process.dwProcessId, L"Was ändert diese Seite?");
+  ASSERT_TRUE(window);
+  HWND list = app_gui::FindNamed(window, L"ListView1");
+  ASSERT_TRUE(list);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+  EXPECT_EQ(Narrow(app_gui::ListItemText(app->process.hProcess, list, 0, 2)),
+            "InitialKeyboardIndicators");
+  const std::wstring folder = Env(L"KALMORA_ARTIFACTS", L".");
+  Sleep(300);  // let the window paint
+  EXPECT_TRUE(app_gui::SaveWindowPicture(
+      window, folder + L"\\page-values-" + Env(L"KALMORA_WINDOWS", L"2000") + L".bmp"));
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 50 && IsWindow(window) && IsWindowVisible(window); ++i) Sleep(100);
+  EXPECT_FALSE(IsWindow(window) && IsWindowVisible(window));
+  SelectItem(ItemWithText(L"AutoRun Programe"));
+  EXPECT_FALSE(IsWindowVisible(button)) << "tool pages are no records";
+  EXPECT_TRUE(Alive(*app));
+}
+
 TEST_F(AppGuiPages, InformationAndIconPagesShowTheRealSystem) {
   ASSERT_TRUE(tree);
   const std::wstring version = Env(L"KALMORA_WINDOWS", L"2000");
