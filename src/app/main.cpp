@@ -5,6 +5,8 @@
 
 #include "app/all_pages.h"
 #include "app/record_layouts.h"
+#include "journal/journaling_files.h"
+#include "journal/journaling_registry.h"
 #include "shell/main_window.h"
 #include "win32/debugger_trace.h"
 #include "win32/win32_display.h"
@@ -21,9 +23,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32FileSystem files;
   win32::DebuggerTrace trace;
   win32::Win32Display display;
-  page::Services services{backend, registry, system, shell, files, trace, display};
+  // Every change goes through the journal, which reads the state before on the plain services.
+  journal::Journal journal(registry, files);
+  journal::JournalingRegistry journaledRegistry(registry, journal);
+  journal::JournalingFileSystem journaledFiles(files, journal);
+  journal::JournalingShell journaledShell(shell, journal);
+  page::Services services{backend, journaledRegistry, system, journaledShell, journaledFiles, trace,
+                          display};
 
   shell::TForm1 mainWindow(services, app::AllPages());
+  mainWindow.AttachJournal(journal);
   mainWindow.FormCreate();
   if (backend.Terminated()) return 0;  // refused to start; the reason was shown
 

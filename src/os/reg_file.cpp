@@ -497,6 +497,31 @@ std::string ExportRegText(Registry& registry, RegRoot root, std::string_view pat
   return out;
 }
 
+std::string WriteRegText(const std::vector<RegFileOperation>& operations, RegFileFormat format) {
+  std::string out(format == RegFileFormat::Regedit4 ? kHeader4 : kHeader5);
+  out += "\r\n";
+  std::string section;  // the key whose section is open
+  for (const RegFileOperation& op : operations) {
+    std::string key(RootName(op.root));
+    if (!op.path.empty()) key += "\\" + op.path;
+    if (op.kind == RegFileOperation::Kind::DeleteKey) {
+      out += "\r\n[-" + key + "]\r\n";
+      section.clear();
+      continue;
+    }
+    if (key != section) {
+      out += "\r\n[" + key + "]\r\n";
+      section = key;
+    }
+    if (op.kind == RegFileOperation::Kind::SetValue) {
+      out += FormatValue(op.valueName, op.value, format) + "\r\n";
+    } else if (op.kind == RegFileOperation::Kind::DeleteValue) {
+      out += ValueNamePart(op.valueName) + "=-\r\n";
+    }
+  }
+  return out + "\r\n";
+}
+
 std::string EncodeRegFile(std::string_view text, RegFileFormat format) {
   if (format == RegFileFormat::Regedit4) return base::Utf8ToCp1252(text);
   std::string bytes = "\xFF\xFE";

@@ -49,6 +49,10 @@ bool ImportRegFile(Registry& registry, std::string_view bytes, RegFileError& err
 std::string ExportRegText(Registry& registry, RegRoot root, std::string_view path,
                           RegFileFormat format = RegFileFormat::Regedit5);
 
+// Writes operations as the text of a registry file (UTF-8, CR LF line ends): keys deleted as
+// "[-key]", values deleted as "name"=-, one key section for the operations that follow on it.
+std::string WriteRegText(const std::vector<RegFileOperation>& operations, RegFileFormat format);
+
 // Turns exported text into file bytes: UTF-16LE with byte-order mark for Regedit5,
 // Windows-1252 for Regedit4.
 std::string EncodeRegFile(std::string_view text, RegFileFormat format);

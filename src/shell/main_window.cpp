@@ -4,9 +4,12 @@
 #include "icons/folder_picker.h"
 #include "icons/icon_pages.h"
 #include "icons/rebuild_icons.h"
+#include "journal/journal.h"
+#include "journal/journal_store.h"
 #include "shell/bookmarks.h"
 #include "shell/category_tree.h"
 #include "shell/font_window.h"
+#include "shell/journal_window.h"
 #include "shell/page_values_window.h"
 #include "shell/settings.h"
 #include "shell/settings_search_window.h"
@@ -37,7 +40,9 @@ TForm1::TForm1(page::Services& servicesIn, page::PageTable pages)
   BuildMenus();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  if (journal_) Backend().SetAfterEvent(nullptr);
+}
 
 // --- the window ----------------------------------------------------------------------------------
 
@@ -384,6 +389,7 @@ void TForm1::StartUp() {
   // Minimised and restored once, the window comes up in front of the others when it shows.
   form_.SetWindowState(ui::WindowState::Minimized);
   form_.SetWindowState(ui::WindowState::Normal);
+  OpenJournalStore();
 }
 
 void TForm1::FormClose() {
@@ -629,6 +635,47 @@ void TForm1::Dialog(ui::Edit& edit) {
     picker.ShowModal();
   }
   if (!ChosenFolder.empty()) edit.SetText(ChosenFolder);
+}
+
+// --- change journal ------------------------------------------------------------------------------
+
+void TForm1::AttachJournal(journal::Journal& journal) {
+  journal_ = &journal;
+  journal.SetOrigin([this] {
+    const os::SystemTime now = services.system.LocalTime();
+    char time[48];
+    std::snprintf(time, sizeof time, "%04u-%02u-%02u %02u:%02u:%02u", now.year, now.month, now.day,
+                  now.hour, now.minute, now.second);
+    return journal::Origin{time, SelectedNode ? SelectedNode->Text() : "Programmstart",
+                           services.system.UserName()};
+  });
+  // Whatever one action changed, with every dialog it opened, is one set.
+  Backend().SetAfterEvent([this] { journal_->Close(); });
+  nderungsprotokoll1 = PopupMenu2.Items().Add("&Änderungsprotokoll",
+                                              [this](ui::MenuItem&) { nderungsprotokoll1Click(); });
+  nderungsprotokoll1->SetName("nderungsprotokoll1");
+}
+
+void TForm1::OpenJournalStore() {
+  if (!journal_) return;
+  // Below the user's application data (CSIDL_APPDATA); a system without that folder (NT 4.0
+  // before the shell update) keeps it in the program folder.
+  const std::string appData = services.shell.SpecialFolderPath(0x1A);
+  const std::string folder = appData.empty() ? os::JoinPath(InstallDir, "Journal")
+                                             : os::JoinPath(appData, "Kalmora2x\\Journal");
+  if (!journal::MakeFolders(journal_->Files(), folder)) {
+    Trace().Failure("OpenJournalStore", "no journal folder " + folder);
+    return;
+  }
+  journalStore_ = std::make_unique<journal::JournalStore>(journal_->Files(), folder);
+  journal_->SetStore(journalStore_.get());
+}
+
+void TForm1::nderungsprotokoll1Click() {
+  if (!journal_) return;
+  journal_->Close();
+  JournalWindow window(*this, *journal_);
+  window.Execute();
 }
 
 // --- exit menu -----------------------------------------------------------------------------------

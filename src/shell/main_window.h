@@ -17,6 +17,11 @@
 #include "ui/tool_bar.h"
 #include "ui/tree_view.h"
 
+namespace journal {
+class Journal;
+class JournalStore;
+}  // namespace journal
+
 namespace shell {
 
 class TForm9;
@@ -151,6 +156,12 @@ class TForm1 : public page::PageContext {
   // The settings search window once it was opened.
   SettingsSearchWindow* SearchWindow() const { return search_.get(); }
 
+  // The journal that the services report their changes to: each user action becomes one change
+  // set, named by the selected node, and the "&Ansicht" menu opens it. Before FormCreate.
+  void AttachJournal(journal::Journal& journal);
+  void nderungsprotokoll1Click();
+  ui::MenuItem* nderungsprotokoll1 = nullptr;
+
  private:
   void BuildWindow();
   void BuildToolbar();
@@ -162,8 +173,12 @@ class TForm1 : public page::PageContext {
 
   ui::Form form_;
   page::PageTable pages_;
+  void OpenJournalStore();
+
   std::unique_ptr<TForm9> bookmarks_;
   std::unique_ptr<SettingsSearchWindow> search_;
+  journal::Journal* journal_ = nullptr;
+  std::unique_ptr<journal::JournalStore> journalStore_;
 };
 
 }  // namespace shell

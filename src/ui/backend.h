@@ -136,9 +136,13 @@ class Backend {
   void LeaveEvent();
   void Dispose(std::unique_ptr<Control> control);
   int EventDepth() const { return eventDepth_; }
+  // Runs each time an outermost event has finished: one user action, with every dialog it
+  // opened, is over.
+  void SetAfterEvent(std::function<void()> hook) { afterEvent_ = std::move(hook); }
 
  private:
   int eventDepth_ = 0;
+  std::function<void()> afterEvent_;
   std::vector<std::unique_ptr<Control>> graveyard_;
 };
 

@@ -38,6 +38,7 @@ void Backend::LeaveEvent() {
     graveyard_.clear();
     doomed.clear();
   }
+  if (afterEvent_) afterEvent_();
 }
 
 void Backend::Dispose(std::unique_ptr<Control> control) {
