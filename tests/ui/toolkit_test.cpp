@@ -189,6 +189,21 @@ TEST_F(Toolkit, AnEscapingErrorShowsTheDefaultMessage) {
   EXPECT_EQ(backend.Dialogs().Messages()[0].caption, "Kalmora2x");
 }
 
+TEST_F(Toolkit, TheFormSeesKeysBeforeItsControls) {
+  auto* edit = form.Add<Panel>()->Add<Edit>();
+  std::vector<int> formKeys;
+  std::vector<int> editKeys;
+  form.OnShortCut = [&](Form&, int key, unsigned shift, bool& handled) {
+    formKeys.push_back(key);
+    handled = key == 'F' && shift == kCtrl;
+  };
+  edit->OnKeyDown = [&](Control&, int& key, unsigned) { editKeys.push_back(key); };
+  edit->UserKeyDown('F', kCtrl);
+  edit->UserKeyDown('F', kShiftNone);
+  EXPECT_EQ(formKeys, (std::vector<int>{'F', 'F'}));
+  EXPECT_EQ(editKeys, std::vector<int>{'F'}) << "a key the form took stays from the control";
+}
+
 TEST_F(Toolkit, TimersTickWhileActive) {
   auto* timer = form.Add<Timer>();
   int ticks = 0;
