@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "base/utf.h"
 #include "journal/journal.h"
 #include "journal/journaling_files.h"
@@ -28,6 +30,17 @@ std::string TempFolder() {
   std::u16string wide(reinterpret_cast<const char16_t*>(path));
   while (!wide.empty() && wide.back() == u'\\') wide.pop_back();
   return base::Utf16ToUtf8(wide);
+}
+
+// A path from the environment; under Wine a Unix path is one on drive Z:.
+std::string EnvPath(const char* name) {
+  const char* value = std::getenv(name);
+  if (!value || !*value) return "";
+  std::string path = value[0] == '/' ? std::string("Z:") + value : value;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
 }
 
 // Runs the system's regedit silently on the file and waits for it.
@@ -144,6 +157,34 @@ TEST_F(RealJournal, RegeditImportsBothExports) {
   testing_support::KeySnapshot(*registry.OpenKey(RegRoot::CurrentUser, kKey, os::RegAccess::Read),
                                kKey, applied);
   EXPECT_EQ(applied, after.substr(0, after.find(folder)));
+
+  // For the import into a prefix that never saw this key (./test.sh): the export and what the
+  // key must hold there.
+  const std::string artifacts = EnvPath("KALMORA_ARTIFACTS");
+  if (!artifacts.empty()) {
+    EXPECT_TRUE(files.WriteFile(
+        os::JoinPath(artifacts, "journal-changes.reg"),
+        os::EncodeRegFile(journal::ExportChanges({*set}, os::RegFileFormat::Regedit5),
+                          os::RegFileFormat::Regedit5)));
+    EXPECT_TRUE(files.WriteFile(os::JoinPath(artifacts, "journal-after.txt"), applied));
+  }
+}
+
+// Run by ./test.sh in a fresh prefix after regedit imported journal-changes.reg there: the key
+// holds what the set left, and nothing of what it removed.
+TEST(FreshPrefix, HoldsWhatTheImportedChangeSetLeft) {
+  const std::string expected = EnvPath("KALMORA_FRESH_IMPORT");
+  if (expected.empty()) GTEST_SKIP() << "only in a fresh prefix after the import";
+  win32::Win32FileSystem files;
+  std::string wanted;
+  ASSERT_TRUE(files.ReadFile(expected, wanted)) << expected;
+  win32::Win32Registry registry;
+  auto key = registry.OpenKey(RegRoot::CurrentUser, kKey, os::RegAccess::Read);
+  ASSERT_TRUE(key) << "regedit made no key";
+  std::string imported;
+  testing_support::KeySnapshot(*key, kKey, imported);
+  EXPECT_EQ(imported, wanted);
+  registry.DeleteKeyTree(RegRoot::CurrentUser, kKey);
 }
 
 }  // namespace
