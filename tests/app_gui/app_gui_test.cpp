@@ -426,55 +426,59 @@ TEST_F(AppGuiPages, TheBookmarksWindowShowsTheStoreAndKeepsItOnClose) {
   EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
 }
 
+struct MenuSearch {
+  DWORD processId;
+  HWND found;
+};
+
+// Callbacks are named functions: only they can carry the 32-bit build's stdcall convention.
+BOOL CALLBACK MatchOpenMenu(HWND window, LPARAM data) {
+  auto* wanted = reinterpret_cast<MenuSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (owner != wanted->processId || std::wstring(className) != L"#32768" ||
+      !IsWindowVisible(window)) {
+    return TRUE;
+  }
+  wanted->found = window;
+  return FALSE;
+}
+
 // The visible menu of the process opened last (a submenu lies above its menu).
 HWND OpenMenu(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND found;
-  } search{processId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* wanted = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (owner != wanted->processId || std::wstring(className) != L"#32768" ||
-            !IsWindowVisible(window)) {
-          return TRUE;
-        }
-        wanted->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  MenuSearch search{processId, nullptr};
+  EnumWindows(MatchOpenMenu, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+struct ListSearch {
+  HANDLE process;
+  const std::wstring* text;
+  bool found;
+};
+
+BOOL CALLBACK MatchListRow(HWND window, LPARAM data) {
+  auto* wanted = reinterpret_cast<ListSearch*>(data);
+  wchar_t className[32] = {};
+  GetClassNameW(window, className, 32);
+  if (std::wstring(className) != L"SysListView32") return TRUE;
+  std::wstring upper = *wanted->text;
+  CharUpperW(upper.data());
+  const int rows = static_cast<int>(SendMessageW(window, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < rows && !wanted->found; ++row) {
+    std::wstring caption = app_gui::ListItemText(wanted->process, window, row, 0);
+    CharUpperW(caption.data());
+    wanted->found = caption.find(upper) != std::wstring::npos;
+  }
+  return !wanted->found;
 }
 
 // Whether a list of the page has a row whose caption contains the text (any case).
 bool ListsShow(HANDLE process, HWND panel, const std::wstring& text) {
-  struct Search {
-    HANDLE process;
-    const std::wstring* text;
-    bool found;
-  } search{process, &text, false};
-  EnumChildWindows(
-      panel,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* wanted = reinterpret_cast<Search*>(data);
-        wchar_t className[32] = {};
-        GetClassNameW(window, className, 32);
-        if (std::wstring(className) != L"SysListView32") return TRUE;
-        std::wstring upper = *wanted->text;
-        CharUpperW(upper.data());
-        const int rows = static_cast<int>(SendMessageW(window, LVM_GETITEMCOUNT, 0, 0));
-        for (int row = 0; row < rows && !wanted->found; ++row) {
-          std::wstring caption = app_gui::ListItemText(wanted->process, window, row, 0);
-          CharUpperW(caption.data());
-          wanted->found = caption.find(upper) != std::wstring::npos;
-        }
-        return !wanted->found;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ListSearch search{process, &text, false};
+  EnumChildWindows(panel, MatchListRow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
