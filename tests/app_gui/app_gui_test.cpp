@@ -808,6 +808,45 @@ TEST_F(AppGuiPages, TheArrowPagesButtonOpensTheIconViewer) {
   EXPECT_TRUE(Alive(*app));
 }
 
+// The journal through the real window: a page applied, then undone from "&Änderungsprotokoll",
+// and the registry read back.
+TEST_F(AppGuiWindows, AnApplyIsUndoneFromTheJournalWindow) {
+  ASSERT_TRUE(tree);
+  SelectItem(ItemWithText(L"Windows Versionsnummer anzeigen"));
+  const wchar_t* desktop = L"Control Panel\\Desktop";
+  const std::wstring before = UserValue(desktop, L"PaintDesktopVersion");
+  Click(L"Anzeigen der Versionsnummer auf dem Desktop");
+  Apply();
+  ASSERT_NE(UserValue(desktop, L"PaintDesktopVersion"), before);
+
+  PressToolButton(L"ToolBar1", 0);  // "&Ansicht"
+  HWND menu = WaitForWindow(nullptr);
+  ASSERT_TRUE(menu) << "no menu";
+  for (int i = 0; i < 3; ++i) MenuKey(menu, VK_DOWN);  // the third item
+  MenuKey(menu, VK_RETURN);
+  HWND window = WaitForWindow(L"Änderungsprotokoll");
+  ASSERT_TRUE(window);
+  HWND sets = app_gui::FindNamed(window, L"TreeView1");
+  ASSERT_TRUE(sets);
+  const auto newest =
+      reinterpret_cast<HTREEITEM>(SendMessageW(sets, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+  EXPECT_NE(app_gui::TreeItemText(app->process.hProcess, sets, newest)
+                .find(L"Windows Versionsnummer anzeigen   (1 Änderung)"),
+            std::wstring::npos);
+  PictureOf(window, L"journal");
+  Press(window, L"UndoButton");
+  for (int i = 0; i < 50 && UserValue(desktop, L"PaintDesktopVersion") != before; ++i) Sleep(100);
+  EXPECT_EQ(UserValue(desktop, L"PaintDesktopVersion"), before);
+  // The undo is a set of its own, listed first.
+  const auto undo = reinterpret_cast<HTREEITEM>(SendMessageW(sets, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+  EXPECT_NE(app_gui::TreeItemText(app->process.hProcess, sets, undo)
+                .find(L"Rückgängig: Windows Versionsnummer anzeigen"),
+            std::wstring::npos);
+  Press(window, L"CloseButton");
+  WaitUntilGone(window);
+  EXPECT_TRUE(Alive(*app));
+}
+
 TEST(RegeditForComparison, StartUp) {
   Started regedit = Start(L"regedit.exe", L"Registry Editor");
   if (!regedit.window) {
