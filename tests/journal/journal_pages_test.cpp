@@ -54,7 +54,7 @@ class JournalPagesTest : public testing_support::PageTest {
 
   // Undoes the newest set (or the one at row) as the user does.
   void UndoNewest(int row = 0) {
-    backend.OnNextModal([this, row](ui::Form& dialog) {
+    backend.OnNextModal([row](ui::Form& dialog) {
       auto* tree = static_cast<ui::TreeView*>(dialog.FindByName("TreeView1"));
       ASSERT_TRUE(tree && tree->RootCount() > row);
       tree->UserClickNode(tree->Root(row));
