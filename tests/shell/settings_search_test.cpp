@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "page/page_table.h"
 #include "shell/page_values_window.h"
 #include "shell/settings_search_window.h"
 #include "shell_fixture.h"
@@ -62,6 +63,22 @@ TEST_F(SettingsSearchTest, FindsPagesByHeadlineCaptionKeyAndValueName) {
   EXPECT_EQ(Found("drucker spooler"), Found("spooler drucker")) << "every word, in any order";
   for (const Row& row : Found("zeitplandienst SchedulerThreadPriority")) {
     EXPECT_EQ(row.page, "Zeitplandienst");
+  }
+}
+
+TEST_F(SettingsSearchTest, EveryNodeIsFoundByItsTextAndItsHeadline) {
+  const auto lists = [](const std::vector<Row>& rows, const std::string& page) {
+    for (const Row& row : rows) {
+      if (row.page == page) return true;
+    }
+    return false;
+  };
+  for (ui::TreeNode* node : form->TreeView1->AllNodes()) {
+    EXPECT_TRUE(lists(Found(node->Text()), node->Text())) << node->Text();
+    const page::PageRow* row = page::FindPageRow(node->ImageIndex());
+    if (row && row->headline && *row->headline) {
+      EXPECT_TRUE(lists(Found(row->headline), node->Text())) << row->headline;
+    }
   }
 }
 
