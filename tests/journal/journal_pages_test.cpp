@@ -204,6 +204,35 @@ TEST_F(JournalPagesTest, DirectXFilesAndKeysComeBackWithTheirAttributesAndTheBac
             os::kAttrReadOnly | os::kAttrSystem);
 }
 
+TEST_F(JournalPagesTest, AutostartEntriesComeBackFromTheRegistryAndFromWinIni) {
+  Seed(R"(
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run]
+"Zeta"="z.exe"
+"Mitte"=hex(2):25,00,77,00,00,00
+)");
+  // 8-bit bytes, a bare LF and attributes without the archive bit must all come back.
+  const std::string winIni = "[windows]\r\nWallpaper=Bild\xE4.bmp\r\nrun=c:\\a.exe\nload=\r\n";
+  files.AddFile("C:\\WINNT\\Win.ini", winIni, os::kAttrReadOnly | os::kAttrHidden);
+  StartJournaled();
+  const std::string before = State();
+  Select("AutoRun Programme(Current User)");
+  List().UserClickItem(1);
+  AnswerConfirm(true);
+  form->BitBtns[0]->UserClick();
+  ASSERT_FALSE(
+      Value(RegRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Mitte"));
+  Select("AutoRun Win.ini");
+  List().UserClickItem(0);
+  AnswerConfirm(true);
+  form->BitBtns[0]->UserClick();
+  std::string bytes;
+  ASSERT_TRUE(files.ReadFile("C:\\WINNT\\Win.ini", bytes));
+  ASSERT_NE(bytes, winIni);
+  UndoNewest();   // Win.ini
+  UndoNewest(2);  // the Run value, below the undo and the Win.ini set
+  EXPECT_EQ(State(), before);
+}
+
 TEST_F(JournalPagesTest, BootIniComesBackWithItsContentAndAttributes) {
   const std::string original =
       "[boot loader]\r\ntimeout=30\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINNT\r\n"
