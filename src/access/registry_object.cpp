@@ -113,10 +113,9 @@ int32_t TRegistry::ReadInteger(std::string_view name) const {
   if (!Query(name, value)) {
     throw RegistryError("Fehler beim Lesen der Daten für '" + std::string(name) + "'");
   }
-  if (value.type != os::kRegDword || value.data.size() != 4) ReadError(name);
-  const uint32_t bits = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
-                        (static_cast<uint32_t>(value.data[3]) << 24);
-  return static_cast<int32_t>(bits);
+  const std::optional<uint32_t> bits = value.AsDword();
+  if (!bits) ReadError(name);
+  return static_cast<int32_t>(*bits);
 }
 
 std::vector<uint8_t> TRegistry::ReadBinaryData(std::string_view name) const {

@@ -91,11 +91,9 @@ std::string DescribeValue(const std::optional<os::RegValue>& value) {
   if (value->type == os::kRegSz || value->type == os::kRegExpandSz) {
     return "\"" + value->AsString() + "\"";
   }
-  if (value->type == os::kRegDword && value->data.size() == 4) {
-    const uint32_t number = value->data[0] | value->data[1] << 8 | value->data[2] << 16 |
-                            static_cast<uint32_t>(value->data[3]) << 24;
+  if (const std::optional<uint32_t> number = value->AsDword()) {
     char text[32];
-    std::snprintf(text, sizeof text, "0x%08x (%u)", number, number);
+    std::snprintf(text, sizeof text, "0x%08x (%u)", *number, *number);
     return text;
   }
   if (value->type == os::kRegMultiSz) {

@@ -403,11 +403,9 @@ std::string HexList(std::string line, const std::vector<uint8_t>& bytes) {
 std::string FormatValue(std::string_view name, const RegValue& value, RegFileFormat format) {
   const std::string head = ValueNamePart(name) + "=";
   if (IsPlainString(value)) return head + "\"" + Escape(value.AsString()) + "\"";
-  if (value.type == kRegDword && value.data.size() == 4) {
-    const uint32_t number = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
-                            (static_cast<uint32_t>(value.data[3]) << 24);
+  if (const std::optional<uint32_t> number = value.AsDword()) {
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%08x", number);
+    std::snprintf(digits, sizeof digits, "%08x", *number);
     return head + "dword:" + digits;
   }
   if (value.type == kRegBinary) return HexList(head + "hex:", value.data);

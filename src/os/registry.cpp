@@ -23,6 +23,13 @@ RegValue RegValue::Dword(uint32_t number) {
   return value;
 }
 
+std::optional<uint32_t> RegValue::AsDword() const {
+  if (type != kRegDword || data.size() != 4) return std::nullopt;
+  uint32_t number = 0;
+  for (int i = 0; i < 4; ++i) number |= static_cast<uint32_t>(data[i]) << (8 * i);
+  return number;
+}
+
 RegValue RegValue::Binary(std::vector<uint8_t> bytes) {
   RegValue value;
   value.type = kRegBinary;

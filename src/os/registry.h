@@ -53,6 +53,8 @@ struct RegValue {
   std::string AsString() const;
   // The strings of a multi-string up to the first empty one.
   std::vector<std::string> AsMultiString() const;
+  // The number of a REG_DWORD of four bytes; none for any other value.
+  std::optional<uint32_t> AsDword() const;
 
   bool operator==(const RegValue&) const = default;
 };

@@ -81,10 +81,8 @@ std::string ValueText(const os::RegValue& value, Kind kind) {
       if (!text.empty()) text += " | ";
       text += part;
     }
-  } else if (value.type == os::kRegDword && value.data.size() == 4) {
-    uint32_t number = 0;
-    for (size_t i = 0; i < 4; ++i) number |= static_cast<uint32_t>(value.data[i]) << (8 * i);
-    text = base::IntToStr(static_cast<int64_t>(number));
+  } else if (const std::optional<uint32_t> number = value.AsDword()) {
+    text = base::IntToStr(static_cast<int64_t>(*number));
   } else {
     text = sysaccess::FormatBinaryText(value.data);
   }
