@@ -140,7 +140,12 @@ TEST_F(EngineTest, RadiosCheckTheStoredOneAndAKeyThatMustExistIsNotMade) {
                             .stored = {"x", "y"},
                             .checkedAtBuild = 0,
                             .groupSlot = 0,
-                            .groupAt = {20, 90, 300, 60}}},
+                            .groupAt = {20, 90, 300, 60}},
+                     Radios{.firstSlot = 5,
+                            .top = 160,
+                            .captions = {"P", "Q"},
+                            .value = Cu("none", Kind::String),
+                            .stored = {"p", "q"}}},
         .writerName = "WriteTest"});
   EXPECT_TRUE(form->RadioButtons[1]->Checked());
   EXPECT_FALSE(form->RadioButtons[2]->Checked());
@@ -148,6 +153,7 @@ TEST_F(EngineTest, RadiosCheckTheStoredOneAndAKeyThatMustExistIsNotMade) {
   ClickApply();
   EXPECT_EQ(Str(RegRoot::CurrentUser, kKey, "r"), "c");
   EXPECT_FALSE(KeyExists(RegRoot::CurrentUser, "Software\\KalmoraTest\\Missing"));
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kKey, "none"), "<none>") << "no button chosen";
 
   Seed("[HKEY_CURRENT_USER\\Software\\KalmoraTest]\n\"r\"=\"other\"\n");
   Open(kPage);
