@@ -136,22 +136,6 @@ TEST_F(ExplorerPagesTest, ExplorerSettingsKeepTheirOwnStoredForms) {
   EXPECT_EQ(Str(RegRoot::ClassesRoot, "Paint.Picture\\DefaultIcon", ""), "mspaint.exe, 1");
 }
 
-TEST_F(ExplorerPagesTest, ToolbarPictureIsChosenWrittenAndRemovedWhenEmpty) {
-  const std::string key = "Software\\Microsoft\\Internet Explorer\\Toolbar";
-  Open(65);
-  EXPECT_EQ(form->Edits[0]->Text(), "");
-  backend.Dialogs().AnswerOpenFile("C:\\Bilder\\leiste.bmp");
-  form->BitBtns[0]->UserClick();
-  EXPECT_TRUE(backend.Dialogs().FileDialogs().back().picture);
-  ClickApply();
-  EXPECT_EQ(Str(RegRoot::CurrentUser, key, "BackBitmapShell"), "C:\\Bilder\\leiste.bmp");
-  Open(65);
-  EXPECT_EQ(form->Edits[0]->Text(), "C:\\Bilder\\leiste.bmp");
-  form->Edits[0]->UserType("");
-  ClickApply();
-  EXPECT_FALSE(Value(RegRoot::CurrentUser, key, "BackBitmapShell"));
-}
-
 TEST_F(ExplorerPagesTest, CompressedColourShowsTheStoredBytesAsAColourText) {
   const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
   Seed("[HKEY_CURRENT_USER\\" + key + "]\n\"AltColor\"=hex:00,00,ff,00\n");
@@ -169,40 +153,6 @@ TEST_F(ExplorerPagesTest, CompressedColourShowsTheStoredBytesAsAColourText) {
   backend.Dialogs().AnswerColor(std::nullopt);  // cancelled: the swatch stays
   form->BitBtns[0]->UserClick();
   EXPECT_EQ(form->ColourPanels[0]->GetColor(), ui::Rgb(0x12, 0x34, 0x56));
-}
-
-TEST_F(ExplorerPagesTest, FolderOptionsInvertWhereWindowsCountsBackwards) {
-  const std::string cabinet =
-      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";
-  Seed(R"(
-[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced]
-"ClassicViewState"=dword:00000000
-"ShowSuperHidden"=dword:00000001
-"HideFileExt"=dword:00000001
-"Hidden"=dword:00000002
-[HKEY_CURRENT_USER\Control Panel\Desktop]
-"FontSmoothing"="2"
-)");
-  Open(79);
-  EXPECT_FALSE(form->Labels[10]) << "no headline";
-  EXPECT_EQ(form->PageBuilding, 0);
-  Marks boxes;
-  for (int i = 0; i < 11; ++i) boxes.push_back(form->CheckBoxes[static_cast<size_t>(i)]->Checked());
-  EXPECT_EQ(boxes,
-            (Marks{true, true, false, false, false, false, false, false, false, true, false}));
-  EXPECT_TRUE(form->RadioButtons[1]->Checked());
-
-  form->CheckBoxes[0]->UserClick();
-  form->CheckBoxes[7]->UserClick();
-  form->CheckBoxes[5]->UserClick();
-  form->RadioButtons[0]->UserClick();
-  ClickApply();
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kAdvanced, "ClassicViewState"), 1u);
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kAdvanced, "ShowSuperHidden"), 0u);
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, cabinet, "FullPath"), 1u);
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kAdvanced, "Hidden"), 1u);
-  EXPECT_EQ(Str(RegRoot::CurrentUser, "Control Panel\\Desktop", "FontSmoothing"), "1");
-  EXPECT_EQ(Str(RegRoot::CurrentUser, "Control Panel\\Desktop", "DragFullWindows"), "0");
 }
 
 }  // namespace

@@ -12,10 +12,8 @@ using Texts = std::vector<std::string>;
 
 constexpr const char* kRestrictions =
     "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions";
-constexpr const char* kOptions = "Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
 constexpr const char* kTyped = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 constexpr const char* kToolbar = "Software\\Microsoft\\Internet Explorer\\Toolbar";
-constexpr const char* kSystem = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
 constexpr const char* kExplorer =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 constexpr const char* kNetwork = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Network";
@@ -91,54 +89,6 @@ TEST_F(InternetPagesTest, BrowserRestrictionsReadNumbersOnlyAndWriteAllTen) {
   EXPECT_EQ(Status(), "Änderungen übernommen");
 }
 
-TEST_F(InternetPagesTest, OptionRestrictionsAllClearCreateTheKeyWithTwentyThreeZeros) {
-  Open(106);
-  ASSERT_EQ(List().Count(), 23);
-  EXPECT_EQ(List().Item(22)->Caption(), "Register Sicherheit ausblenden");
-  EXPECT_EQ(Checks(), Marks(23, false));
-  EXPECT_FALSE(KeyExists(RegRoot::CurrentUser, kOptions));
-  ApplyAndClear();
-  const Texts written = Written();
-  ASSERT_EQ(written.size(), 23u);
-  const std::string key = "HKCU\\" + std::string(kOptions) + "\\";
-  EXPECT_EQ(written[0], key + "Fonts=dword:0");
-  EXPECT_EQ(written[4], key + "Connection Settings=dword:0");
-  EXPECT_EQ(written[17], key + "AdvancedTab=dword:0");
-  EXPECT_EQ(written[22], key + "SecurityTab=dword:0");
-
-  List().UserToggleCheck(4);
-  ClickApply();
-  Open(106);
-  EXPECT_TRUE(Checks()[4]);
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kOptions, "Connection Settings"), 1u);
-}
-
-TEST_F(InternetPagesTest, DisplayAndPasswordListsWriteEveryItem) {
-  Seed(std::string("[HKEY_CURRENT_USER\\") + kSystem + R"(]
-"NoDispScrSavPage"=dword:00000001
-"NoPwdPage"=dword:00000001
-)");
-  Open(37);
-  EXPECT_EQ(form->PageBuilding, 0) << "released when the page stands";
-  EXPECT_EQ(Checks(), (Marks{false, false, false, false, true}));
-  List().UserToggleCheck(0);
-  ApplyAndClear();
-  EXPECT_EQ(Written(), Dwords(std::string("HKCU\\") + kSystem,
-                              {"NoDispCPL", "NoDispSettingsPage", "NoDispBackgroundPage",
-                               "NoDispAppearancePage", "NoDispScrSavPage"},
-                              {true, false, false, false, true}));
-
-  Open(40);
-  EXPECT_EQ(List().Item(0)->Caption(), "Kennwortsymbol in der Systemsteuerung deaktivieren");
-  EXPECT_EQ(Checks(), (Marks{false, true, false, false}));
-  List().UserToggleCheck(1);
-  List().UserToggleCheck(3);
-  ApplyAndClear();
-  EXPECT_EQ(Written(), Dwords(std::string("HKCU\\") + kSystem,
-                              {"NoSecCPL", "NoPwdPage", "NoAdminPage", "NoProfilePage"},
-                              {false, false, false, true}));
-}
-
 TEST_F(InternetPagesTest, NetworkItemsOfTheSameNameKeepTheirOwnKeys) {
   Seed(R"(
 [HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer]
@@ -180,13 +130,6 @@ TEST_F(InternetPagesTest, NetworkItemsOfTheSameNameKeepTheirOwnKeys) {
   ASSERT_EQ(List().Count(), 7);
   EXPECT_EQ(List().Item(0)->Caption(), "Installieren von neuen Druckern  deaktivieren");
   EXPECT_EQ(Checks(), (Marks{false, false, false, false, false, true, false}));
-  List().UserToggleCheck(6);
-  ApplyAndClear();
-  EXPECT_EQ(Written(),
-            (Texts{user + "NoAddPrinter=dword:0", user + "NoDeletePrinter=dword:0",
-                   user + "NoPrinterSharingControl=dword:0", user + "NoFileSharingControl=dword:0",
-                   user + "NoPrinterTabs=dword:0", userNet + "NoPrintSharingControl=dword:1",
-                   machine + "NoPrintSharing=dword:1"}));
 }
 
 // --- typed addresses -----------------------------------------------------------------------------
@@ -298,7 +241,5 @@ TEST_F(InternetPagesTest, MailClientPagesUseTheFirstIdentityAndItsFirstVersion) 
   Open(116);
   EXPECT_EQ(form->Edits[0]->Text(), "Outlook Express");
 }
-
-// --- every system --------------------------------------------------------------------------------
 
 }  // namespace

@@ -49,43 +49,11 @@ class WindowsPagesTest : public PageTest {
   }
 };
 
-// --- pages of plain records: one setting each, as the user changes it ---------------------------
-
-TEST_F(WindowsPagesTest, PlainPagesStoreTheirOwnValues) {
-  const std::string policy = "Software\\Policies\\Microsoft\\Windows\\System";
+TEST_F(WindowsPagesTest, WelcomeFlagsLiveBelowTheUsersKeyAndFocusTimesAreSeconds) {
   const std::string tips =
       form->UserKeyName + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\tips";
-  Seed(R"(
-[HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Control\Session Manager\Memory Management]
-"SecondLevelDataCache"=dword:00000200
-[HKEY_CURRENT_USER\Software\Policies\Microsoft\Windows\System]
-"DisableCMD"="1"
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Winlogon]
-"PowerdownAfterShutdown"="1"
-[HKEY_CURRENT_USER\Control Panel\Desktop]
-"ForegroundFlashCount"=dword:00000007
-)");
-  Open(121);
-  EXPECT_EQ(CheckedRadio(), 1) << "512";
-  form->RadioButtons[2]->UserClick();
-  ClickApply();
-  EXPECT_EQ(Dword(RegRoot::LocalMachine, kMemory, "SecondLevelDataCache"), 1024u);
-  Open(164);
-  ExpectTraced("DisableCMD");
-  EXPECT_EQ(CheckedRadio(), 2) << "a text of the wrong type leaves the buttons as built";
-  form->RadioButtons[1]->UserClick();
-  ClickApply();
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, policy, "DisableCMD"), 1u);
-  Open(112);  // kept as text
-  form->CheckBoxes[0]->UserClick();
-  ClickApply();
-  EXPECT_EQ(Str(RegRoot::LocalMachine, kWinlogon, "PowerdownAfterShutdown"), "0");
-  Open(123);
-  form->CheckBoxes[1]->UserClick();
-  ClickApply();
-  EXPECT_EQ(Dword(RegRoot::LocalMachine, kMemory, "DisablePagingExecutive"), 0u);
-  EXPECT_EQ(Dword(RegRoot::LocalMachine, kMemory, "ClearPageFileAtShutdown"), 1u);
-  Open(56);  // one box, two browser flags, below the user's own key
+  Seed("[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n\"ForegroundFlashCount\"=dword:00000007\n");
+  Open(56);  // one box, two browser flags
   form->CheckBoxes[1]->UserClick();
   ClickApply();
   EXPECT_EQ(Dword(RegRoot::Users, tips, "DisableStartHtm"), 0u);
@@ -96,19 +64,7 @@ TEST_F(WindowsPagesTest, PlainPagesStoreTheirOwnValues) {
   form->SpinEdits[0]->UserStep(-155);
   ClickApply();
   EXPECT_EQ(Dword(RegRoot::CurrentUser, kDesktop, "ForegroundLockTimeout"), 45000u);
-  Open(150);  // two keys; empty edits write empty texts
-  form->Edits[2]->UserType("WS02");
-  ClickApply();
-  EXPECT_EQ(
-      Str(RegRoot::LocalMachine, "Software\\Microsoft\\Windows NT\\CurrentVersion", "ProductKey"),
-      "");
-  EXPECT_EQ(Str(RegRoot::LocalMachine,
-                "System\\CurrentControlSet\\Control\\ComputerName\\ComputerName", "ComputerName"),
-            "WS02");
 }
-
-// --- radio pages
-// ----------------------------------------------------------------------------------
 
 TEST_F(WindowsPagesTest, DriverSigningIsOneBinaryByteAndTheCheckerIsStartedFromSystem32) {
   Open(51);
@@ -146,9 +102,6 @@ TEST_F(WindowsPagesTest, IoLockLimitSetsTheLargeCacheFirst) {
   EXPECT_EQ(Dword(RegRoot::LocalMachine, kMemory, "LargeSystemCache"), 0u);
 }
 
-// --- check boxes
-// -----------------------------------------------------------------------------------
-
 TEST_F(WindowsPagesTest, UnloadingDllsIsAnEmptyValueThatIsThereOrNot) {
   const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
   Open(126);
@@ -162,9 +115,6 @@ TEST_F(WindowsPagesTest, UnloadingDllsIsAnEmptyValueThatIsThereOrNot) {
   ClickApply();
   EXPECT_EQ(Str(RegRoot::LocalMachine, key, "AlwaysUnloadDLL"), "<none>");
 }
-
-// --- sliders, spin edits and edits
-// ------------------------------------------------------------------
 
 TEST_F(WindowsPagesTest, HungProgramTimesShowSecondsAndStoreMilliseconds) {
   Seed(R"([HKEY_CURRENT_USER\Control Panel\Desktop]
@@ -234,8 +184,7 @@ TEST_F(WindowsPagesTest, AutomaticLogOnIsOnWithAPasswordAndOffWithout) {
   EXPECT_EQ(Str(RegRoot::LocalMachine, kWinlogon, "AutoAdminLogon"), "1");
 }
 
-// --- support information files
-// ------------------------------------------------------------------------
+// --- support information files ------------------------------------------------------------------
 
 class OemInfoTest : public WindowsPagesTest {
  protected:
@@ -302,49 +251,27 @@ TEST_F(OemInfoTest, AFileThatCannotBeWrittenKeepsTheOldOneAndSaysSo) {
   EXPECT_EQ(File(logo), "<none>");
 }
 
-}  // namespace
-
-namespace {
-
-using os::RegRoot;
-using testing_support::PageTest;
-
-class BootOptionsTest : public PageTest {
- protected:
-  void SetUp() override { Start(); }
-  static constexpr const char* kWindows =
-      "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
-  static constexpr const char* kLogon = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-  std::vector<bool> Boxes() {
-    return {form->CheckBoxes[0]->Checked(), form->CheckBoxes[1]->Checked(),
-            form->CheckBoxes[2]->Checked()};
-  }
-};
-
-TEST_F(BootOptionsTest, EachOptionHasItsOwnCheckedTextAndIsWrittenInItsKind) {
-  Seed(std::string("[HKEY_CURRENT_USER\\") + kWindows +
+TEST_F(WindowsPagesTest, BootOptionsEachHaveTheirOwnCheckedTextAndKind) {
+  const std::string windows = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+  const auto boxes = [this] {
+    return std::vector<bool>{form->CheckBoxes[0]->Checked(), form->CheckBoxes[1]->Checked(),
+                             form->CheckBoxes[2]->Checked()};
+  };
+  Open(129);
+  EXPECT_EQ(boxes(), (std::vector<bool>{false, true, false})) << "a missing error mode is off";
+  Seed("[HKEY_CURRENT_USER\\" + windows +
        "]\n\"NoPopUpsOnBoot\"=dword:00000001\n\"ErrorMode\"=dword:00000002\n"
        "[HKEY_CURRENT_USER\\" +
-       kLogon + "]\n\"ParseAutoexec\"=\"1\"\n");
+       std::string(kWinlogon) + "]\n\"ParseAutoexec\"=\"1\"\n");
   Open(129);
-  EXPECT_EQ(Boxes(), (std::vector<bool>{true, true, false}));
+  EXPECT_EQ(boxes(), (std::vector<bool>{true, true, false}));
   for (int i = 0; i < 3; ++i) form->CheckBoxes[i]->UserClick();
   ClickApply();
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kWindows, "NoPopUpsOnBoot"), 0u);
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kWindows, "ErrorMode"), 0u);
-  EXPECT_EQ(Str(RegRoot::CurrentUser, kLogon, "ParseAutoexec"), "0");
-  EXPECT_EQ(Status(), "Änderungen übernommen");
-
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, windows, "NoPopUpsOnBoot"), 0u);
+  EXPECT_EQ(Dword(RegRoot::CurrentUser, windows, "ErrorMode"), 0u);
+  EXPECT_EQ(Str(RegRoot::CurrentUser, kWinlogon, "ParseAutoexec"), "0");
   Open(129);
-  EXPECT_EQ(Boxes(), (std::vector<bool>{false, false, true}));
-}
-
-TEST_F(BootOptionsTest, AMissingErrorModeReadsAsMessagesOff) {
-  Open(129);
-  EXPECT_EQ(Boxes(), (std::vector<bool>{false, true, false}));
-  ClickApply();
-  EXPECT_EQ(Dword(RegRoot::CurrentUser, kWindows, "ErrorMode"), 1u);
-  EXPECT_EQ(Str(RegRoot::CurrentUser, kLogon, "ParseAutoexec"), "1");
+  EXPECT_EQ(boxes(), (std::vector<bool>{false, false, true}));
 }
 
 }  // namespace
