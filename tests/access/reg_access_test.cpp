@@ -104,6 +104,8 @@ TEST_P(RegAccessTest, EachKindReadsItsOwnTypeAndWrongTypesLikeMissingValues) {
   EXPECT_EQ(regAccess->ReadReg(1, kKey, "bytes", "b"), "01 00 FF");
   EXPECT_EQ(regAccess->ReadReg(1, kKey, "expand", "s"), "%X%");
   EXPECT_EQ(regAccess->ReadReg(1, kKey, "text", "i"), "");
+  ASSERT_EQ(trace.Entries().size(), 1u) << "a value of the wrong type is traced";
+  EXPECT_NE(trace.Entries()[0].find("Ungültiger Datentyp für 'text'"), std::string::npos);
   EXPECT_EQ(regAccess->ReadReg(1, kKey, "max", "s"), "");
   EXPECT_EQ(regAccess->ReadReg(1, kKey, "max", "b"), "");
   EXPECT_EQ(regAccess->ReadReg(1, kKey, "text", "b"), "");
