@@ -50,11 +50,6 @@ TEST(TruncToInt32, TruncatesTowardsZeroAndKeepsTheLow32Bits) {
   EXPECT_THROW(base::TruncToInt32(1e30), ConvertError);
 }
 
-TEST(IntToStr, WritesDecimal) {
-  EXPECT_EQ(base::IntToStr(-1), "-1");
-  EXPECT_EQ(base::IntToStr(0), "0");
-}
-
 TEST(FloatToStr, WritesShortestGeneralForm) {
   EXPECT_EQ(base::FloatToStr(300), "300");
   EXPECT_EQ(base::FloatToStr(1.5), "1.5");

@@ -22,7 +22,6 @@ class DriveIconPageTest : public testing_support::IconTest {
 TEST_F(DriveIconPageTest, AnIconIsGivenToOneDriveAndTakenAwayAgain) {
   Open(78);
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Lokaler Datenträger (C:)", "CD-Laufwerk (D:)"}));
-  EXPECT_EQ(form->PageBuilding, 0);
   form->BitBtns[0]->UserClick();
   ASSERT_EQ(backend.Dialogs().Messages().size(), 1u) << "no drive chosen";
   EXPECT_EQ(backend.Dialogs().Messages()[0].text, "Markieren Sie zuerst einen Eintrag !");

@@ -23,13 +23,6 @@ class IconTest : public PageTest {
     shell.iconCounts[path] = icons;
   }
 
-  template <class T>
-  static T& Find(ui::Form& window, const char* name) {
-    auto* control = static_cast<T*>(window.FindByName(name));
-    if (!control) throw std::runtime_error(std::string("no ") + name);
-    return *control;
-  }
-
   // Opens the folder (for example "C:\\WINNT\\System32") in the viewer's tree.
   static void OpenFolder(ui::Form& viewer, const std::string& folder) {
     auto& tree = Find<ui::TreeView>(viewer, "TreeView1");

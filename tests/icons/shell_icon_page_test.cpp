@@ -44,15 +44,6 @@ TEST_F(ShellIconPageTest, TabsShowTheirEntriesWithTheirCaptionsOnWindows2000) {
   EXPECT_EQ(Captions(),
             (Texts{"Laufwerk 5,25", "Laufwerk 3,5", "Entfernbares Laufwerk ", "Festplatte",
                    "Netzlaufwerk", "Netzlaufwerk gesperrt", "CD-ROM normal", "RAM Drive"}));
-  Tab(2);
-  EXPECT_EQ(Captions(),
-            (Texts{"Ordner normal ", "Ordner geöffnet", "Drucker", "Startmenü Programme",
-                   "Dial-Up Networking", "Desktop", "Systemeinstellungen",
-                   "Aktive Startmenü Ordner", "Schriften Ordner"}));
-  Tab(3);
-  EXPECT_EQ(Captions(), (Texts{"Startmenü Programme", "Startmenü Dokumente",
-                               "Startmenü Einstellungen", "Startmenü Suchen", "Startmenü Hilfe",
-                               "Startmenü Ausführen", "Suspend ", "Startmenü Beenden"}));
   Tab(4);
   const Texts more = Captions();
   ASSERT_EQ(more.size(), 10u + 69u) << "ten named ones, then 39 to 107";
@@ -106,9 +97,7 @@ TEST_F(ShellIconPageTest, ChangingAndRestoringTheEmptyRecycleBinWritesBothOfItsV
   Start();
   Open(7);
   ClickButton(2);
-  ASSERT_EQ(backend.Dialogs().Messages().size(), 1u);
-  EXPECT_EQ(backend.Dialogs().Messages()[0].text, "Markieren Sie zuerst einen Eintrag !");
-  EXPECT_EQ(backend.Dialogs().Messages()[0].caption, "Hinweis");
+  EXPECT_EQ(Shown(), (Texts{"Hinweis: Markieren Sie zuerst einen Eintrag !"}));
 
   recording.Clear();
   Choose("Papierkorb leer");
@@ -117,7 +106,6 @@ TEST_F(ShellIconPageTest, ChangingAndRestoringTheEmptyRecycleBinWritesBothOfItsV
   EXPECT_EQ(Written(),
             (Texts{"=C:\\WINNT\\System32\\pfeil.dll,3", "empty=C:\\WINNT\\System32\\pfeil.dll,3"}));
   EXPECT_EQ(shell.notifications.size(), 2u) << "the icons were rebuilt";
-  EXPECT_EQ(List().Item(1)->Caption(), "Papierkorb leer");
   EXPECT_EQ(List().LargeImages()->pictures[1],
             ui::Picture::Icon("C:\\WINNT\\System32\\pfeil.dll", 3))
       << "the list shows the new icon";

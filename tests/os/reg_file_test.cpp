@@ -44,23 +44,20 @@ TEST(RegFile, ReadsEveryValueEncoding) {
          "\"Qword\"=hex(b):01,02,03,04,05,06,07,08\r\n"
          "\"Long\"=hex:01,02,\\\r\n"
          "  03,04\r\n");
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", ""),
-            RegValue::String("standard"));
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", "Text"),
-            RegValue::String("C:\\Programme\\\"quoted\" ä"));
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", "Number"),
-            RegValue::Dword(0xFFFF));
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", "Bytes"),
-            RegValue::Binary({1, 0, 0xFF}));
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", "Empty"), RegValue::Binary({}));
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", "Expand"),
-            RegValue::String("%T", os::kRegExpandSz));
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", "Multi"),
-            RegValue::MultiString({"A", "B"}));
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", "Qword"),
-            (RegValue{os::kRegQword, {1, 2, 3, 4, 5, 6, 7, 8}}));
-  EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", "Long"),
-            RegValue::Binary({1, 2, 3, 4}));
+  const std::vector<std::pair<std::string, RegValue>> expected = {
+      {"", RegValue::String("standard")},
+      {"Text", RegValue::String("C:\\Programme\\\"quoted\" ä")},
+      {"Number", RegValue::Dword(0xFFFF)},
+      {"Bytes", RegValue::Binary({1, 0, 0xFF})},
+      {"Empty", RegValue::Binary({})},
+      {"Expand", RegValue::String("%T", os::kRegExpandSz)},
+      {"Multi", RegValue::MultiString({"A", "B"})},
+      {"Qword", RegValue{os::kRegQword, {1, 2, 3, 4, 5, 6, 7, 8}}},
+      {"Long", RegValue::Binary({1, 2, 3, 4})},
+  };
+  for (const auto& [name, value] : expected) {
+    EXPECT_EQ(Get(registry, RegRoot::CurrentUser, "Software\\Seed", name), value) << name;
+  }
 }
 
 TEST(RegFile, Regedit4StringDataIsWindows1252) {

@@ -7,13 +7,14 @@ using testing_support::ShellTest;
 
 class FontWindowTest : public ShellTest {
  protected:
-  template <class T>
-  static T* Find(ui::Form& window, const char* name) {
-    return static_cast<T*>(window.FindByName(name));
-  }
-  // Opens the window with "Schriftart" and acts in it.
-  void InFontWindow(std::function<void(ui::Form&)> act) {
-    backend.OnNextModal(std::move(act));
+  void SetUp() override { Start(); }
+  // Opens the window with "Schriftart", previews with its font button and leaves with `exit`.
+  void PreviewAndLeave(const char* exit) {
+    backend.OnNextModal([exit](ui::Form& window) {
+      EXPECT_EQ(Find<ui::Edit>(window, "Edit1").Text(), "MS Sans Serif");
+      Find<ui::Button>(window, "BitBtn1").UserClick();
+      Find<ui::Button>(window, exit).UserClick();
+    });
     form->ToolButton9->UserClick();
     ASSERT_EQ(backend.ModalCaptions().back(), "Schrift");
   }
@@ -24,7 +25,6 @@ class FontWindowTest : public ShellTest {
 };
 
 TEST_F(FontWindowTest, AChosenFontIsStoredAtOnceAsLogFontAndColour) {
-  Start();
   ui::Font arial;
   arial.name = "Arial";
   arial.height = 16;  // 12 pt
@@ -32,17 +32,14 @@ TEST_F(FontWindowTest, AChosenFontIsStoredAtOnceAsLogFontAndColour) {
   arial.color = ui::clRed;
   arial.charset = 0;
   backend.Dialogs().AnswerFont(arial);
-  std::string shownName, shownSize, nameBefore, sizeBefore;
-  InFontWindow([&](ui::Form& window) {
-    nameBefore = Find<ui::Edit>(window, "Edit1")->Text();
-    sizeBefore = Find<ui::Edit>(window, "Edit2")->Text();
-    Find<ui::Button>(window, "BitBtn1")->UserClick();
-    shownName = Find<ui::Edit>(window, "Edit1")->Text();
-    shownSize = Find<ui::Edit>(window, "Edit2")->Text();
-    Find<ui::Button>(window, "Button2")->UserClick();  // "&Abbrechen" keeps the chosen font
+  std::string shownName, shownSize;
+  backend.OnNextModal([&](ui::Form& window) {
+    Find<ui::Button>(window, "BitBtn1").UserClick();
+    shownName = Find<ui::Edit>(window, "Edit1").Text();
+    shownSize = Find<ui::Edit>(window, "Edit2").Text();
+    Find<ui::Button>(window, "Button2").UserClick();  // "&Abbrechen" keeps the chosen font
   });
-  EXPECT_EQ(nameBefore, "MS Sans Serif");
-  EXPECT_EQ(sizeBefore, "8");
+  form->ToolButton9->UserClick();
   EXPECT_EQ(shownName, "Arial");
   EXPECT_EQ(shownSize, "12");
   EXPECT_EQ(form->TreeView1->GetFont().name, "Arial");
@@ -62,38 +59,19 @@ TEST_F(FontWindowTest, AChosenFontIsStoredAtOnceAsLogFontAndColour) {
   auto& restarted = Start();
   EXPECT_EQ(restarted.UserFont, arial);
   Select("Tastatur");
-  bool pageUsesFont = false;
-  for (ui::Control* control : restarted.CheckBoxes) {
-    if (control) pageUsesFont = pageUsesFont || control->GetFont().name == "Arial";
-  }
-  for (ui::Control* control : restarted.Labels) {
-    if (control) pageUsesFont = pageUsesFont || control->GetFont().name == "Arial";
-  }
-  EXPECT_TRUE(pageUsesFont) << "pages are built in the user's font";
+  ASSERT_TRUE(restarted.CheckBoxes[0]);
+  EXPECT_EQ(restarted.CheckBoxes[0]->GetFont().name, "Arial") << "pages use the user's font";
 }
 
-TEST_F(FontWindowTest, APreviewLastsOnlyForThisRun) {
-  Start();
-  ui::Font courier = ui::Font::Of("Courier New", 10);
-  backend.Dialogs().AnswerFont(std::nullopt, {courier});
-  InFontWindow([&](ui::Form& window) {
-    Find<ui::Button>(window, "BitBtn1")->UserClick();
-    EXPECT_EQ(Find<ui::Edit>(window, "Edit1")->Text(), "MS Sans Serif");
-    Find<ui::Button>(window, "Button2")->UserClick();
-  });
+TEST_F(FontWindowTest, APreviewLastsOnlyForThisRunUnlessOkStoresIt) {
+  backend.Dialogs().AnswerFont(std::nullopt, {ui::Font::Of("Courier New", 10)});
+  PreviewAndLeave("Button2");
   EXPECT_EQ(form->TreeView1->GetFont().name, "Courier New");
-  EXPECT_EQ(form->UserFont.name, "Courier New");
   EXPECT_TRUE(StoredRecord().empty());
   EXPECT_EQ(Start().UserFont.name, "MS Sans Serif");
-}
 
-TEST_F(FontWindowTest, OkStoresThePreviewedFont) {
-  Start();
   backend.Dialogs().AnswerFont(std::nullopt, {ui::Font::Of("Verdana", 9)});
-  InFontWindow([&](ui::Form& window) {
-    Find<ui::Button>(window, "BitBtn1")->UserClick();
-    Find<ui::Button>(window, "Button1")->UserClick();
-  });
+  PreviewAndLeave("Button1");
   auto& restarted = Start();
   EXPECT_EQ(restarted.UserFont.name, "Verdana");
   EXPECT_EQ(restarted.UserFont.Size(), 9);

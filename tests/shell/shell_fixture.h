@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/all_pages.h"
 #include "headless/headless_backend.h"
@@ -79,6 +81,27 @@ class ShellTest : public ::testing::Test {
       ASSERT_TRUE(button);
       button->UserClick();
     });
+  }
+
+  // The message boxes shown so far, each as "caption: text".
+  std::vector<std::string> Shown() {
+    std::vector<std::string> shown;
+    for (const auto& message : backend.Dialogs().Messages()) {
+      shown.push_back(message.caption + ": " + message.text);
+    }
+    return shown;
+  }
+
+  std::string FileBytes(const std::string& path) {
+    std::string bytes;
+    return files.ReadFile(path, bytes) ? bytes : "<missing>";
+  }
+
+  template <class T>
+  static T& Find(ui::Form& window, const char* name) {
+    auto* control = static_cast<T*>(window.FindByName(name));
+    if (!control) throw std::runtime_error(std::string("no ") + name);
+    return *control;
   }
 
   bool KeyExists(os::RegRoot root, const std::string& path) {

@@ -38,8 +38,6 @@ TEST_F(AutoRunRegistryTest, EachPageListsItsOwnKeyBelowItsOwnRoot) {
   for (const auto& [node, listed] : pages) {
     Select(node);
     EXPECT_EQ(Captions(), Texts{listed}) << node;
-    EXPECT_FALSE(form->Panel5->Visible()) << node << ": the page has its own button";
-    EXPECT_TRUE(form->RichEdit2->Visible());
   }
   EXPECT_TRUE(Messages().empty());
 }
@@ -88,12 +86,10 @@ TEST_F(AutoRunRegistryTest, AValueTheUserMayNotRemoveStaysListedAndIsNamedInAnEr
   AnswerConfirmKeeping(true);
   ClickButton(0);
   EXPECT_TRUE(ValueExists(RegRoot::LocalMachine, kRun, "Virenschutz"));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].caption, "Fehler");
+  EXPECT_EQ(Shown(), (Texts{"Fehler: Der Eintrag\nVirenschutz\nkonnte nicht entfernt "
+                            "werden.\n\nMöglicherweise fehlen "
+                            "Ihnen die Rechte, die Registrierung an dieser Stelle zu ändern."}));
   EXPECT_EQ(Messages()[0].icon, ui::MsgIcon::Error);
-  EXPECT_EQ(Messages()[0].text,
-            "Der Eintrag\nVirenschutz\nkonnte nicht entfernt werden.\n\nMöglicherweise fehlen "
-            "Ihnen die Rechte, die Registrierung an dieser Stelle zu ändern.");
   EXPECT_EQ(Status(), "") << "nothing was applied";
   EXPECT_EQ(Captions(), (Texts{"Virenschutz", "Tray"}));
 }
@@ -128,11 +124,6 @@ class WinIniTest : public ToolTest {
     files.AddFile(kPath, bytes, attributes);
     Select("AutoRun Win.ini");
   }
-  std::string FileBytes() {
-    std::string bytes;
-    EXPECT_TRUE(files.ReadFile(kPath, bytes));
-    return bytes;
-  }
   void Remove(int row) {
     SelectRows({row});
     AnswerConfirmKeeping(true);
@@ -145,15 +136,12 @@ TEST_F(WinIniTest, LoadAndRunValuesAreOneUpperCaseEntryEach) {
       "[windows]\r\nload=\r\nrun=c:\\a.exe "
       "c:\\b.exe\r\nNullPort=None\r\nLOAD=Spool.exe\r\nrun=\r\n");
   EXPECT_EQ(Captions(), (Texts{"C:\\A.EXE C:\\B.EXE", "SPOOL.EXE"}));
-  EXPECT_EQ(List().Item(1)->ImageIndex(), 7);
 }
 
 TEST_F(WinIniTest, WithoutEntriesTheListSaysSoAndRemovingThatDoesNothing) {
   Open("[windows]\r\nload=\r\nrun=\r\n");
   ClickButton(0);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text, "Sie müssen zuerst einen Eintrag markieren !");
-  EXPECT_EQ(Messages()[0].caption, "Hinweis");
+  EXPECT_EQ(Shown(), (Texts{"Hinweis: Sie müssen zuerst einen Eintrag markieren !"}));
   EXPECT_EQ(Captions(), (Texts{"Keine Einträge vorhanden"}));
   SelectRows({0});
   ClickButton(0);
@@ -175,21 +163,21 @@ TEST_F(WinIniTest, RemovingBlanksTheWholeLineAndKeepsEveryOtherByteAndTheAttribu
             "Wollen Sie den Eintrag\nC:\\A.EXE C:\\B.EXE\nwirklich aus der Datei \"Win.ini\" "
             "entfernen?");
   EXPECT_EQ(
-      FileBytes(),
+      FileBytes(kPath),
       "[windows]\r\nWallpaper=Bild\xE4\x81.bmp\r\nrun=\r\nOdd=\x01\0\xFF\r\nLoad=spool.exe\r\n"s);
   EXPECT_EQ(files.Replacements(), 1) << "written as a whole new file";
   EXPECT_EQ(files.GetAttributes(kPath), kept);
   EXPECT_EQ(Captions(), (Texts{"SPOOL.EXE"}));
   EXPECT_EQ(Status(), "Änderungen übernommen");
   Remove(0);
-  EXPECT_EQ(FileBytes(),
+  EXPECT_EQ(FileBytes(kPath),
             "[windows]\r\nWallpaper=Bild\xE4\x81.bmp\r\nrun=\r\nOdd=\x01\0\xFF\r\nload=\r\n"s);
 }
 
 TEST_F(WinIniTest, TheFirstLineHoldingTheTextIsTheOneTouchedEvenIfItIsNoRunLine) {
   Open("; spool.exe wird geladen\r\n[windows]\r\nload=spool.exe\r\n");
   Remove(0);
-  EXPECT_EQ(FileBytes(), "; spool.exe wird geladen\r\n[windows]\r\nload=spool.exe\r\n");
+  EXPECT_EQ(FileBytes(kPath), "; spool.exe wird geladen\r\n[windows]\r\nload=spool.exe\r\n");
   EXPECT_EQ(files.Replacements(), 1) << "the file is written all the same";
   EXPECT_EQ(Status(), "Änderungen übernommen");
 }
@@ -198,18 +186,16 @@ TEST_F(WinIniTest, AnEntryGoneMeanwhileIsReportedAndNothingIsWritten) {
   Open("[windows]\r\nrun=a.exe\r\n");
   files.AddFile(kPath, "[windows]\r\nrun=b.exe\r\n");
   Remove(0);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text, "Fehler beim Entfernen des Eintrags !\nAktion abgebrochen.  ");
-  EXPECT_EQ(Messages()[0].caption, "Information");
+  EXPECT_EQ(Shown(),
+            (Texts{"Information: Fehler beim Entfernen des Eintrags !\nAktion abgebrochen.  "}));
   EXPECT_EQ(files.Replacements(), 0);
   EXPECT_EQ(Status(), "");
 }
 
 TEST_F(WinIniTest, AFileThatCannotBeReadIsReported) {
   Select("AutoRun Win.ini");
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text, "Die Datei C:\\WINNT\\Win.ini kann nicht geöffnet werden.");
-  EXPECT_EQ(Messages()[0].caption, "Kalmora2x");
+  EXPECT_EQ(Shown(),
+            (Texts{"Kalmora2x: Die Datei C:\\WINNT\\Win.ini kann nicht geöffnet werden."}));
   EXPECT_TRUE(form->BitBtns[0]) << "the page is complete";
 }
 
@@ -217,14 +203,15 @@ TEST_F(WinIniTest, AFileInUseKeepsTheEntryAndTheUserIsTold) {
   Open("[windows]\r\nrun=a.exe\r\nload=b.exe\r\n");
   files.SetInUse(kPath);
   Remove(1);
-  EXPECT_EQ(FileBytes(), "[windows]\r\nrun=a.exe\r\nload=b.exe\r\n");
+  EXPECT_EQ(FileBytes(kPath), "[windows]\r\nrun=a.exe\r\nload=b.exe\r\n");
   EXPECT_EQ(files.GetAttributes(kPath), os::kAttrArchive);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].caption, "Fehler");
-  EXPECT_EQ(Messages()[0].text,
-            "Der Eintrag\nB.EXE\nkonnte nicht entfernt werden.\n\nDie Datei \"Win.ini\" konnte "
-            "nicht geschrieben werden. Möglicherweise wird sie gerade verwendet, oder Ihnen fehlen "
-            "die Rechte, sie zu ändern.");
+  EXPECT_EQ(
+      Shown(),
+      (Texts{
+          "Fehler: Der Eintrag\nB.EXE\nkonnte nicht entfernt werden.\n\nDie Datei \"Win.ini\" "
+          "konnte "
+          "nicht geschrieben werden. Möglicherweise wird sie gerade verwendet, oder Ihnen fehlen "
+          "die Rechte, sie zu ändern."}));
   EXPECT_EQ(Status(), "");
   EXPECT_EQ(Captions(), (Texts{"A.EXE", "B.EXE"}));
 }
@@ -236,6 +223,14 @@ class AutoStartFolderTest : public ToolTest {
   static constexpr const char* kUser =
       "C:\\Documents and Settings\\Anwender\\Startmenü\\Programme\\Autostart";
   void SetUp() override { Start(); }
+  // Which of the four links the test puts in the user's folder are still there.
+  Texts UserFolder() {
+    Texts names;
+    for (const char* name : {"A.lnk", "B.lnk", "C.lnk", "D.lnk"}) {
+      if (files.Exists(kUser + "\\"s + name)) names.push_back(name);
+    }
+    return names;
+  }
 };
 
 TEST_F(AutoStartFolderTest, ListsBothFoldersEntryByEntry) {
@@ -245,7 +240,6 @@ TEST_F(AutoStartFolderTest, ListsBothFoldersEntryByEntry) {
   Select("Autostart");
   EXPECT_EQ(Captions(), (Texts{"Ordner", "Scanner.lnk", "desktop.ini"}));
   EXPECT_EQ(Column(0), (Texts{kCommon, kCommon, kUser}));
-  EXPECT_EQ(form->PageBuilding, 1);
 }
 
 TEST_F(AutoStartFolderTest, TheShellsFoldersWinOverTheGermanNames) {
@@ -277,17 +271,14 @@ TEST_F(AutoStartFolderTest, RemovingDeletesTheSelectedFilesExceptThoseInUse) {
   AnswerConfirmKeeping(true);
   ClickApply();
   EXPECT_EQ(confirmMessage, "Wollen Sie markierten Einträge wirklich entfernen ?");
-  EXPECT_FALSE(files.Exists(kUser + "\\A.lnk"s));
-  EXPECT_TRUE(files.Exists(kUser + "\\B.lnk"s));
-  EXPECT_TRUE(files.Exists(kUser + "\\C.lnk"s)) << "not selected";
-  EXPECT_TRUE(files.Exists(kUser + "\\D.lnk"s));
+  EXPECT_EQ(UserFolder(), (Texts{"B.lnk", "C.lnk", "D.lnk"})) << "C.lnk was not selected";
   EXPECT_EQ(Captions(), (Texts{"B.lnk", "C.lnk", "D.lnk"}));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].caption, "Fehler");
-  EXPECT_EQ(Messages()[0].text,
-            "Folgende Einträge konnten nicht entfernt werden:\nB.lnk\nD.lnk\n\nDateien, die "
-            "gerade verwendet werden oder für die Ihnen die Rechte fehlen, lassen sich nicht "
-            "löschen.");
+  EXPECT_EQ(
+      Shown(),
+      (Texts{
+          "Fehler: Folgende Einträge konnten nicht entfernt werden:\nB.lnk\nD.lnk\n\nDateien, die "
+          "gerade verwendet werden oder für die Ihnen die Rechte fehlen, lassen sich nicht "
+          "löschen."}));
 }
 
 }  // namespace

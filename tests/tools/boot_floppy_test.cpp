@@ -30,10 +30,6 @@ class BootFloppyTest : public ToolTest {
       }
     });
   }
-  std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    return files.ReadFile(path, bytes) ? bytes : "<missing>";
-  }
 
   Texts statuses;
   Texts percentages;
@@ -60,9 +56,7 @@ TEST_F(BootFloppyTest, EmptiesTheFloppyThenCopiesTheBootFilesWithProgress) {
   EXPECT_EQ(FileBytes("A:\\NTLDR"), std::string(20, 'l'));
   EXPECT_EQ(FileBytes("A:\\BOOT.INI"), std::string(10, 'b'));
   EXPECT_FALSE(files.Exists("A:\\NTBOOTDD.SYS"));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text, "Startdiskette wurde erstellt !");
-  EXPECT_EQ(Messages()[0].caption, "BOOTDISKETTE ERSTELLEN");
+  EXPECT_EQ(Shown(), (Texts{"BOOTDISKETTE ERSTELLEN: Startdiskette wurde erstellt !"}));
 }
 
 TEST_F(BootFloppyTest, WithoutADiskTheUserIsAskedUntilCancel) {

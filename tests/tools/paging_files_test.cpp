@@ -98,9 +98,7 @@ TEST_F(PagingFilesTest, TheFolderMustLieOnTheSelectedDrive) {
   backend.Dialogs().AnswerBrowseFolder("C:\\Temp");
   ClickButton(1);
   EXPECT_EQ(form->Edits[2]->Text(), "");
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text, "Bestimmen einen Ordner auf Laufwerk D:");
-  EXPECT_EQ(Messages()[0].caption, "Hinweis");
+  EXPECT_EQ(Shown(), (Texts{"Hinweis: Bestimmen einen Ordner auf Laufwerk D:"}));
   backend.Dialogs().AnswerBrowseFolder("d:\\Swap");
   ClickButton(1);
   EXPECT_EQ(form->Edits[2]->Text(), "d:\\Swap");

@@ -20,10 +20,6 @@ class SystemBackupTest : public ToolTest {
     for (const std::string& name : kSupportFiles) files.AddFile(kInstall + name, name);
     files.SetShortName("C:\\Programme", "PROGRA~1");
   }
-  std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    return files.ReadFile(path, bytes) ? bytes : "<missing>";
-  }
   // Answers the question "Systemdateien sichern" with one of its two choices.
   void AnswerQuestion(bool makeFloppy) {
     backend.OnNextModal([makeFloppy](ui::Form& dialog) {

@@ -29,8 +29,10 @@ class UninstallEntriesTest : public ToolTest {
     Seed(seed);
     Select("Uninstaller");
   }
-  bool Registered(const std::string& subKey) {
-    return KeyExists(RegRoot::LocalMachine, std::string(kUninstall) + "\\" + subKey);
+  // The registrations still there, in the registry's order.
+  Texts Left() {
+    auto key = registry.OpenKey(RegRoot::LocalMachine, kUninstall, os::RegAccess::Read);
+    return key ? key->SubKeyNames() : Texts{};
   }
   void Remove(const std::vector<int>& rows, bool yes = true) {
     SelectRows(rows);
@@ -46,22 +48,20 @@ TEST_F(UninstallEntriesTest, ListsRegistrationsWithADisplayNameInKeyOrder) {
   EXPECT_EQ(Captions(), (Texts{"Editor 2", "Packer"}));
   EXPECT_EQ(Column(0), (Texts{"", "C:\\Packer\\uninst.exe"}));
   EXPECT_TRUE(form->Panel5->Visible()) << "the apply button removes";
-  EXPECT_EQ(form->PageBuilding, 1);
 }
 
 TEST_F(UninstallEntriesTest, RemovingDeletesTheWholeSubkeyAndNothingElse) {
   Register({{"Alt", "Altes Spiel", "a.exe"}, {"Neu", "Neues Spiel", "n.exe"}});
   registry.CreateKey(RegRoot::LocalMachine, std::string(kUninstall) + "\\Alt\\Teile\\Mehr");
   Remove({0}, false);
-  EXPECT_TRUE(Registered("Alt"));
+  EXPECT_EQ(Left(), (Texts{"Alt", "Neu"}));
   Remove({0});
   EXPECT_EQ(confirmCaption, "Löschen bestätigen");
   EXPECT_EQ(confirmMessage,
             "Wollen Sie markierten Einträge wirklich entfernen ?\nHinweis : Es wird nur der "
             "Programmeintrag entfernt, nicht das Programm\n auf der Festplatte.\nDeinstallieren "
             "Sie zuerst das Programm durch den Windows-Uninstaller !");
-  EXPECT_FALSE(Registered("Alt"));
-  EXPECT_TRUE(Registered("Neu"));
+  EXPECT_EQ(Left(), (Texts{"Neu"})) << "the subkey goes with everything below it";
   EXPECT_EQ(Captions(), (Texts{"Neues Spiel"}));
   EXPECT_EQ(Status(), "") << "no status text";
   EXPECT_TRUE(Messages().empty());
@@ -74,10 +74,8 @@ TEST_F(UninstallEntriesTest, NameAndCommandTogetherTellRegistrationsApart) {
             {"Kopie", "Treiber", "zwei.exe"}});
   ASSERT_EQ(Column(0), (Texts{"eins.exe", "zwei.exe", "", "zwei.exe"}));
   Remove({1});
-  EXPECT_TRUE(Registered("Eins"));
-  EXPECT_TRUE(Registered("Ohne")) << "a registration without command is another one";
-  EXPECT_FALSE(Registered("Zwei"));
-  EXPECT_FALSE(Registered("Kopie")) << "an identical one goes with it";
+  // An identical one goes with it; one without command is another registration.
+  EXPECT_EQ(Left(), (Texts{"Eins", "Ohne"}));
   EXPECT_EQ(Column(0), (Texts{"eins.exe", "", "zwei.exe"}))
       << "but its row stays until the page is built anew";
 }
@@ -89,10 +87,8 @@ TEST_F(UninstallEntriesTest, ARowWithoutCommandStandsForEveryRegistrationOfItsNa
             {"Update", "-", "w.exe"}});
   ASSERT_EQ(Column(0), (Texts{"", "w.exe", ""}));
   Remove({2});  // "Ohne"
-  EXPECT_FALSE(Registered("Ohne"));
-  EXPECT_FALSE(Registered("Mit"));
-  EXPECT_TRUE(Registered("Anders")) << "names compare case-sensitively";
-  EXPECT_TRUE(Registered("Update")) << "registrations without a name are never touched";
+  // Names compare case-sensitively; registrations without a name are never touched.
+  EXPECT_EQ(Left(), (Texts{"Anders", "Update"}));
   EXPECT_EQ(Captions(), (Texts{"werkzeug", "Werkzeug"}));
 }
 
@@ -106,16 +102,12 @@ TEST_F(UninstallEntriesTest, RegistrationsTheUserMayNotDeleteStayAndAreNamed) {
   registry.DenyChanges(RegRoot::LocalMachine, std::string(kUninstall) + "\\Tief\\Teil");
   ASSERT_EQ(Captions(), (Texts{"Altes Spiel", "Neues Spiel", "Treiber", "Treiber"}));
   Remove({0, 1, 2});
-  EXPECT_TRUE(Registered("Alt"));
-  EXPECT_FALSE(Registered("Neu"));
-  EXPECT_TRUE(Registered("Tief")) << "a key below it may not go";
-  EXPECT_FALSE(Registered("Zwilling"));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].caption, "Fehler");
-  EXPECT_EQ(Messages()[0].text,
-            "Folgende Einträge konnten nicht entfernt werden:\nAltes Spiel\nTreiber\n\n"
-            "Möglicherweise fehlen Ihnen die Rechte, die Registrierung an dieser Stelle zu "
-            "ändern.");
+  EXPECT_EQ(Left(), (Texts{"Alt", "Tief"})) << "Tief has a key below it that may not go";
+  EXPECT_EQ(
+      Shown(),
+      (Texts{"Fehler: Folgende Einträge konnten nicht entfernt werden:\nAltes Spiel\nTreiber\n\n"
+             "Möglicherweise fehlen Ihnen die Rechte, die Registrierung an dieser Stelle zu "
+             "ändern."}));
   EXPECT_EQ(Captions(), (Texts{"Altes Spiel", "Treiber"})) << "the registrations left";
 }
 
@@ -136,10 +128,8 @@ TEST_F(UninstallEntriesTest, AMissingKeyIsAnEmptyListAndTheButtonOpensTheSoftwar
   EXPECT_TRUE(Messages().empty());
   ClickButton(0);
   ASSERT_EQ(shell.executed.size(), 1u);
-  EXPECT_EQ(shell.executed[0].verb, "open");
   EXPECT_EQ(shell.executed[0].file, "rundll32");
   EXPECT_EQ(shell.executed[0].parameters, "shell32.dll,Control_RunDLL appwiz.cpl,,0");
-  EXPECT_EQ(shell.executed[0].show, 1);
 }
 
 }  // namespace
