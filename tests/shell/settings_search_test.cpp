@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "page/page_table.h"
 #include "shell/page_values_window.h"
 #include "shell/settings_search_window.h"
 #include "shell_fixture.h"
@@ -65,11 +66,29 @@ TEST_F(SettingsSearchTest, FindsPagesByHeadlineCaptionKeyAndValueName) {
   }
 }
 
+TEST_F(SettingsSearchTest, EveryNodeIsFoundByItsTextAndItsHeadline) {
+  const auto lists = [](const std::vector<Row>& rows, const std::string& page) {
+    for (const Row& row : rows) {
+      if (row.page == page) return true;
+    }
+    return false;
+  };
+  for (ui::TreeNode* node : form->TreeView1->AllNodes()) {
+    EXPECT_TRUE(lists(Found(node->Text()), node->Text())) << node->Text();
+    const page::PageRow* row = page::FindPageRow(node->ImageIndex());
+    if (row && row->headline && *row->headline) {
+      EXPECT_TRUE(lists(Found(row->headline), node->Text())) << row->headline;
+    }
+  }
+}
+
 TEST_F(SettingsSearchTest, UmlautsAndSharpSFoldAsInGermanText) {
   const std::vector<Row> expected = Found("Kompatibilität");
   ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(Found("KOMPATIBILITÄT"), expected);
   EXPECT_EQ(Found("kompatibilitÄt"), expected);
   EXPECT_NE(Found("kompatibilitat"), expected) << "a is not ä";
+  EXPECT_EQ(Found("ICONGRÖSSE").front().page, "Icongröße auf Desktop");
   EXPECT_EQ(Found("grösse der icons").front(),
             (Row{"Icongröße auf Desktop", "Überschrift: Größe der Icons auf dem Desktop"}));
   EXPECT_EQ(Found("Ü").size(), Found("ü").size());
