@@ -19,6 +19,8 @@
 
 namespace {
 
+using guitest::ListText;
+using guitest::PostClick;
 using guitest::RectInParent;
 using guitest::Scenario;
 using guitest::TextOf;
@@ -47,11 +49,6 @@ int CountDescendants(HWND window) {
   return count;
 }
 
-void PostClick(HWND window, int x, int y) {
-  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 // Tells the parent what a control would tell it.
 LRESULT Notify(HWND control, UINT code) {
   NMHDR header{control, static_cast<UINT_PTR>(GetDlgCtrlID(control)), code};
@@ -62,16 +59,6 @@ LRESULT Notify(HWND control, UINT code) {
 void Command(HWND control, WORD code) {
   SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
                reinterpret_cast<LPARAM>(control));
-}
-
-std::string ListText(HWND list, int row, int column) {
-  wchar_t text[128] = {};
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = 128;
-  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return win32::Narrow(text);
 }
 
 std::string TreeText(HWND tree, HTREEITEM handle) {
@@ -108,14 +95,7 @@ class Win32Toolkit : public ::testing::Test {
     sc.reset();
     Pump();
   }
-  // Lets posted input and painting run.
-  void Pump(int milliseconds = 30) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-      backend.ProcessMessages();
-      Sleep(2);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-  }
+  void Pump(int milliseconds = 30) { guitest::Pump(backend, milliseconds); }
   // Pumps until the condition holds, at most a few seconds.
   bool PumpUntil(const std::function<bool()>& done) {
     for (int i = 0; i < 300 && !done(); ++i) Pump(10);
@@ -135,7 +115,9 @@ using Events = std::vector<std::string>;
 
 // --- the same calls on both backends -------------------------------------------------------------
 
-TEST(BothBackends, TheSameCallsLeaveTheSameState) {
+TEST(BothBackends, TheSameCallsFireTheSameEvents) {
+  // A real window echoing a value set by code, or reporting its own creation as the user's
+  // doing, shows here as an event the in-memory backend does not give.
   headless::HeadlessBackend memory;
   auto inMemory = guitest::BuildScenario(memory);
   guitest::WorkScenario(*inMemory);
@@ -145,11 +127,8 @@ TEST(BothBackends, TheSameCallsLeaveTheSameState) {
   guitest::WorkScenario(*onScreen);
   onScreen->form->Show();
   real.ProcessMessages();
-  const auto expected = guitest::Observe(*inMemory);
-  const auto actual = guitest::Observe(*onScreen);
-  EXPECT_EQ(actual, expected);
-  // The run is meant to see something: the work did fire events on both.
-  EXPECT_GT(expected.size(), 40u);
+  EXPECT_FALSE(inMemory->events.empty());
+  EXPECT_EQ(onScreen->events, inMemory->events);
 }
 
 // --- real windows of the standard classes --------------------------------------------------------
@@ -914,19 +893,29 @@ TEST_F(Win32Toolkit, MessageBoxesReturnTheButtonPressed) {
             ui::mrNo);
 }
 
-// The font dialog: "Apply" first, then OK.
-void CALLBACK ApplyThenOk(HWND, UINT, UINT_PTR id, DWORD) {
+// The common dialog on screen that has the control (the file type or font name box).
+HWND VisibleDialogWith(int control) {
   HWND dialog = nullptr;
   for (HWND w = FindWindowW(L"#32770", nullptr); w;
        w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-    if (GetDlgItem(w, cmb1) && IsWindowVisible(w)) dialog = w;
+    if (IsWindowVisible(w) && GetDlgItem(w, control)) dialog = w;
   }
+  return dialog;
+}
+
+void Press(HWND dialog, int button) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+}
+
+// The font dialog: "Apply" first, then OK.
+void CALLBACK ApplyThenOk(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dialog = VisibleDialogWith(cmb1);
   if (!dialog) return;
   KillTimer(nullptr, id);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(psh3, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, psh3)));
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  Press(dialog, IDOK);
 }
 
 int CALLBACK TakeTrueTypeFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM data) {
@@ -969,18 +958,13 @@ int fileTypes = 0;
 std::wstring fileToOpen;
 
 void CALLBACK OpenTheFile(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND dialog = nullptr;
-  for (HWND w = FindWindowW(L"#32770", nullptr); w;
-       w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-    if (IsWindowVisible(w) && GetDlgItem(w, cmb1)) dialog = w;
-  }
+  HWND dialog = VisibleDialogWith(cmb1);
   if (!dialog) return;
   KillTimer(nullptr, id);
   fileTypes = static_cast<int>(SendDlgItemMessageW(dialog, cmb1, CB_GETCOUNT, 0, 0));
   HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
   SetWindowTextW(name, fileToOpen.c_str());
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  Press(dialog, IDOK);
 }
 
 TEST_F(Win32Toolkit, TheOpenDialogReturnsThePathChosen) {

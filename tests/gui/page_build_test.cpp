@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -83,19 +84,11 @@ class PageBuild : public ::testing::Test {
     hostShownWhileBuilding = IsWindowVisible(W(host)) != 0;
   }
 
-  void Pump(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-      backend.ProcessMessages();
-      Sleep(2);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-  }
-
-  void Click() {
-    HWND button = W(build);
-    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    for (int i = 0; i < 200 && !page; ++i) Pump(10);
+  void Pump(int milliseconds) { guitest::Pump(backend, milliseconds); }
+  // Clicks the build button and waits until what the click does is done.
+  void Click(const std::function<bool()>& done) {
+    guitest::PostClick(W(build), 10, 10);
+    for (int i = 0; i < 300 && !done(); ++i) Pump(10);
     Pump(50);
   }
 
@@ -112,7 +105,7 @@ class PageBuild : public ::testing::Test {
 };
 
 TEST_F(PageBuild, APageBuiltOnAClickShowsAsTheModelSaysOnceTheClickIsDone) {
-  Click();
+  Click([this] { return page != nullptr; });
   ASSERT_TRUE(page);
   EXPECT_FALSE(hostShownWhileBuilding) << "the panel does not draw while its page is built";
   EXPECT_TRUE(IsWindowVisible(W(host)));
@@ -128,12 +121,7 @@ TEST_F(PageBuild, APageBuiltOnAClickShowsAsTheModelSaysOnceTheClickIsDone) {
   EXPECT_TRUE(IsWindowVisible(W(list)));
   EXPECT_EQ(RectInParent(W(list)), list->Bounds());
   EXPECT_EQ(SendMessageW(W(list), LVM_GETITEMCOUNT, 0, 0), 30);
-  wchar_t text[64] = {};
-  LVITEMW item{};
-  item.pszText = text;
-  item.cchTextMax = 64;
-  SendMessageW(W(list), LVM_GETITEMTEXTW, 3, reinterpret_cast<LPARAM>(&item));
-  EXPECT_EQ(win32::Narrow(text), "Geändert");
+  EXPECT_EQ(guitest::ListText(W(list), 3, 0), "Geändert");
   EXPECT_FALSE(IsWindowVisible(W(hidden)));
   EXPECT_FALSE(IsWindowVisible(W(side))) << "a panel hidden while it did not draw stays hidden";
   side->Show();
@@ -145,7 +133,7 @@ TEST_F(PageBuild, EachNewWindowIsPlacedOnceHoweverOftenTheBuilderMovesIt) {
   HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountMoves, nullptr, GetCurrentThreadId());
   ASSERT_TRUE(hook);
   moves.clear();
-  Click();
+  Click([this] { return page != nullptr; });
   UnhookWindowsHookEx(hook);
   ASSERT_EQ(labels.size(), 8u);
   for (ui::Label* label : labels) {
@@ -230,9 +218,7 @@ TEST_F(PageBuild, ADialogMadeInAClickShowsItsControlsInPlace) {
     };
     answer = dialog.ShowModal();
   };
-  PostMessageW(W(build), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-  PostMessageW(W(build), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-  for (int i = 0; i < 300 && answer == 0; ++i) Pump(10);
+  Click([&] { return answer != 0; });
   EXPECT_EQ(answer, ui::mrYes);
   EXPECT_EQ(shownCaption, "Wirklich löschen?");
   EXPECT_EQ(shownBounds, buttonBounds);

@@ -1,7 +1,5 @@
 #include "scenario.h"
 
-#include <sstream>
-
 namespace guitest {
 
 using namespace ui;
@@ -10,15 +8,17 @@ Scenario::Scenario(Backend& b) : backend(b), backMenu(b) {}
 
 namespace {
 
-std::string Str(const Rect& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
-         "x" + std::to_string(r.height);
-}
-
 template <class T>
 T* Named(Container& parent, const char* name) {
   T* control = parent.Add<T>();
   control->SetName(name);
+  return control;
+}
+
+template <class T>
+T* Named(Container& parent, const char* name, const Rect& bounds) {
+  T* control = Named<T>(parent, name);
+  control->SetBounds(bounds);
   return control;
 }
 
@@ -152,8 +152,7 @@ std::unique_ptr<Scenario> BuildScenario(Backend& backend) {
   sc.page = Named<Panel>(*controls, "PagePanel");
   sc.page->SetAlign(Align::Client);
   sc.page->SetBevelOuter(BevelCut::Lowered);
-  sc.banner = Named<Image>(*sc.page, "Banner");
-  sc.banner->SetBounds({8, 8, 452, 44});
+  sc.banner = Named<Image>(*sc.page, "Banner", {8, 8, 452, 44});
   sc.banner->SetStretch(true);
   sc.banner->SetPicture(Picture::Asset("test/sample.jpg"));
   sc.headline = Named<Label>(*sc.page, "Headline");
@@ -164,18 +163,15 @@ std::unique_ptr<Scenario> BuildScenario(Backend& backend) {
   sc.description = Named<Label>(*sc.page, "Description");
   sc.description->SetCaption("Einstellungen der Tastatur und der Wiederholrate.");
   sc.description->SetBounds({8, 58, 10, 10});
-  sc.check1 = Named<CheckBox>(*sc.page, "CheckBox1");
+  sc.check1 = Named<CheckBox>(*sc.page, "CheckBox1", {8, 80, 220, 17});
   sc.check1->SetCaption("NumLock beim Start einschalten");
-  sc.check1->SetBounds({8, 80, 220, 17});
   sc.check1->OnClick = [log, &sc](Control&) {
     log(std::string("check1 ") + (sc.check1->Checked() ? "on" : "off"));
   };
-  sc.check2 = Named<CheckBox>(*sc.page, "CheckBox2");
+  sc.check2 = Named<CheckBox>(*sc.page, "CheckBox2", {8, 100, 220, 17});
   sc.check2->SetCaption("Tastaturlayout anzeigen");
-  sc.check2->SetBounds({8, 100, 220, 17});
-  sc.group = Named<GroupBox>(*sc.page, "GroupBox1");
+  sc.group = Named<GroupBox>(*sc.page, "GroupBox1", {240, 76, 220, 92});
   sc.group->SetCaption("Verzögerung");
-  sc.group->SetBounds({240, 76, 220, 92});
   const char* radioCaptions[3] = {"Kurz", "Mittel", "Lang"};
   for (int i = 0; i < 3; ++i) {
     sc.radios[i] = Named<RadioButton>(*sc.group, ("Radio" + std::to_string(i + 1)).c_str());
@@ -186,41 +182,32 @@ std::unique_ptr<Scenario> BuildScenario(Backend& backend) {
       log("radio " + std::to_string(sender.Tag()));
     };
   }
-  sc.edit = Named<Edit>(*sc.page, "Edit1");
-  sc.edit->SetBounds({8, 124, 220, 21});
+  sc.edit = Named<Edit>(*sc.page, "Edit1", {8, 124, 220, 21});
   sc.edit->OnChange = [log, &sc](Control&) { log("edit " + sc.edit->Text()); };
-  sc.password = Named<Edit>(*sc.page, "Password");
-  sc.password->SetBounds({8, 150, 220, 21});
+  sc.password = Named<Edit>(*sc.page, "Password", {8, 150, 220, 21});
   sc.password->SetPasswordChar('*');
-  sc.apply = Named<Button>(*sc.page, "Apply");
+  sc.apply = Named<Button>(*sc.page, "Apply", {8, 180, 100, 25});
   sc.apply->SetCaption("&Übernehmen");
-  sc.apply->SetBounds({8, 180, 100, 25});
   sc.apply->SetDefault(true);
   sc.apply->OnClick = [log](Control&) { log("apply"); };
-  sc.glyphButton = Named<Button>(*sc.page, "GlyphButton");
+  sc.glyphButton = Named<Button>(*sc.page, "GlyphButton", {116, 180, 100, 25});
   sc.glyphButton->SetCaption("Hilfe");
   sc.glyphButton->SetGlyph(Picture::Asset("test/sample.ico"));
-  sc.glyphButton->SetBounds({116, 180, 100, 25});
-  sc.combo = Named<ComboBox>(*sc.page, "ComboBox1");
+  sc.combo = Named<ComboBox>(*sc.page, "ComboBox1", {240, 180, 220, 21});
   sc.combo->SetStyle(ComboStyle::DropDownList);
-  sc.combo->SetBounds({240, 180, 220, 21});
   sc.combo->SetItems({"Deutsch", "Englisch", "Französisch"});
   sc.combo->OnClick = [log](Control&) { log("combo click"); };
   sc.combo->OnChange = [log, &sc](Control&) { log("combo change " + sc.combo->Text()); };
-  sc.slider = Named<Slider>(*sc.page, "Slider1");
-  sc.slider->SetBounds({8, 214, 220, 30});
+  sc.slider = Named<Slider>(*sc.page, "Slider1", {8, 214, 220, 30});
   sc.slider->OnChange = [log, &sc](Control&) {
     log("slider " + std::to_string(sc.slider->Value()));
   };
-  sc.spin = Named<SpinEdit>(*sc.page, "SpinEdit1");
-  sc.spin->SetBounds({240, 214, 80, 21});
+  sc.spin = Named<SpinEdit>(*sc.page, "SpinEdit1", {240, 214, 80, 21});
   sc.spin->OnChange = [log, &sc](Control&) { log("spin " + std::to_string(sc.spin->Value())); };
-  sc.gauge = Named<Gauge>(*sc.page, "Gauge1");
-  sc.gauge->SetBounds({8, 252, 452, 18});
+  sc.gauge = Named<Gauge>(*sc.page, "Gauge1", {8, 252, 452, 18});
 
   // Sheet 2: lists and texts.
-  sc.list = Named<ListView>(*lists, "ListView1");
-  sc.list->SetBounds({8, 8, 440, 150});
+  sc.list = Named<ListView>(*lists, "ListView1", {8, 8, 440, 150});
   sc.list->SetStyle(ViewStyle::Report);
   sc.list->SetCheckBoxes(true);
   sc.list->SetRowSelect(true);
@@ -236,21 +223,17 @@ std::unique_ptr<Scenario> BuildScenario(Backend& backend) {
   sc.list->OnItemChecked = [log](ListView&, ListItem& item) {
     log("checked " + item.Caption() + (item.Checked() ? "+" : "-"));
   };
-  sc.memo = Named<Memo>(*lists, "Memo1");
-  sc.memo->SetBounds({8, 166, 215, 100});
+  sc.memo = Named<Memo>(*lists, "Memo1", {8, 166, 215, 100});
   sc.memo->SetScrollBars(ScrollBars::Vertical);
   sc.memo->OnChange = [log, &sc](Control&) {
     log("memo " + std::to_string(sc.memo->Lines().size()));
   };
-  sc.rich = Named<RichEdit>(*lists, "RichEdit1");
-  sc.rich->SetBounds({233, 166, 215, 100});
+  sc.rich = Named<RichEdit>(*lists, "RichEdit1", {233, 166, 215, 100});
   sc.rich->SetReadOnly(true);
 
   // Sheet 3: pictures and moving things.
-  sc.graph = Named<PerformanceGraph>(*pictures, "Graph1");
-  sc.graph->SetBounds({8, 8, 300, 120});
-  sc.animation = Named<Animation>(*pictures, "Animate1");
-  sc.animation->SetBounds({320, 8, 140, 60});
+  sc.graph = Named<PerformanceGraph>(*pictures, "Graph1", {8, 8, 300, 120});
+  sc.animation = Named<Animation>(*pictures, "Animate1", {320, 8, 140, 60});
   sc.animation->SetCommonAvi(CommonAvi::CopyFiles);
   sc.timer = Named<Timer>(*pictures, "Timer1");
   sc.timer->SetInterval(60000);
@@ -291,96 +274,6 @@ void WorkScenario(Scenario& sc) {
   for (int i = 0; i < 60; ++i) sc.graph->DataPoint(i % 2 ? clLime : clRed, (i * 37) % 100);
   sc.animation->SetActive(true);
   sc.toolBar->FindButton("Font")->SetDown(true);
-}
-
-std::vector<std::string> Observe(const Scenario& sc) {
-  std::vector<std::string> lines;
-  const Form& form = *sc.form;
-  lines.push_back("Form '" + form.Caption() + "' client " + std::to_string(form.ClientWidth()) +
-                  "x" + std::to_string(form.ClientHeight()) + (form.Visible() ? " shown" : ""));
-  form.ForEach<Control>([&](Control& c) {
-    std::ostringstream line;
-    line << KindName(c.Kind()) << " " << c.Name();
-    if (c.Kind() == ControlKind::Label && static_cast<Label&>(c).AutoSize()) {
-      line << " at " << c.Left() << "," << c.Top();
-    } else {
-      line << " " << Str(c.Bounds());
-    }
-    line << (c.Visible() ? "" : " hidden") << (c.Enabled() ? "" : " disabled");
-    switch (c.Kind()) {
-      case ControlKind::Label:
-        line << " '" << static_cast<Label&>(c).Caption() << "'";
-        break;
-      case ControlKind::CheckBox:
-        line << " " << static_cast<CheckBox&>(c).Checked();
-        break;
-      case ControlKind::RadioButton:
-        line << " " << static_cast<RadioButton&>(c).Checked();
-        break;
-      case ControlKind::Edit:
-        line << " '" << static_cast<Edit&>(c).Text() << "'";
-        break;
-      case ControlKind::Memo:
-      case ControlKind::RichEdit:
-        for (const auto& text : static_cast<Memo&>(c).Lines()) line << " |" << text;
-        break;
-      case ControlKind::ComboBox: {
-        auto& combo = static_cast<ComboBox&>(c);
-        line << " " << combo.ItemIndex() << " '" << combo.Text() << "' of";
-        for (const auto& item : combo.Items()) line << " " << item;
-        break;
-      }
-      case ControlKind::Slider:
-      case ControlKind::SpinEdit:
-      case ControlKind::Gauge: {
-        auto& range = static_cast<RangeControl&>(c);
-        line << " " << range.Min() << ".." << range.Max() << " = " << range.Value();
-        break;
-      }
-      case ControlKind::ListView: {
-        auto& list = static_cast<ListView&>(c);
-        for (int i = 0; i < list.Count(); ++i) {
-          const ListItem* item = list.Item(i);
-          line << " [" << item->Caption();
-          for (const auto& sub : item->SubItems()) line << "/" << sub;
-          line << (item->Checked() ? " x" : "") << (item->Selected() ? " sel" : "") << "]";
-        }
-        break;
-      }
-      case ControlKind::TreeView: {
-        auto& tree = static_cast<TreeView&>(c);
-        for (TreeNode* node : tree.AllNodes()) {
-          line << " " << std::string(static_cast<size_t>(node->Level()), '.') << node->Text()
-               << (node->Expanded() ? "+" : "") << (node == tree.Selected() ? "*" : "");
-        }
-        break;
-      }
-      case ControlKind::PageControl:
-        line << " active " << static_cast<PageControl&>(c).ActivePageIndex();
-        break;
-      case ControlKind::StatusBar: {
-        auto& bar = static_cast<StatusBar&>(c);
-        for (int i = 0; i < bar.PanelCount(); ++i) line << " |" << bar.Panel(i).text;
-        break;
-      }
-      case ControlKind::ToolBar: {
-        auto& bar = static_cast<ToolBar&>(c);
-        for (int i = 0; i < bar.ButtonCount(); ++i) {
-          line << " " << bar.Button(i)->Caption() << (bar.Button(i)->Down() ? "(down)" : "")
-               << (bar.Button(i)->Enabled() ? "" : "(off)");
-        }
-        break;
-      }
-      case ControlKind::PerformanceGraph:
-        line << " points " << static_cast<PerformanceGraph&>(c).Points().size();
-        break;
-      default:
-        break;
-    }
-    lines.push_back(line.str());
-  });
-  for (const auto& event : sc.events) lines.push_back("event " + event);
-  return lines;
 }
 
 }  // namespace guitest

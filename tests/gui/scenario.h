@@ -68,8 +68,5 @@ struct Scenario {
 std::unique_ptr<Scenario> BuildScenario(ui::Backend& backend);
 // The calls a program makes on such a form: values, selections, items added and removed.
 void WorkScenario(Scenario& scenario);
-// Everything the toolkit's model tells about the form, one line per control, then the events.
-// Sizes that follow from font metrics (auto-sized labels, the form's frame) are left out.
-std::vector<std::string> Observe(const Scenario& scenario);
 
 }  // namespace guitest

@@ -127,10 +127,7 @@ class ToolBarLook : public ::testing::Test {
   void Paint() {
     RedrawWindow(W(form.get()), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    for (int i = 0; i < 20; ++i) {
-      backend.ProcessMessages();
-      Sleep(5);
-    }
+    guitest::Pump(backend, 100);
   }
 
   Win32Backend backend;

@@ -40,13 +40,6 @@ class RealControlPanel : public RealShellTest {
     for (int i = 0; i < List().Count(); ++i) captions.push_back(List().Item(i)->Caption());
     return captions;
   }
-  void ToggleInternetAndApply() {
-    const int row = InternetRow();
-    ASSERT_GE(row, 0);
-    List().UserClickItem(row);
-    form->Image1->UserClick();
-    EXPECT_EQ(Status(), "Änderungen übernommen");
-  }
 };
 
 TEST_F(RealControlPanel, ListsThePrefixsAppletsAndHidesOne) {
@@ -57,7 +50,8 @@ TEST_F(RealControlPanel, ListsThePrefixsAppletsAndHidesOne) {
     EXPECT_FALSE(List().Item(i)->Caption().empty());
     EXPECT_GE(List().Item(i)->ImageIndex(), 0) << List().Item(i)->Caption();
   }
-  ASSERT_GE(InternetRow(), 0);
+  const int internet = InternetRow();
+  ASSERT_GE(internet, 0);
   EXPECT_EQ(InternetShown(), "ja");
   const std::vector<std::string> names = Captions();
   Select("Systemsteuerung");
@@ -65,7 +59,9 @@ TEST_F(RealControlPanel, ListsThePrefixsAppletsAndHidesOne) {
   EXPECT_GE(List().Item(0)->ImageIndex(), 0) << "with the system's large icons";
   Select("Einträge in Systemsteuerung");
 
-  ToggleInternetAndApply();
+  List().UserClickItem(internet);
+  form->Image1->UserClick();
+  EXPECT_EQ(Status(), "Änderungen übernommen");
   EXPECT_TRUE(HasValue(RegRoot::CurrentUser, kDontLoad, kInternet));
   Select("Systemsteuerung");
   Select("Einträge in Systemsteuerung");
