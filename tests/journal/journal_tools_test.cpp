@@ -186,7 +186,7 @@ TEST_F(JournalToolsTest, TheTcpIpTunersValuesInEveryControlSetComeBack) {
   for (const char* set : {"ControlSet001", "ControlSet002", "CurrentControlSet"}) {
     const std::string tcpip =
         "[HKEY_LOCAL_MACHINE\\SYSTEM\\" + std::string(set) + "\\Services\\Tcpip\\Parameters";
-    seed += tcpip + "]\n\"DefaultTTL\"=dword:00000080\n\"SackOpts\"=hex:01,00,00,00\n";
+    seed += tcpip + "]\n\"DefaultTTL\"=dword:00000080\n\"SackOpts\"=dword:00000000\n";
     seed += tcpip + "\\Interfaces\\{AAA}]\n\"MTU\"=dword:000005dc\n";
   }
   Seed(seed);
