@@ -1,6 +1,7 @@
 #include "journal/journal.h"
 
 #include <algorithm>
+#include <string>
 
 #include "journal/journal_store.h"
 #include "journal/state.h"
@@ -8,10 +9,11 @@
 namespace journal {
 
 bool Journal::IsNew(const Change& change) const {
-  return !targets_.contains(change.Target());
+  return paused_ == 0 && !targets_.contains(change.Target());
 }
 
 void Journal::Add(Change change) {
+  if (paused_ > 0) return;
   if (!open_) {
     open_.emplace();
     if (origin_) {
@@ -34,7 +36,11 @@ std::optional<ChangeSet> Journal::Close(std::optional<std::string> label) {
   std::erase_if(set.changes, [](const Change& change) { return change.Unchanged(); });
   if (set.changes.empty()) return std::nullopt;
   if (label) set.label = std::move(*label);
-  if (store_) store_->Save(set);
+  if (store_ && !store_->Save(set) && trace_) {
+    trace_->Failure("Journal::Close", "change set \"" + set.label + "\" with " +
+                                          std::to_string(set.changes.size()) +
+                                          " changes not stored in " + store_->Folder());
+  }
   return set;
 }
 

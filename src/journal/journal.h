@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "base/trace.h"
 #include "journal/change_set.h"
 #include "os/file_system.h"
 #include "os/registry.h"
@@ -29,11 +30,33 @@ class Journal {
   Journal(os::Registry& registry, os::FileSystem& files) : registry_(registry), files_(files) {}
 
   void SetOrigin(std::function<Origin()> origin) { origin_ = std::move(origin); }
-  // Closed sets are stored there from now on; none keeps them only in memory (the last one).
-  void SetStore(JournalStore* store) { store_ = store; }
+  // Closed sets are stored there from now on; none keeps them only in memory (the last one). A
+  // set that cannot be written is reported to trace: the action itself is done and stays.
+  void SetStore(JournalStore* store, base::Trace& trace) {
+    store_ = store;
+    trace_ = &trace;
+  }
   JournalStore* Store() const { return store_; }
 
+  // While one lives, changes pass unrecorded: the program's own bookkeeping, which no user asked
+  // for and none needs to undo.
+  class Paused {
+   public:
+    explicit Paused(Journal* journal) : journal_(journal) {
+      if (journal_) ++journal_->paused_;
+    }
+    ~Paused() {
+      if (journal_) --journal_->paused_;
+    }
+    Paused(const Paused&) = delete;
+    Paused& operator=(const Paused&) = delete;
+
+   private:
+    Journal* journal_;
+  };
+
   // True while this target has no entry in the open set: only the first state before counts.
+  // False while paused, so that no state before is even read.
   bool IsNew(const Change& change) const;
   // Adds a change with its state before; opens a set when none is open.
   void Add(Change change);
@@ -51,6 +74,8 @@ class Journal {
   os::FileSystem& files_;
   std::function<Origin()> origin_;
   JournalStore* store_ = nullptr;
+  base::Trace* trace_ = nullptr;
+  int paused_ = 0;
   std::optional<ChangeSet> open_;
   std::set<std::string> targets_;
 };

@@ -332,6 +332,9 @@ void TForm1::BuildMenus() {
 // --- start-up and close --------------------------------------------------------------------------
 
 void TForm1::FormCreate() {
+  // What start-up writes (the missing shell icons, its own settings) is the program's, not the
+  // user's: undone, it would only be written again at the next start.
+  const journal::Journal::Paused startUp(journal_);
   try {
     StartUp();
   } catch (const std::exception& error) {
@@ -436,6 +439,8 @@ void TForm1::GetSettings() {
   LoadWindowSettings(*this);
 }
 void TForm1::SaveSettings() {
+  // The window's place and size are the program's own bookkeeping, as start-up's writes are.
+  const journal::Journal::Paused own(journal_);
   StoreWindowSettings(*this);
 }
 
@@ -668,7 +673,7 @@ void TForm1::OpenJournalStore() {
     return;
   }
   journalStore_ = std::make_unique<journal::JournalStore>(journal_->Files(), folder);
-  journal_->SetStore(journalStore_.get());
+  journal_->SetStore(journalStore_.get(), Trace());
 }
 
 void TForm1::nderungsprotokoll1Click() {

@@ -2,75 +2,13 @@
 // node, and "Rückgängig machen" in the "Änderungsprotokoll" window puts the registry and the files
 // back byte for byte — for a check page, an edit page that deletes values, a slider, a tool that
 // deletes key trees and tools that write and delete files.
-#include "../tweaks/page_fixture.h"
-#include "journal/journal.h"
-#include "journal/journaling_files.h"
-#include "journal/journaling_registry.h"
-#include "snapshot.h"
+#include "journal_fixture.h"
 
 namespace {
 
 using os::RegRoot;
-
-constexpr const char* kAppData = "C:\\Documents and Settings\\Anwender\\Anwendungsdaten";
-constexpr const char* kJournalFolder =
-    "C:\\Documents and Settings\\Anwender\\Anwendungsdaten\\Kalmora2x\\Journal";
-
-class JournalPagesTest : public testing_support::PageTest {
- protected:
-  void SetUp() override {
-    shell.specialFolders[0x1A] = kAppData;
-    files.AddDirectory(kAppData);
-    system.userName = "Anwender";
-  }
-
-  void StartJournaled(uint32_t version = os::MemorySystem::kWindows2000) {
-    system.version = version;
-    form = std::make_unique<shell::TForm1>(journaled, app::AllPages());
-    form->AttachJournal(journal);
-    form->FormCreate();
-  }
-
-  std::string State() {
-    return testing_support::RegistrySnapshot(registry) +
-           testing_support::FilesSnapshot(files, "C:\\", kJournalFolder);
-  }
-
-  // Opens the journal from the "&Ansicht" menu, keeps what it lists and acts on it.
-  void InJournalWindow() {
-    backend.OnNextModal([this](ui::Form& dialog) {
-      auto* tree = static_cast<ui::TreeView*>(dialog.FindByName("TreeView1"));
-      ASSERT_TRUE(tree);
-      listed.clear();
-      for (int i = 0; i < tree->RootCount(); ++i) {
-        listed.push_back(tree->Root(i)->Text());
-        for (int c = 0; c < tree->Root(i)->Count(); ++c) {
-          listed.push_back("  " + tree->Root(i)->Child(c)->Text());
-        }
-      }
-    });
-    form->nderungsprotokoll1->UserChoose();
-  }
-
-  // Undoes the newest set (or the one at row) as the user does.
-  void UndoNewest(int row = 0) {
-    backend.OnNextModal([row](ui::Form& dialog) {
-      auto* tree = static_cast<ui::TreeView*>(dialog.FindByName("TreeView1"));
-      ASSERT_TRUE(tree && tree->RootCount() > row);
-      tree->UserClickNode(tree->Root(row));
-      static_cast<ui::Button*>(dialog.FindByName("UndoButton"))->UserClick();
-    });
-    form->nderungsprotokoll1->UserChoose();
-  }
-
-  journal::Journal journal{registry, files};
-  journal::JournalingRegistry journaledRegistry{recording, journal};
-  journal::JournalingFileSystem journaledFiles{files, journal};
-  journal::JournalingShell journaledShell{shell, journal};
-  page::Services journaled{
-      backend, journaledRegistry, system, journaledShell, journaledFiles, trace, display};
-  std::vector<std::string> listed;
-};
+using testing_support::JournalPagesTest;
+using testing_support::kJournalFolder;
 
 TEST_F(JournalPagesTest, EachApplyIsOneSetNamedByItsNodeAndUndoingPutsItBack) {
   Seed(R"(
@@ -251,6 +189,40 @@ TEST_F(JournalPagesTest, BootIniComesBackWithItsContentAndAttributes) {
   EXPECT_TRUE(files.ReadFile("C:\\Boot.ini", bytes));
   EXPECT_EQ(bytes, original);
   EXPECT_EQ(files.GetAttributes("C:\\Boot.ini"), 0x27u);
+}
+
+TEST_F(JournalPagesTest, StartUpAndTheWindowsPlaceAreTheProgramsOwnAndNotJournaled) {
+  StartJournaled();
+  // Start-up stores the shell icons it finds missing, the closing window its place and size.
+  ASSERT_EQ(Str(RegRoot::LocalMachine,
+                "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons", "107"),
+            "C:\\WINNT\\SYSTEM32\\SHELL32.DLL,107");
+  Open(126);
+  form->Form().SetBounds({1, 2, 700, 500});
+  form->Form().Close();
+  ASSERT_EQ(Str(RegRoot::CurrentUser, "Software\\Kalmora2x\\Options\\ScreenSettings", "left"), "1");
+  InJournalWindow();
+  EXPECT_EQ(listed, std::vector<std::string>{});
+}
+
+TEST_F(JournalPagesTest, ASetThatCannotBeStoredIsTracedAndTheProgramGoesOn) {
+  StartJournaled();
+  Open(126);
+  ASSERT_TRUE(files.RemoveEmptyDirectory(kJournalFolder));  // gone while the program runs
+  form->CheckBoxes[0]->UserClick();
+  ClickApply();
+  ExpectTraced("not stored in " + std::string(kJournalFolder));
+  EXPECT_TRUE(backend.Dialogs().Messages().empty()) << "nothing for the user to decide";
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+
+  files.AddDirectory(kJournalFolder);
+  const std::string before = State();
+  form->CheckBoxes[0]->UserClick();
+  ClickApply();
+  InJournalWindow();
+  ASSERT_EQ(listed.size(), 2u) << "the later set alone, with its one change";
+  UndoNewest();
+  EXPECT_EQ(State(), before);
 }
 
 }  // namespace

@@ -101,6 +101,7 @@ class JournalTest : public ::testing::Test {
   journal::JournalingFileSystem journaledFiles{files, journal};
   RecyclingShell recycler{files};
   journal::JournalingShell shell{recycler, journal};
+  base::TraceLog trace;
 };
 
 TEST_F(JournalTest, ASetHoldsEachTargetOnceWithItsFirstStateBefore) {
@@ -212,7 +213,7 @@ class JournalStoreTest : public JournalTest {
 
 TEST_F(JournalStoreTest, SetsComeBackWholeNewestFirst) {
   journal::JournalStore store(files, kFolder);
-  journal.SetStore(&store);
+  journal.SetStore(&store, trace);
   ChangeRegistry();
   ChangeFiles();
   const ChangeSet first = CloseSet();
@@ -227,7 +228,7 @@ TEST_F(JournalStoreTest, SetsComeBackWholeNewestFirst) {
 
 TEST_F(JournalStoreTest, AFileCutShortOrDamagedIsPassedOverAndTheOlderStay) {
   journal::JournalStore store(files, kFolder);
-  journal.SetStore(&store);
+  journal.SetStore(&store, trace);
   Action("eins");
   const ChangeSet two = Action("zwei");
   const std::string whole = journal::EncodeChangeSet(two);
@@ -244,13 +245,13 @@ TEST_F(JournalStoreTest, AFileCutShortOrDamagedIsPassedOverAndTheOlderStay) {
 
 TEST_F(JournalStoreTest, PastItsLimitsTheOldestSetsGoButNeverTheNewest) {
   journal::JournalStore bySets(files, kFolder, {3, 1 << 20});
-  journal.SetStore(&bySets);
+  journal.SetStore(&bySets, trace);
   for (const char* text : {"1", "2", "3", "4", "5"}) Action(text);
   EXPECT_EQ(Ids(bySets.Load()), (std::vector<uint32_t>{5, 4, 3}));
   EXPECT_FALSE(files.Exists("C:\\Journal\\00000002.k2j"));
 
   journal::JournalStore byBytes(files, kFolder, {200, 10});
-  journal.SetStore(&byBytes);
+  journal.SetStore(&byBytes, trace);
   Action("6");
   EXPECT_EQ(Ids(byBytes.Load()), (std::vector<uint32_t>{6}));
 }
