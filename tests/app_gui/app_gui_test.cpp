@@ -16,6 +16,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using app_gui::FindChild;
+using app_gui::FindProcessMenu;
 using app_gui::FindProcessWindow;
 
 const wchar_t* const kProgram = L"C:\\Programme\\Kalmora2x\\Kalmora2x.exe";
@@ -58,6 +59,18 @@ Started Start(const std::wstring& commandLine, const wchar_t* title) {
   }
   started.milliseconds = Milliseconds(begin);
   return started;
+}
+
+// Waits (at most tenths × 100 ms) for a visible window of the program with that title, or, with
+// none, for its open menu.
+HWND WaitForWindow(DWORD processId, const wchar_t* title, int tenths = 50) {
+  for (int i = 0; i < tenths; ++i) {
+    if (HWND window = title ? FindProcessWindow(processId, title) : FindProcessMenu(processId)) {
+      return window;
+    }
+    Sleep(100);
+  }
+  return nullptr;
 }
 
 void Stop(Started& started) {
@@ -426,33 +439,6 @@ TEST_F(AppGuiPages, TheBookmarksWindowShowsTheStoreAndKeepsItOnClose) {
   EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
 }
 
-struct MenuSearch {
-  DWORD processId;
-  HWND found;
-};
-
-// Callbacks are named functions: only they can carry the 32-bit build's stdcall convention.
-BOOL CALLBACK MatchOpenMenu(HWND window, LPARAM data) {
-  auto* wanted = reinterpret_cast<MenuSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (owner != wanted->processId || std::wstring(className) != L"#32768" ||
-      !IsWindowVisible(window)) {
-    return TRUE;
-  }
-  wanted->found = window;
-  return FALSE;
-}
-
-// The visible menu of the process opened last (a submenu lies above its menu).
-HWND OpenMenu(DWORD processId) {
-  MenuSearch search{processId, nullptr};
-  EnumWindows(MatchOpenMenu, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 struct ListSearch {
   HANDLE process;
   const std::wstring* text;
@@ -484,16 +470,8 @@ bool ListsShow(HANDLE process, HWND panel, const std::wstring& text) {
 
 class AppGuiWindows : public AppGuiPages {
  protected:
-  // Waits (at most 5 s) for a window of the program with that title, or for an open menu.
   static HWND WaitForWindow(const wchar_t* title) {
-    for (int i = 0; i < 50; ++i) {
-      if (HWND window = title ? FindProcessWindow(app->process.dwProcessId, title)
-                              : OpenMenu(app->process.dwProcessId)) {
-        return window;
-      }
-      Sleep(100);
-    }
-    return nullptr;
+    return ::WaitForWindow(app->process.dwProcessId, title);
   }
   static void WaitUntilGone(HWND window) {
     for (int i = 0; i < 50 && IsWindow(window) && IsWindowVisible(window); ++i) Sleep(100);
@@ -638,11 +616,7 @@ TEST_F(AppGuiPages, TheInfoButtonOpensTheAboutWindow) {
   // The info button is the bar's second; posted, as the window it opens is modal.
   PostMessageW(GetParent(bar), WM_COMMAND, MAKEWPARAM(2, BN_CLICKED),
                reinterpret_cast<LPARAM>(bar));
-  HWND about = nullptr;
-  for (int i = 0; i < 50 && !about; ++i) {
-    Sleep(100);
-    about = FindProcessWindow(app->process.dwProcessId, L"Information");
-  }
+  HWND about = WaitForWindow(app->process.dwProcessId, L"Information");
   ASSERT_TRUE(about) << "no window \"Information\"";
   EXPECT_TRUE(IsWindowVisible(about));
   const std::wstring folder = Env(L"KALMORA_ARTIFACTS", L".");
@@ -653,15 +627,6 @@ TEST_F(AppGuiPages, TheInfoButtonOpensTheAboutWindow) {
   for (int i = 0; i < 50 && IsWindow(about) && IsWindowVisible(about); ++i) Sleep(100);
   EXPECT_FALSE(IsWindow(about) && IsWindowVisible(about));
   EXPECT_TRUE(Alive(*app));
-}
-
-HWND WaitForWindow(DWORD processId, const wchar_t* title) {
-  HWND window = nullptr;
-  for (int i = 0; i < 50 && !window; ++i) {
-    Sleep(100);
-    window = FindProcessWindow(processId, title);
-  }
-  return window;
 }
 
 TEST_F(AppGuiPages, CtrlFFindsAPageAndEnterShowsIt) {
@@ -784,11 +749,7 @@ TEST_F(AppGuiPages, TheArrowPagesButtonOpensTheIconViewer) {
   EXPECT_TRUE(IsWindowEnabled(more)) << "the custom arrow enables its button";
   // Posted, as the window it opens is modal.
   PostMessageW(more, BM_CLICK, 0, 0);
-  HWND viewer = nullptr;
-  for (int i = 0; i < 100 && !viewer; ++i) {
-    Sleep(100);
-    viewer = FindProcessWindow(app->process.dwProcessId, L"IconViewer");
-  }
+  HWND viewer = WaitForWindow(app->process.dwProcessId, L"IconViewer", 100);
   ASSERT_TRUE(viewer) << "no window \"IconViewer\"";
   // The folder tree opens its first level as the right-arrow key asks.
   HWND folders = FindChild(viewer, L"SysTreeView32");

@@ -104,9 +104,11 @@ BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
   return TRUE;
 }
 
+// A visible top-level window of the process, by its title or by its class (either may be left out).
 struct TopSearch {
   DWORD processId;
   const wchar_t* title;
+  const wchar_t* className;
   HWND found;
 };
 
@@ -114,14 +116,17 @@ BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<TopSearch*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  wchar_t title[128] = {};
-  GetWindowTextW(window, title, 128);
-  if (owner == search->processId && IsWindowVisible(window) &&
-      lstrcmpW(title, search->title) == 0) {
-    search->found = window;
-    return FALSE;
+  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  wchar_t text[128] = {};
+  if (search->title && (!GetWindowTextW(window, text, 128) || lstrcmpW(text, search->title) != 0)) {
+    return TRUE;
   }
-  return TRUE;
+  if (search->className &&
+      (!GetClassNameW(window, text, 128) || lstrcmpW(text, search->className) != 0)) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
 }
 
 struct NamedSearch {
@@ -186,7 +191,13 @@ HWND FindChild(HWND parent, const wchar_t* className) {
 }
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* title) {
-  TopSearch search{processId, title, nullptr};
+  TopSearch search{processId, title, nullptr, nullptr};
+  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindProcessMenu(DWORD processId) {
+  TopSearch search{processId, nullptr, L"#32768", nullptr};
   EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

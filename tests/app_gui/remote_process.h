@@ -46,6 +46,8 @@ HWND FindChildWithText(HWND parent, const wchar_t* className, const std::wstring
 void CheckListRow(HANDLE process, HWND list, int row, bool checked);
 // A visible top-level window of the process with that title.
 HWND FindProcessWindow(DWORD processId, const wchar_t* title);
+// The visible menu of the process opened last (a submenu lies above its menu).
+HWND FindProcessMenu(DWORD processId);
 // Saves what the screen shows of the window as a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::wstring& path);
 
