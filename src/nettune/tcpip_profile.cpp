@@ -68,6 +68,7 @@ int TcpIpProfilePage::PageId() const {
 
 std::vector<profile::Shown> TcpIpProfilePage::Settings(page::PageContext& host) const {
   pendingMtu_.clear();
+  shownMtu_.clear();
   std::vector<profile::Shown> shown;
   TFrame51* frame = FrameOf(host);
   if (!frame) return shown;
@@ -76,10 +77,14 @@ std::vector<profile::Shown> TcpIpProfilePage::Settings(page::PageContext& host) 
   };
   // Each connection's MTU shows when the connection is selected.
   for (int i = 0; i < frame->ListView1->Count(); ++i) {
+    // A connection without an MTU of its own would show the one selected before.
+    for (ui::RadioButton* button : frame->MtuButtons) button->SetChecked(false);
     SelectConnection(*frame, i, true);
     const std::optional<int> mtu = Number([&] { return frame->GetMTU(); });
     if (mtu && *mtu > 0) {
-      machine(MtuSettingName(frame->ListView1->Item(i)->Caption()), base::IntToStr(*mtu));
+      const std::string& connection = frame->ListView1->Item(i)->Caption();
+      shownMtu_[connection] = base::IntToStr(*mtu);
+      machine(MtuSettingName(connection), base::IntToStr(*mtu));
     }
   }
   if (frame->ListView1->Count() > 0) SelectConnection(*frame, 0, true);
@@ -155,16 +160,19 @@ void TcpIpProfilePage::Write(page::PageContext& host) const {
     frame->RadioButton13->SetChecked(true);
     frame->Edit3->SetText(base::IntToStr(*rwin));
   }
+  // The stack's own values go with every save; without a new MTU, with the first connection
+  // that has one, as it is ("Speichern" refuses a connection without).
+  std::map<std::string, std::string> mtus = pendingMtu_;
+  if (mtus.empty() && !shownMtu_.empty()) mtus.insert(*shownMtu_.begin());
   bool saved = false;
   for (int i = 0; i < frame->ListView1->Count(); ++i) {
-    const auto pending = pendingMtu_.find(frame->ListView1->Item(i)->Caption());
-    if (pending == pendingMtu_.end()) continue;
+    const auto mtu = mtus.find(frame->ListView1->Item(i)->Caption());
+    if (mtu == mtus.end() || (saved && !pendingMtu_.count(mtu->first))) continue;
     SelectConnection(*frame, i, false);
-    frame->SetMTU(pending->second);
+    frame->SetMTU(mtu->second);
     frame->Speichern1Click();
     saved = true;
   }
-  // The stack's own values go with the selected connection and its MTU as it is.
   if (!saved) frame->Speichern1Click();
   pendingMtu_.clear();
 }

@@ -25,7 +25,9 @@ class TcpIpProfilePage : public profile::ProfilePage {
   bool NeedsRestart() const override { return true; }
 
  private:
-  // The MTUs to write on Write, by connection; set between a build and its apply.
+  // The MTUs each connection showed and those to write on Write, by connection; both belong to
+  // the page built last.
+  mutable std::map<std::string, std::string> shownMtu_;
   mutable std::map<std::string, std::string> pendingMtu_;
 };
 
