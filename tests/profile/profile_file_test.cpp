@@ -61,9 +61,10 @@ TEST(ProfileFile, ReadsEveryEncodingNotepadSaves) {
       "[Seite 137: Drucker]\r\n  Gr\xF6\xDF"
       "e = ja\r\nPfad= C:\\a=b\r\n[Seite 9]\r\n[Ende]\r\n";
   const std::string utf8 = std::string("\xEF\xBB\xBF") + kProfileUtf8;
-  const std::u16string text = u"[Kalmora 2x Profil]\r\nFormat=1\r\nRechner=LABOR-07\r\n"
-                              u"[Seite 137: Drucker]\r\n  Größe = ja\r\nPfad= C:\\a=b\r\n"
-                              u"[Seite 9]\r\n[Ende]";
+  const std::u16string text =
+      u"[Kalmora 2x Profil]\r\nFormat=1\r\nRechner=LABOR-07\r\n"
+      u"[Seite 137: Drucker]\r\n  Größe = ja\r\nPfad= C:\\a=b\r\n"
+      u"[Seite 9]\r\n[Ende]";
   for (const std::string& bytes : {ansi, utf8, Utf16Le(text)}) {
     ReadError error;
     const auto read = ReadProfile(bytes, error);
@@ -104,8 +105,7 @@ TEST(ProfileFile, NamesTheLineOfEachError) {
       {"no name", head + "[Seite 5]\r\n=ja\r\n[Ende]\r\n", 4, "Name"},
       {"unknown section", head + "[Seiten 5]\r\n[Ende]\r\n", 3, "Unbekannter Abschnitt"},
       {"page no number", head + "[Seite fünf: X]\r\n[Ende]\r\n", 3, "Unbekannter Abschnitt"},
-      {"page twice", head + "[Seite 5]\r\n[Seite 6]\r\n[Seite 5: X]\r\n[Ende]\r\n", 5,
-       "zweimal"},
+      {"page twice", head + "[Seite 5]\r\n[Seite 6]\r\n[Seite 5: X]\r\n[Ende]\r\n", 5, "zweimal"},
       {"setting twice", head + "[Seite 5]\r\na=1\r\nb=2\r\na=3\r\n[Ende]\r\n", 6, "zweimal"},
       {"cut short", head + "[Seite 5]\r\na=1\r\n", 5, "unvollständig"},
       {"after the end", head + "[Ende]\r\n[Seite 5]\r\n", 4, "Nach [Ende]"},

@@ -7,6 +7,8 @@
 
 #include "../journal/snapshot.h"
 #include "../shell/shell_fixture.h"
+#include "journal/journal.h"
+#include "journal/journaling_registry.h"
 #include "profile/profiles.h"
 #include "profile/unattended.h"
 #include "shell/category_tree.h"
@@ -15,7 +17,9 @@ namespace testing_support {
 
 class ProfileTest : public ShellTest {
  protected:
-  ProfileTest() : hostServices{windowless, recording, system, shell, files, trace, display} {}
+  ProfileTest()
+      : journaled(recording, journal), hostServices{windowless, journaled, system, shell,
+                                                    files,      trace,     display} {}
 
   // The host as the command line makes it: state read, nothing written.
   profile::Profiles& Prepare(uint32_t version = os::MemorySystem::kWindows2000) {
@@ -34,6 +38,9 @@ class ProfileTest : public ShellTest {
     return profile::WriteProfile(saved);
   }
 
+  // As the program composes it: every change of an apply goes through the journal.
+  journal::Journal journal{registry, files};
+  journal::JournalingRegistry journaled;
   headless::HeadlessBackend windowless;
   page::PageTable table = app::AllPages();
   page::Services hostServices;
