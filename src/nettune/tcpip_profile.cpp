@@ -1,6 +1,7 @@
 #include "nettune/tcpip_profile.h"
 
 #include "base/convert.h"
+#include "base/text.h"
 #include "nettune/tcpip_frame.h"
 #include "nettune/tcpip_page.h"
 
@@ -21,11 +22,8 @@ TFrame51* FrameOf(page::PageContext& host) {
   return nullptr;
 }
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
+std::string Trimmed(std::string_view text) {
+  return std::string(base::Trim(text));
 }
 
 // The check boxes by their captions; the one for faster pages is the user's.

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "base/convert.h"
+#include "base/text.h"
 #include "base/utf.h"
 
 namespace profile {
@@ -11,13 +12,6 @@ namespace {
 constexpr std::string_view kHeaderSection = "[Kalmora 2x Profil]";
 constexpr std::string_view kEndSection = "[Ende]";
 constexpr std::string_view kPagePrefix = "[Seite ";
-
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 // The text as UTF-8, by its byte-order mark; without one the bytes are Windows-1252.
 std::optional<std::string> Decode(std::string_view bytes, ReadError& error) {
@@ -59,14 +53,15 @@ bool ParsePageSection(std::string_view line, Section& section) {
   if (line.substr(0, kPagePrefix.size()) != kPagePrefix || line.back() != ']') return false;
   std::string_view inner = line.substr(kPagePrefix.size(), line.size() - kPagePrefix.size() - 1);
   const size_t colon = inner.find(':');
-  const std::string_view number = Trim(inner.substr(0, colon));
+  const std::string_view number = base::Trim(inner.substr(0, colon));
   int32_t pageId = 0;
   if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos ||
       !base::TryStrToInt(number, pageId)) {
     return false;
   }
   section.pageId = pageId;
-  section.title = colon == std::string_view::npos ? "" : std::string(Trim(inner.substr(colon + 1)));
+  section.title =
+      colon == std::string_view::npos ? "" : std::string(base::Trim(inner.substr(colon + 1)));
   return true;
 }
 
@@ -77,7 +72,7 @@ class Reader {
   std::optional<Profile> Read(const std::vector<std::string_view>& lines) {
     for (size_t i = 0; i < lines.size(); ++i) {
       line_ = static_cast<int>(i) + 1;
-      const std::string_view line = Trim(lines[i]);
+      const std::string_view line = base::Trim(lines[i]);
       if (line.empty() || line.front() == ';') continue;
       const bool read = state_ == State::End  ? Fail("Nach [Ende] darf nichts mehr stehen.")
                         : line.front() == '[' ? Section(line)
@@ -134,7 +129,7 @@ class Reader {
     if (equals == std::string_view::npos) {
       return Fail("Die Zeile hat kein \"=\": " + std::string(line));
     }
-    const std::string name(Trim(line.substr(0, equals)));
+    const std::string name(base::Trim(line.substr(0, equals)));
     // The value as it stands after "=": an edit's text may begin with a blank.
     const std::string value(line.substr(equals + 1));
     if (name.empty()) return Fail("Vor dem \"=\" fehlt der Name der Einstellung.");
@@ -150,7 +145,7 @@ class Reader {
     Header& header = profile_.header;
     if (name == "Format") {
       int32_t format = 0;
-      if (!base::TryStrToInt(std::string(Trim(value)), format)) {
+      if (!base::TryStrToInt(std::string(base::Trim(value)), format)) {
         return Fail("\"Format\" ist keine Zahl.");
       }
       if (format != kFormatVersion) {

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 
+#include "base/text.h"
+
 #include "page/page_table.h"
 
 namespace profile {
 namespace {
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
+std::string Trimmed(std::string_view text) {
+  return std::string(base::Trim(text));
 }
 
 const Shown* FindShown(const std::vector<Shown>& shown, const std::string& name) {
@@ -106,14 +105,19 @@ const ProfilePage* Profiles::Find(int pageId) const {
   return nullptr;
 }
 
+std::vector<Shown> Profiles::ShownOn(const ProfilePage* page, int pageId) {
+  if (!page) return {};
+  host_.Build(pageId);
+  return page->Settings(host_);
+}
+
 std::vector<Section> Profiles::Save(const std::vector<int>& pageIds) {
   std::vector<Section> sections;
   for (const int pageId : pageIds.empty() ? PageIds() : pageIds) {
     const ProfilePage* page = Find(pageId);
     if (!page) continue;
-    host_.Build(pageId);
     Section section{pageId, Title(pageId), {}, 0};
-    for (const Shown& shown : page->Settings(host_)) {
+    for (const Shown& shown : ShownOn(page, pageId)) {
       section.entries.push_back({shown.name, shown.value, 0});
     }
     if (!section.entries.empty()) sections.push_back(std::move(section));
@@ -126,11 +130,7 @@ std::vector<Row> Profiles::Compare(const Profile& profile) {
   std::vector<Row> rows;
   for (const Section& section : profile.sections) {
     const ProfilePage* page = Find(section.pageId);
-    std::vector<Shown> shown;
-    if (page) {
-      host_.Build(section.pageId);
-      shown = page->Settings(host_);
-    }
+    const std::vector<Shown> shown = ShownOn(page, section.pageId);
     for (const Entry& entry : section.entries) {
       const Shown* here = FindShown(shown, entry.name);
       const Outcome outcome = !here                                 ? Outcome::Missing
@@ -147,11 +147,7 @@ std::vector<Row> Profiles::Apply(const Profile& profile, Scope scope) {
   std::vector<Row> rows;
   for (const Section& section : profile.sections) {
     const ProfilePage* page = Find(section.pageId);
-    std::vector<Shown> shown;
-    if (page) {
-      host_.Build(section.pageId);
-      shown = page->Settings(host_);
-    }
+    const std::vector<Shown> shown = ShownOn(page, section.pageId);
     std::vector<size_t> pending;
     for (const Entry& entry : section.entries) {
       const Shown* here = FindShown(shown, entry.name);
@@ -172,8 +168,7 @@ std::vector<Row> Profiles::Apply(const Profile& profile, Scope scope) {
     for (const std::string& message : host_.TakeMessages())
       host_.Trace().Failure("Profil", message);
     // What holds is what the page reads now.
-    host_.Build(section.pageId);
-    const std::vector<Shown> after = page->Settings(host_);
+    const std::vector<Shown> after = ShownOn(page, section.pageId);
     for (const size_t index : pending) {
       Row& row = rows[index];
       const Shown* now = FindShown(after, row.setting);

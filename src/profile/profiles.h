@@ -67,6 +67,8 @@ class Profiles {
 
  private:
   const ProfilePage* Find(int pageId) const;
+  // The page built anew and what it shows; nothing without a page.
+  std::vector<Shown> ShownOn(const ProfilePage* page, int pageId);
 
   PageHost& host_;
   std::vector<std::unique_ptr<ProfilePage>> pages_;

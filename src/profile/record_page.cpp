@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/convert.h"
+#include "base/text.h"
 #include "page/engine.h"
 #include "page/page_frame.h"
 
@@ -14,11 +15,8 @@ namespace {
 
 constexpr size_t kHeadlineSlot = 10;
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
+std::string Trimmed(std::string_view text) {
+  return std::string(base::Trim(text));
 }
 
 bool IsNumber(const std::string& text) {

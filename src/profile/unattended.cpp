@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/utf.h"
+#include "os/file_system.h"
 
 namespace profile {
 namespace {
@@ -31,11 +32,6 @@ std::string LocalTime(os::System& system) {
   std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", now.year, now.month, now.day,
                 now.hour, now.minute, now.second);
   return text;
-}
-
-std::string FileName(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 class Runner {
@@ -98,7 +94,8 @@ class Runner {
       bad = AnyDiffers(rows);
     } else {
       rows = run_.profiles.Apply(*profile, command_.scope);
-      if (run_.journal) run_.journal->Close("Profil angewendet: " + FileName(command_.file));
+      if (run_.journal)
+        run_.journal->Close("Profil angewendet: " + std::string(os::FileNameOf(command_.file)));
       bad = AnyNotHolding(rows);
     }
     if (!command_.log.empty()) run_.files.WriteFile(command_.log, LogText(machine_, rows));

@@ -3,6 +3,7 @@
 // show; an apply is one change set of the journal, named after the profile.
 #include "base/convert.h"
 #include "journal/journal.h"
+#include "os/file_system.h"
 #include "profile/profiles.h"
 #include "profile/unattended.h"
 #include "shell/main_window.h"
@@ -12,11 +13,6 @@ namespace shell {
 namespace {
 
 constexpr const char* kProfileFilter = "Kalmora-2x-Profile (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
-
-std::string FileName(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The rows a person needs to see: what differs, and what this system lacks.
 std::vector<profile::Row> NotSame(const std::vector<profile::Row>& rows) {
@@ -115,13 +111,15 @@ void TForm1::ProfileCompare1Click() {
   if (!read) return;
   const std::vector<profile::Row> rows = NotSame(profiles_->Compare(*read));
   if (rows.empty()) {
-    MessageDlg("Dieser Rechner stimmt mit dem Profil \"" + FileName(path) + "\" überein.",
+    MessageDlg("Dieser Rechner stimmt mit dem Profil \"" + std::string(os::FileNameOf(path)) +
+                   "\" überein.",
                "Information", ui::MsgButtons::Ok, ui::MsgIcon::Information);
     return;
   }
   ProfileDiffWindow window(
       Backend(), &form_, "Mit Profil vergleichen",
-      "Hier weicht dieser Rechner vom Profil \"" + FileName(path) + "\" ab:", rows, false);
+      "Hier weicht dieser Rechner vom Profil \"" + std::string(os::FileNameOf(path)) + "\" ab:",
+      rows, false);
   window.Execute([this](int pageId) { GoToPage(pageId); });
 }
 
@@ -132,18 +130,18 @@ void TForm1::ProfileApply1Click() {
   if (!read) return;
   const std::vector<profile::Row> rows = NotSame(profiles_->Compare(*read));
   if (!profile::AnyDiffers(rows)) {
-    MessageDlg("Dieser Rechner stimmt mit dem Profil \"" + FileName(path) +
+    MessageDlg("Dieser Rechner stimmt mit dem Profil \"" + std::string(os::FileNameOf(path)) +
                    "\" überein; es gibt nichts zu übernehmen.",
                "Information", ui::MsgButtons::Ok, ui::MsgIcon::Information);
     return;
   }
-  ProfileDiffWindow window(
-      Backend(), &form_, "Profil anwenden",
-      "Sollen diese Einstellungen aus dem Profil \"" + FileName(path) + "\" übernommen werden?",
-      rows, true);
+  ProfileDiffWindow window(Backend(), &form_, "Profil anwenden",
+                           "Sollen diese Einstellungen aus dem Profil \"" +
+                               std::string(os::FileNameOf(path)) + "\" übernommen werden?",
+                           rows, true);
   if (!window.Execute([this](int pageId) { GoToPage(pageId); })) return;
   const std::vector<profile::Row> applied = profiles_->Apply(*read, profile::Scope::All);
-  if (journal_) journal_->Close("Profil angewendet: " + FileName(path));
+  if (journal_) journal_->Close("Profil angewendet: " + std::string(os::FileNameOf(path)));
   int done = 0;
   std::string failed;
   bool restart = false;
