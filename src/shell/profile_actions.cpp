@@ -76,7 +76,12 @@ std::optional<profile::Profile> TForm1::OpenProfile(const char* title, std::stri
 
 void TForm1::ProfileSave1Click() {
   if (!profiles_) return;
-  ProfilePagesWindow window(Backend(), &form_, profiles_->PageIds(),
+  // Only the pages that have a setting to save: lists and tools-like pages hold none.
+  std::vector<int> withSettings;
+  for (const profile::Section& section : profiles_->Save({})) {
+    withSettings.push_back(section.pageId);
+  }
+  ProfilePagesWindow window(Backend(), &form_, withSettings,
                             [this](int pageId) { return profiles_->Title(pageId); });
   const std::optional<std::vector<int>> pages = window.Execute();
   if (!pages) return;

@@ -34,9 +34,13 @@ ProfilePagesWindow::ProfilePagesWindow(ui::Backend& backend, ui::Form* owner,
   Label1 = AddLabel(form_, "Label1", "Welche Seiten soll das Profil enthalten?", 8, 8);
   ListView1 = AddList(form_, {8, 28, 444, 310});
   ListView1->SetCheckBoxes(true);
-  ListView1->AddColumn("Seite", 420);
+  // Several pages share a headline ("Restriktionen"); the number tells them apart.
+  ListView1->AddColumn("Seite", 360);
+  ListView1->AddColumn("Nr.", 56);
   for (const int pageId : pageIds_) {
-    ListView1->Add(titles(pageId))->SetChecked(true);
+    ui::ListItem* item = ListView1->Add(titles(pageId));
+    item->AddSubItem(base::IntToStr(pageId));
+    item->SetChecked(true);
   }
   const auto tickAll = [this](bool checked) {
     for (int i = 0; i < ListView1->Count(); ++i) ListView1->Item(i)->SetChecked(checked);

@@ -19,6 +19,7 @@ namespace shell {
 // Which pages go into the profile: every one is ticked at first.
 class ProfilePagesWindow {
  public:
+  // pageIds: the pages that have settings, in the program's order.
   ProfilePagesWindow(ui::Backend& backend, ui::Form* owner, const std::vector<int>& pageIds,
                      const std::function<std::string(int)>& titles);
 
