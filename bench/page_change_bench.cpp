@@ -30,6 +30,7 @@
 #endif
 
 #include "app/all_pages.h"
+#include "bench_support.h"
 #include "os/display.h"
 #include "os/recording_registry.h"
 #include "os/reg_file.h"
@@ -37,27 +38,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double MicrosecondsOf(const std::function<void()>& work) {
-  const auto begin = Clock::now();
-  work();
-  return std::chrono::duration<double, std::micro>(Clock::now() - begin).count();
-}
-
-void Seed(os::Registry& registry, const std::string& folder) {
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (entry.path().extension() != ".reg") continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    os::RegFileError failure;
-    if (!os::ImportRegFile(registry, bytes.str(), failure)) {
-      std::fprintf(stderr, "%s: %s\n", entry.path().string().c_str(), failure.message.c_str());
-    }
-  }
-}
+using bench::MicrosecondsOf;
 
 int WindowsBelow(const ui::Control* control) {
   const auto* container = dynamic_cast<const ui::Container*>(control);
@@ -100,7 +81,7 @@ int main(int argc, char** argv) {
 #endif
   registry.CreateKey(os::RegRoot::CurrentUser, "Software\\Kalmora2x\\Options")
       ->SetValue("InstallDir", os::RegValue::String("C:\\Programme\\Kalmora2x"));
-  Seed(registry, folder);
+  bench::Seed(registry, folder);
   os::RecordingRegistry recording(registry);
   base::TraceLog trace;
   os::MemoryDisplay display;

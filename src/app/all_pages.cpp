@@ -3,6 +3,8 @@
 #include "display/display_page.h"
 #include "icons/icon_pages.h"
 #include "nettune/tcpip_page.h"
+#include "nettune/tcpip_profile.h"
+#include "profile/record_page.h"
 #include "sysinfo/sysinfo_pages.h"
 #include "tools/tool_pages.h"
 #include "tweaks/branches.h"
@@ -48,6 +50,15 @@ std::vector<const page::SettingsPage*> AllSettingsPages() {
         &tweaks::WindowsPages(), &tweaks::InternetPages(), &tweaks::SecurityPages()}) {
     for (const page::SettingsPage& record : *branch) pages.push_back(&record);
   }
+  return pages;
+}
+
+std::vector<std::unique_ptr<profile::ProfilePage>> ProfilePages() {
+  std::vector<std::unique_ptr<profile::ProfilePage>> pages;
+  for (const page::SettingsPage* record : AllSettingsPages()) {
+    pages.push_back(std::make_unique<profile::RecordPage>(*record));
+  }
+  pages.push_back(nettune::MakeTcpIpProfilePage());
   return pages;
 }
 

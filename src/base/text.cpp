@@ -48,4 +48,10 @@ bool SameText(std::string_view a, std::string_view b) {
   return UpperCase(a) == UpperCase(b);
 }
 
+std::string_view Trim(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 }  // namespace base

@@ -16,4 +16,7 @@ std::string UpperCase(std::string_view utf8);
 // Equal when both are equal upper-cased.
 bool SameText(std::string_view a, std::string_view b);
 
+// Without the blanks and tabs at either end.
+std::string_view Trim(std::string_view text);
+
 }  // namespace base

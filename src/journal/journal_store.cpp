@@ -94,4 +94,9 @@ bool MakeFolders(os::FileSystem& files, const std::string& folder) {
   return files.DirectoryExists(folder);
 }
 
+std::string JournalFolder(const std::string& appData, const std::string& installDir) {
+  return appData.empty() ? os::JoinPath(installDir, "Journal")
+                         : os::JoinPath(appData, "Kalmora2x\\Journal");
+}
+
 }  // namespace journal

@@ -47,6 +47,10 @@ class JournalStore {
   JournalLimits limits_;
 };
 
+// Where the sets are kept: below the user's application data (CSIDL_APPDATA), or in the
+// program's folder where the system has none (NT 4.0 before the shell update).
+std::string JournalFolder(const std::string& appData, const std::string& installDir);
+
 // Makes the folder and any missing one above it; false when it still does not exist.
 bool MakeFolders(os::FileSystem& files, const std::string& folder);
 

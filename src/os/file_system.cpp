@@ -28,6 +28,11 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return path;
 }
 
+std::string_view FileNameOf(std::string_view path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 std::optional<DriveInfo> FileSystem::Medium(char drive) {
   const std::optional<DiskSpace> space = DiskSpaceOf(drive);
   if (!space) return std::nullopt;

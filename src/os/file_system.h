@@ -115,6 +115,8 @@ class FileSystem {
 
 // Joins a folder and a name with one backslash.
 std::string JoinPath(std::string_view folder, std::string_view name);
+// The last part of a path, after its last backslash or slash.
+std::string_view FileNameOf(std::string_view path);
 
 // Files in memory. Paths are absolute ("C:\..."); a file or folder can only be made where its
 // parent folder exists, as on Windows. Drive roots exist for the drives given.

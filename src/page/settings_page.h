@@ -65,6 +65,8 @@ struct CheckSetting {
   std::string onText = "1";
   std::string offText = "0";
   uint32_t mask = 0;  // Bit
+  // A one-off action shown as a check box (clear on every visit): no state a profile keeps.
+  bool oneOff = false;
 
   // A special case replaces the value: its own reader and writer, and the values they touch.
   std::function<bool(PageContext&)> read;

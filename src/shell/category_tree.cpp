@@ -196,6 +196,30 @@ std::vector<std::string_view> NodesRemovedOn(int windowsVersion) {
   return texts;
 }
 
+std::map<int, std::string> PagesOfferedOn(int windowsVersion) {
+  std::vector<std::string> removed;
+  for (const std::string_view text : NodesRemovedOn(windowsVersion)) {
+    removed.push_back(base::UpperCase(text));
+  }
+  std::vector<bool> gone(CategoryNodes().size(), false);
+  // As start-up removes them: the first node with the text, and everything below it.
+  for (const std::string& text : removed) {
+    const auto& nodes = CategoryNodes();
+    for (size_t i = 0; i < nodes.size(); ++i) {
+      if (gone[i] || base::UpperCase(nodes[i].text) != text) continue;
+      for (size_t j = i; j < nodes.size() && (j == i || nodes[j].level > nodes[i].level); ++j) {
+        gone[j] = true;
+      }
+      break;
+    }
+  }
+  std::map<int, std::string> pages;
+  for (size_t i = 0; i < gone.size(); ++i) {
+    if (!gone[i]) pages.emplace(CategoryNodes()[i].pageId, CategoryNodes()[i].text);
+  }
+  return pages;
+}
+
 ui::TreeNode* FindNodeRoot(const ui::TreeView& tree, std::string_view text) {
   const std::string wanted = base::UpperCase(text);
   for (ui::TreeNode* node = tree.Root(0); node; node = node->Next()) {

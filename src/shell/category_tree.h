@@ -2,6 +2,8 @@
 // look-up of a node by its text.
 #pragma once
 
+#include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,6 +34,10 @@ void BuildCategoryTree(ui::TreeView& tree);
 // The texts start-up removes for a Windows version (1 NT 4, 2 Windows 2000, 3 XP), in the order
 // they are removed; "Programme Kläne zuweisen" goes on every version.
 std::vector<std::string_view> NodesRemovedOn(int windowsVersion);
+
+// The PageIds of the nodes a version's tree keeps (a removed node takes its children along),
+// each with the text of its first node.
+std::map<int, std::string> PagesOfferedOn(int windowsVersion);
 
 // The first node in tree order whose text equals text when both are upper-cased.
 ui::TreeNode* FindNodeRoot(const ui::TreeView& tree, std::string_view text);

@@ -6,6 +6,7 @@
 #include "icons/rebuild_icons.h"
 #include "journal/journal.h"
 #include "journal/journal_store.h"
+#include "page/start_up.h"
 #include "shell/bookmarks.h"
 #include "shell/category_tree.h"
 #include "shell/font_window.h"
@@ -382,9 +383,9 @@ void TForm1::StartUp() {
   SharedRegistry.CloseKey();
   DeviceClassKey = WindowsVersion >= 1 ? "SYSTEM\\CurrentControlSet\\Control\\Class"
                                        : "SYSTEM\\CurrentControlSet\\Services\\Class";
-  ReadEnvironment(*this);
+  page::ReadEnvironment(*this);
   WindowsDir = services.system.WindowsDirectory();
-  ReadUserKeyName(*this);
+  page::ReadUserKeyName(*this);
   SystemDir = WindowsDir + (WindowsVersion >= 1 ? "\\System32\\" : "\\System\\");
   icons::CheckExistShellIconReg(*this);
   SelectedNode = TreeView1->Root(0);
@@ -663,11 +664,8 @@ void TForm1::AttachJournal(journal::Journal& journal) {
 
 void TForm1::OpenJournalStore() {
   if (!journal_) return;
-  // Below the user's application data (CSIDL_APPDATA); a system without that folder (NT 4.0
-  // before the shell update) keeps it in the program folder.
-  const std::string appData = services.shell.SpecialFolderPath(0x1A);
-  const std::string folder = appData.empty() ? os::JoinPath(InstallDir, "Journal")
-                                             : os::JoinPath(appData, "Kalmora2x\\Journal");
+  const std::string folder =
+      journal::JournalFolder(services.shell.SpecialFolderPath(0x1A), InstallDir);
   if (!journal::MakeFolders(journal_->Files(), folder)) {
     Trace().Failure("OpenJournalStore", "no journal folder " + folder);
     return;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ namespace journal {
 class Journal;
 class JournalStore;
 }  // namespace journal
+
+namespace profile {
+class Profiles;
+struct Profile;
+}  // namespace profile
 
 namespace shell {
 
@@ -162,6 +168,16 @@ class TForm1 : public page::PageContext {
   void nderungsprotokoll1Click();
   ui::MenuItem* nderungsprotokoll1 = nullptr;
 
+  // The profiles that "&Ansicht" saves, compares and applies (profile_actions.cpp), on a page
+  // host of their own; programVersion goes into a saved profile's header. After FormCreate.
+  void AttachProfiles(profile::Profiles& profiles, std::string programVersion);
+  void ProfileSave1Click();
+  void ProfileCompare1Click();
+  void ProfileApply1Click();
+  ui::MenuItem* ProfileSave1 = nullptr;
+  ui::MenuItem* ProfileCompare1 = nullptr;
+  ui::MenuItem* ProfileApply1 = nullptr;
+
  private:
   void BuildWindow();
   void BuildToolbar();
@@ -179,6 +195,15 @@ class TForm1 : public page::PageContext {
   std::unique_ptr<SettingsSearchWindow> search_;
   journal::Journal* journal_ = nullptr;
   std::unique_ptr<journal::JournalStore> journalStore_;
+
+  // The profile in the file the user picks; a file that is none is named in a message.
+  std::optional<profile::Profile> OpenProfile(const char* title, std::string& path);
+  // Selects the first node of the page.
+  void GoToPage(int pageId);
+  // The profile files are the user's, not a change to undo.
+  os::FileSystem& PlainFiles();
+  profile::Profiles* profiles_ = nullptr;
+  std::string programVersion_;
 };
 
 }  // namespace shell

@@ -117,36 +117,4 @@ void StoreWindowSettings(TForm1& form) {
   reg.CloseKey();
 }
 
-void ReadEnvironment(TForm1& form) {
-  for (const std::string& entry : form.services.system.EnvironmentBlock()) {
-    const size_t equals = entry.find('=');
-    if (equals == std::string::npos) continue;
-    const std::string name = base::UpperCase(entry.substr(0, equals));
-    const std::string value = entry.substr(equals + 1);
-    if (name == "ALLUSERSPROFILE") form.AllUsersProfileDir = value;
-    if (name == "USERPROFILE") form.UserProfileDir = value;
-    if (name == "APPDATA") form.AppDataDir = value;
-  }
-}
-
-void ReadUserKeyName(TForm1& form) {
-  if (form.WindowsVersion < 1) {
-    form.UserKeyName = ".DEFAULT";
-    return;
-  }
-  form.UserKeyName.clear();
-  sysaccess::TRegistry& reg = form.SharedRegistry;
-  reg.SetRootKey(os::RegRoot::Users);
-  if (reg.OpenKeyReadOnly("")) {
-    for (const std::string& name : reg.GetKeyNames()) {
-      form.UserKeyName = base::UpperCase(name);
-      if (form.UserKeyName != ".DEFAULT" &&
-          form.UserKeyName.find("_CLASSES") == std::string::npos) {
-        break;
-      }
-    }
-  }
-  reg.CloseKey();
-}
-
 }  // namespace shell

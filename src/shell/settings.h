@@ -1,5 +1,4 @@
-// The program's own settings below "Software\Kalmora2x" of the current user, and the start-up
-// steps that read the environment and the user's key.
+// The program's own settings below "Software\Kalmora2x" of the current user.
 #pragma once
 
 namespace shell {
@@ -15,10 +14,5 @@ void WriteFont(TForm1& form);
 // "Software\Kalmora2x\Options\ScreenSettings": status bar, window position and size, tree width.
 void LoadWindowSettings(TForm1& form);
 void StoreWindowSettings(TForm1& form);
-
-// ALLUSERSPROFILE, USERPROFILE and APPDATA from the environment block.
-void ReadEnvironment(TForm1& form);
-// The current user's key below HKEY_USERS, upper-cased (".DEFAULT" outside the NT family).
-void ReadUserKeyName(TForm1& form);
 
 }  // namespace shell

@@ -403,6 +403,7 @@ constexpr const char* kShowDesktopFile =
 CheckSetting ShowDesktopIcon() {
   CheckSetting check;
   check.caption = "Icon \"Desktop anzeigen\" wieder herstellen";
+  check.oneOff = true;
   // A one-off repair, not a state: the item starts unchecked on every visit.
   check.read = [](PageContext&) { return false; };
   check.write = [](PageContext& form, bool checked) {

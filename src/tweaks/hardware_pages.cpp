@@ -187,6 +187,7 @@ std::vector<RegBinding> DmaValues() {
 CheckSetting DeleteDmaBox() {
   CheckSetting check;
   check.caption = "Alle Einträge aus der Registrierung entfernen";
+  check.oneOff = true;
   // A one-shot action, not a setting: it shows clear and writes nothing.
   check.read = [](PageContext&) { return false; };
   check.write = [](PageContext&, bool) {};

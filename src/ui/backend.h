@@ -84,6 +84,9 @@ struct FileDialogOptions {
   std::string initialDir;
   std::string fileName;
   bool picture = false;  // the picture dialog, with a preview where the system has one
+  // The save dialog: the file may be new, an existing one is replaced after asking.
+  bool save = false;
+  std::string defaultExt;  // added to a name typed without one ("txt")
 };
 
 class Dialogs {
@@ -92,6 +95,7 @@ class Dialogs {
   // Returns the ModalResult of the pressed button.
   virtual int ShowMessage(std::string_view text, std::string_view caption, MsgButtons buttons,
                           MsgIcon icon) = 0;
+  // The open dialog, or the save dialog when options.save.
   virtual std::optional<std::string> OpenFile(const FileDialogOptions& options) = 0;
   // The shell's folder dialog; the chosen folder's path, nothing when cancelled.
   virtual std::optional<std::string> BrowseFolder(const std::string& title) = 0;

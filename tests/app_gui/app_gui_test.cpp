@@ -808,6 +808,102 @@ TEST_F(AppGuiWindows, AnApplyIsUndoneFromTheJournalWindow) {
   EXPECT_TRUE(Alive(*app));
 }
 
+// A visible top-level window of the program of that class and title: the profile windows share
+// their captions with the file dialogs they open.
+struct ClassSearch {
+  DWORD processId;
+  const wchar_t* className;
+  const wchar_t* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchClassAndTitle(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ClassSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t className[64] = {};
+  wchar_t title[128] = {};
+  GetClassNameW(window, className, 64);
+  GetWindowTextW(window, title, 128);
+  if (owner == search->processId && IsWindowVisible(window) &&
+      std::wstring(className) == search->className && std::wstring(title) == search->title) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND WaitForClassWindow(DWORD processId, const wchar_t* className, const wchar_t* title) {
+  for (int i = 0; i < 100; ++i) {
+    ClassSearch search{processId, className, title, nullptr};
+    EnumWindows(MatchClassAndTitle, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+// The profile actions of "&Ansicht" through the real window: the page list of "Profil
+// speichern...", and "Profil anwenden..." on a profile the command line saved, whose list is
+// answered with "&Ja"; the registry is read back.
+TEST_F(AppGuiWindows, AProfileIsAppliedFromTheViewMenu) {
+  ASSERT_TRUE(tree);
+  const DWORD process = app->process.dwProcessId;
+  const wchar_t* desktop = L"Control Panel\\Desktop";
+  const std::wstring before = UserValue(desktop, L"PaintDesktopVersion");
+  std::wstring line = std::wstring(L"\"") + kProgram + L"\" /save C:\\raum.txt";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION save{};
+  ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &save));
+  ASSERT_EQ(WaitForSingleObject(save.hProcess, 60000), WAIT_OBJECT_0);
+  CloseHandle(save.hThread);
+  CloseHandle(save.hProcess);
+  // Built anew, the page shows what the registry holds now.
+  SelectItem(ItemWithText(L"Dateisystemoperationen"));
+  SelectItem(ItemWithText(L"Windows Versionsnummer anzeigen"));
+  Click(L"Anzeigen der Versionsnummer auf dem Desktop");
+  Apply();
+  ASSERT_NE(UserValue(desktop, L"PaintDesktopVersion"), before);
+
+  // The items after "&Änderungsprotokoll" and the separator: save, compare, apply.
+  PressToolButton(L"ToolBar1", 0);
+  HWND menu = WaitForWindow(nullptr);
+  ASSERT_TRUE(menu) << "no menu";
+  for (int i = 0; i < 4; ++i) MenuKey(menu, VK_DOWN);
+  MenuKey(menu, VK_RETURN);
+  HWND pages = WaitForClassWindow(process, L"KalmoraForm", L"Profil speichern");
+  ASSERT_TRUE(pages);
+  PictureOf(pages, L"profile-pages");
+  Press(pages, L"Button4");  // "Abbrechen"
+  WaitUntilGone(pages);
+
+  PressToolButton(L"ToolBar1", 0);
+  menu = WaitForWindow(nullptr);
+  ASSERT_TRUE(menu) << "no menu";
+  for (int i = 0; i < 6; ++i) MenuKey(menu, VK_DOWN);
+  MenuKey(menu, VK_RETURN);
+  HWND open = WaitForClassWindow(process, L"#32770", L"Profil anwenden");
+  ASSERT_TRUE(open) << "no file dialog";
+  HWND name = FindChild(open, L"Edit");
+  ASSERT_TRUE(name);
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"C:\\raum.txt"));
+  PostMessageW(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  HWND list = WaitForClassWindow(process, L"KalmoraForm", L"Profil anwenden");
+  ASSERT_TRUE(list) << "no list";
+  HWND rows = app_gui::FindNamed(list, L"ListView1");
+  ASSERT_TRUE(rows);
+  EXPECT_EQ(app_gui::ListItemText(app->process.hProcess, rows, 0, 1),
+            L"Anzeigen der Versionsnummer auf dem Desktop");
+  PictureOf(list, L"profile-apply");
+  const MessageBoxCloser closer(process);  // the closing note
+  Press(list, L"Button1");                 // "&Ja"
+  for (int i = 0; i < 100 && UserValue(desktop, L"PaintDesktopVersion") != before; ++i) Sleep(100);
+  EXPECT_EQ(UserValue(desktop, L"PaintDesktopVersion"), before);
+  EXPECT_TRUE(Alive(*app));
+}
+
 TEST(RegeditForComparison, StartUp) {
   Started regedit = Start(L"regedit.exe", L"Registry Editor");
   if (!regedit.window) {

@@ -14,6 +14,7 @@
 
 #include "app/all_pages.h"
 #include "headless/headless_backend.h"
+#include "page/start_up.h"
 #include "page/services.h"
 #include "shell/main_window.h"
 #include "shell/settings.h"
@@ -50,7 +51,7 @@ class RealShellTest : public ::testing::Test {
   shell::TForm1& Start() {
     form = std::make_unique<shell::TForm1>(services, app::AllPages());
     form->WindowsDir = system.WindowsDirectory();
-    shell::ReadEnvironment(*form);
+    page::ReadEnvironment(*form);
     return *form;
   }
 

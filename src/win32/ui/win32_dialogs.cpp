@@ -80,9 +80,12 @@ std::optional<std::string> Win32Dialogs::OpenFile(const ui::FileDialogOptions& o
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   dialog.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  const std::wstring defaultExt = Wide(options.defaultExt);
+  dialog.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                 (options.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   ShowChangesSoFar();
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  if (!(options.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
   return Narrow(file.c_str());
 }
 
