@@ -10,6 +10,10 @@
 #include "page/page_frame.h"
 
 namespace icons {
+using page::Kind;
+using page::Removal;
+using page::Root;
+
 namespace {
 
 constexpr const char* kMachineDriveIcons =
@@ -29,10 +33,12 @@ char SelectedDrive(page::PageContext& form) {
 
 void GetNewDriveIcon(page::PageContext& form, char letter, const std::string& location) {
   const std::string drive(1, letter);
-  form.WriteReg(2, std::string(kMachineDriveIcons) + "\\" + drive + "\\DefaultIcon", "", location,
-                "s");
-  form.WriteReg(1, std::string(kApplicationDriveIcons) + "\\" + drive + "\\DefaultIcon", "",
-                location, "s");
+  form.WriteReg(Root::LocalMachine,
+                std::string(kMachineDriveIcons) + "\\" + drive + "\\DefaultIcon", "", location,
+                Kind::String);
+  form.WriteReg(Root::CurrentUser,
+                std::string(kApplicationDriveIcons) + "\\" + drive + "\\DefaultIcon", "", location,
+                Kind::String);
   RebuildIcons(form);
   form.ReportApplied();
 }
@@ -49,8 +55,8 @@ void RedoChangeDriveSymbol(page::PageContext& form) {
   const char letter = SelectedDrive(form);
   if (!letter) return;
   const std::string drive(1, letter);
-  form.DeleteReg(2, kMachineDriveIcons, drive, "k");
-  form.DeleteReg(1, kApplicationDriveIcons, drive, "k");
+  form.DeleteReg(Root::LocalMachine, kMachineDriveIcons, drive, Removal::Subkey);
+  form.DeleteReg(Root::CurrentUser, kApplicationDriveIcons, drive, Removal::Subkey);
   RebuildIcons(form);
 }
 

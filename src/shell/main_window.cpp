@@ -15,6 +15,9 @@
 #include "shell/settings_search_window.h"
 
 namespace shell {
+using page::Kind;
+using page::Root;
+
 namespace {
 
 ui::Font DesignedFont() {
@@ -345,11 +348,14 @@ void TForm1::FormCreate() {
 
 void TForm1::StartUp() {
   ApplyStoredFont(*this);
+  StepDone("font");
   GetSettings();
+  StepDone("window settings");
   GetWindowsVersion();
   for (const std::string_view text : NodesRemovedOn(WindowsVersion)) {
     if (ui::TreeNode* node = FindNodeRoot(text)) TreeView1->Delete(node);
   }
+  StepDone("version, nodes of other systems removed");
   if (WindowsVersion < 1) {
     MessageDlg(
         "Dieses Programm läuft nur unter NT, Windows2000, XP oder höher!\nStart wird "
@@ -368,6 +374,7 @@ void TForm1::StartUp() {
     }
     SharedRegistry.CloseKey();
   }
+  StepDone("COOL.DLL");
   SharedRegistry.SetRootKey(os::RegRoot::CurrentUser);
   if (SharedRegistry.OpenKey("Software\\Kalmora2x\\Options", false) &&
       SharedRegistry.ValueExists("InstallDir")) {
@@ -380,19 +387,25 @@ void TForm1::StartUp() {
     Backend().Terminate();
   }
   SharedRegistry.CloseKey();
+  StepDone("InstallDir");
   DeviceClassKey = WindowsVersion >= 1 ? "SYSTEM\\CurrentControlSet\\Control\\Class"
                                        : "SYSTEM\\CurrentControlSet\\Services\\Class";
   ReadEnvironment(*this);
   WindowsDir = services.system.WindowsDirectory();
+  StepDone("environment, Windows folder");
   ReadUserKeyName(*this);
   SystemDir = WindowsDir + (WindowsVersion >= 1 ? "\\System32\\" : "\\System\\");
+  StepDone("user key");
   icons::CheckExistShellIconReg(*this);
+  StepDone("shell icons checked");
   SelectedNode = TreeView1->Root(0);
   if (SelectedNode) SelectedNode->Expand();
   // Minimised and restored once, the window comes up in front of the others when it shows.
   form_.SetWindowState(ui::WindowState::Minimized);
   form_.SetWindowState(ui::WindowState::Normal);
+  StepDone("root expanded, minimised and restored");
   OpenJournalStore();
+  StepDone("journal store");
 }
 
 void TForm1::FormClose() {
@@ -594,11 +607,13 @@ void TForm1::ToolButton9Click() {
 }
 
 void TForm1::ToolButton18Click() {
-  const std::string stored =
-      ReadReg(1, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", "s");
-  WriteReg(1, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", "33", "s");
+  const std::string stored = ReadReg(Root::CurrentUser, "\\Control Panel\\Desktop\\WindowMetrics",
+                                     "Shell Icon Size", Kind::String);
+  WriteReg(Root::CurrentUser, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", "33",
+           Kind::String);
   icons::RebuildIcons(*this);
-  WriteReg(1, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", stored, "s");
+  WriteReg(Root::CurrentUser, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", stored,
+           Kind::String);
   icons::RebuildIcons(*this);
 }
 

@@ -14,9 +14,11 @@
 #include "tools/tool_pages.h"
 
 namespace tools {
+using page::Root;
+
 namespace {
 
-constexpr int kCurrentUser = 1;  // root selector of HKEY_CURRENT_USER
+constexpr Root kCurrentUser = Root::CurrentUser;
 constexpr size_t kCplColumn = 0;
 constexpr size_t kShownColumn = 1;
 constexpr const char* kShown = "ja";
