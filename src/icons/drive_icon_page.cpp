@@ -6,6 +6,7 @@
 #include "icons/icon_viewer.h"
 #include "icons/rebuild_icons.h"
 #include "os/file_system.h"
+#include "page/after_shown.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
 
@@ -82,7 +83,14 @@ void BuildDriveIconPage(page::PageContext& form) {
     list->SetReadOnly(true);
     list->SetRowSelect(true);
     list->SetSmallImages(&ui::SystemSmallIcons());
-    FillDrives(form, *list);
+    // The shell names every drive and finds its icon: the page shows first.
+    page::AfterShown(
+        form,
+        [&form, list] {
+          if (form.ListViews[0] == list) FillDrives(form, *list);
+          return false;
+        },
+        "Laufwerkssymbol");
   }
   if (ui::Button* change = page::AddButton(form, 0, 335, 40, 90, 25, "Ändern")) {
     change->OnClick = page::Action(form, ChangeDriveSymbol);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "page/after_shown.h"
 #include "page/page_area.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
@@ -126,8 +127,16 @@ void BuildControlPanelItemsPage(page::PageContext& form) {
     list->AddColumn("anzeigen", 70);
     list->OnClick = page::Action(form, ControlPanelChecked);
   }
-  GetControlPanelItems(form);
-  if (PageList(form)) page::BindWriter(form, DisableControlPanelItems);
+  if (!PageList(form)) return;
+  page::BindWriter(form, DisableControlPanelItems);
+  // The shell loads every applet to list it: the page shows first.
+  page::AfterShown(
+      form,
+      [&form] {
+        GetControlPanelItems(form);
+        return false;
+      },
+      "GetControlPanelItems");
 }
 
 void GetControlPanelItems(page::PageContext& form) {

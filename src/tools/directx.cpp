@@ -9,6 +9,7 @@
 #include "base/convert.h"
 #include "base/text.h"
 #include "os/reg_file.h"
+#include "page/after_shown.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
 #include "tools/tool_common.h"
@@ -228,8 +229,25 @@ void GetDelDirectXFiles(page::PageContext& form) {
   for (const char* name : kFixedFiles) {
     if (form.services.files.Exists(system + name)) AddChecked(*files, system + name, kFileImage);
   }
-  AddFilesOf(form, *files, system, kSystemParts, kScannedImage);
-  AddFilesOf(form, *files, form.WindowsDir + "\\Sysbckup\\", kBackupParts, kFileImage);
+  // The two folder scans read every file of the system folder: the page is on show meanwhile,
+  // and the status bar says where the page looks next.
+  const std::string backup = form.WindowsDir + "\\Sysbckup\\";
+  form.SetStatusText("Durchsuche " + system);
+  page::AfterShown(
+      form,
+      [&form, files, system, backup, systemDone = false]() mutable {
+        if (form.ListViews[kFileList] != files) return false;
+        if (!systemDone) {
+          AddFilesOf(form, *files, system, kSystemParts, kScannedImage);
+          systemDone = true;
+          form.SetStatusText("Durchsuche " + backup);
+          return true;
+        }
+        AddFilesOf(form, *files, backup, kBackupParts, kFileImage);
+        form.SetStatusText("");
+        return false;
+      },
+      "GetDelDirectXFiles");
 }
 
 void DeleteDirectXFiles(page::PageContext& form) {
