@@ -5,34 +5,15 @@
 
 #include "app/all_pages.h"
 #include "app/record_layouts.h"
-#include "journal/journaling_files.h"
-#include "journal/journaling_registry.h"
+#include "app/win32_program.h"
 #include "shell/main_window.h"
-#include "win32/debugger_trace.h"
-#include "win32/win32_display.h"
-#include "win32/win32_file_system.h"
-#include "win32/win32_registry.h"
-#include "win32/win32_shell.h"
-#include "win32/win32_system.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  win32::Win32Backend backend;
-  win32::Win32Registry registry;
-  win32::Win32System system;
-  win32::Win32Shell shell;
-  win32::Win32FileSystem files;
-  win32::DebuggerTrace trace;
-  win32::Win32Display display;
-  // Every change goes through the journal, which reads the state before on the plain services.
-  journal::Journal journal(registry, files);
-  journal::JournalingRegistry journaledRegistry(registry, journal);
-  journal::JournalingFileSystem journaledFiles(files, journal);
-  journal::JournalingShell journaledShell(shell, journal);
-  page::Services services{backend, journaledRegistry, system, journaledShell, journaledFiles, trace,
-                          display};
+  app::Win32Program program;
+  win32::Win32Backend& backend = program.backend;
 
-  shell::TForm1 mainWindow(services, app::AllPages());
-  mainWindow.AttachJournal(journal);
+  shell::TForm1 mainWindow(program.services, app::AllPages());
+  mainWindow.AttachJournal(program.journal);
   mainWindow.FormCreate();
   if (backend.Terminated()) return 0;  // refused to start; the reason was shown
 
