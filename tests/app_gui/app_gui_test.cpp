@@ -520,6 +520,8 @@ TEST_F(AppGuiWindows, AnEntryAddedInTheExtrasEditorIsStoredOnOk) {
 TEST_F(AppGuiWindows, TheDemoDataShowsAnOldDirectXAndASecondFixedDrive) {
   ASSERT_TRUE(tree);
   SelectItem(ItemWithText(L"DirectX deinstallieren"));
+  // The folder scans run once the page shows; the status bar names the folder until they end.
+  for (int i = 0; i < 50 && !Status(2).empty(); ++i) Sleep(100);
   EXPECT_TRUE(PageShows(L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\DirectPlay"));
   EXPECT_TRUE(PageShows(L"\\Sysbckup\\ddraw.dll"));
   Picture(L"directx");
