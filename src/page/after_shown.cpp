@@ -20,12 +20,20 @@ void AfterShown(PageContext& form, std::function<bool()> step, std::string where
   auto* timer = form.PagePanel->Add<ui::Timer>();
   timer->SetInterval(kAfterShownMs);
   // Shared: a handler is copied for each event it runs, and the step keeps where it got.
-  auto shared = std::make_shared<std::function<bool()>>(std::move(step));
+  struct Work {
+    std::function<bool()> step;
+    bool running = false;
+  };
+  auto shared = std::make_shared<Work>(Work{std::move(step)});
   timer->OnTimer = [&form, shared, where = std::move(where)](ui::Control& control) {
+    // A step that lets messages run gets its own timer's next ticks meanwhile: they wait.
+    if (shared->running) return;
     auto& self = static_cast<ui::Timer&>(control);
     bool more = false;
+    shared->running = true;
     Quietly(
-        form, [&] { more = (*shared)(); }, where);
+        form, [&] { more = shared->step(); }, where);
+    shared->running = false;
     // The step may have let a page change run: then this timer is gone with its page already.
     if (!more) self.SetActive(false);
   };

@@ -396,16 +396,32 @@ void TForm1::StartUp() {
   ReadUserKeyName(*this);
   SystemDir = WindowsDir + (WindowsVersion >= 1 ? "\\System32\\" : "\\System\\");
   StepDone("user key");
-  icons::CheckExistShellIconReg(*this);
-  StepDone("shell icons checked");
+  // The shell icons' entries are checked once the window has painted (FinishStartUp): nothing
+  // on the first window reads them, and a page that does finishes start-up first.
+  afterFirstPaint_ = form_.Add<ui::Timer>();
+  afterFirstPaint_->SetInterval(10);
+  afterFirstPaint_->OnTimer = [this](ui::Control&) { FinishStartUp(); };
+  afterFirstPaint_->SetActive(true);
   SelectedNode = TreeView1->Root(0);
   if (SelectedNode) SelectedNode->Expand();
   // Minimised and restored once, the window comes up in front of the others when it shows.
   form_.SetWindowState(ui::WindowState::Minimized);
   form_.SetWindowState(ui::WindowState::Normal);
   StepDone("root expanded, minimised and restored");
-  OpenJournalStore();
-  StepDone("journal store");
+}
+
+void TForm1::FinishStartUp() {
+  if (!afterFirstPaint_ || !afterFirstPaint_->Active()) return;
+  afterFirstPaint_->SetActive(false);
+  const journal::Journal::Paused startUp(journal_);
+  try {
+    icons::CheckExistShellIconReg(*this);
+    StepDone("after the first paint: shell icons checked");
+    OpenJournalStore();
+    StepDone("after the first paint: journal store");
+  } catch (const std::exception& error) {
+    Trace().Failure("FormCreate", error.what());
+  }
 }
 
 void TForm1::FormClose() {
@@ -476,6 +492,8 @@ void TForm1::TreeView1Change(ui::TreeNode* node) {
   Panel5->Show();
   PageValuesButton->SetVisible(node && pages_.Record(node->ImageIndex()));
   if (node) {
+    // A leaf page may read what start-up still has to write once the window has painted.
+    if (!IsGroupPage(*node)) FinishStartUp();
     try {
       pages_.Build(node->ImageIndex(), *this);
     } catch (const std::exception& error) {
@@ -670,7 +688,11 @@ void TForm1::AttachJournal(journal::Journal& journal) {
                            services.system.UserName()};
   });
   // Whatever one action changed, with every dialog it opened, is one set.
-  Backend().SetAfterEvent([this] { journal_->Close(); });
+  Backend().SetAfterEvent([this] {
+    // A change before the window painted still goes to the store.
+    if (journal_->HasOpenSet()) FinishStartUp();
+    journal_->Close();
+  });
   nderungsprotokoll1 = PopupMenu2.Items().Add("&Änderungsprotokoll",
                                               [this](ui::MenuItem&) { nderungsprotokoll1Click(); });
   nderungsprotokoll1->SetName("nderungsprotokoll1");
@@ -693,6 +715,7 @@ void TForm1::OpenJournalStore() {
 
 void TForm1::nderungsprotokoll1Click() {
   if (!journal_) return;
+  FinishStartUp();
   journal_->Close();
   JournalWindow window(*this, *journal_);
   window.Execute();

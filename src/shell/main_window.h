@@ -176,9 +176,14 @@ class TForm1 : public page::PageContext {
   void UpdateToolbarState(ui::TreeNode* node);
   void Record(const std::string& text);
 
+  // What the first window does not show waits until it has painted, or until something needs it
+  // first: the shell icons' entries and the journal's store. Runs once.
+  void FinishStartUp();
+  void OpenJournalStore();
+
   ui::Form form_;
   page::PageTable pages_;
-  void OpenJournalStore();
+  ui::Timer* afterFirstPaint_ = nullptr;
 
   std::unique_ptr<TForm9> bookmarks_;
   std::unique_ptr<SettingsSearchWindow> search_;

@@ -199,6 +199,8 @@ void StartChipSearch(page::PageContext& form, ui::ListView* listView) {
     if (more) return;
     self.SetActive(false);
     InfoList list(listView);
+    // The list is on show: its last few dozen rows draw once.
+    const ui::ListUpdate update(*listView);
     page::Quietly(
         form, [&] { AddRowsAfterSearch(form, list, state->work.WorkList); }, "GetGrafikcardDetils");
   };

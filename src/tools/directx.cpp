@@ -84,13 +84,12 @@ void AddFilesOf(page::PageContext& form, ui::ListView& list, const std::string& 
   const auto entries = form.services.files.ListDirectory(folder);
   if (!entries) return;
   // The list is on show: it draws once, not for every file (a system folder has hundreds).
-  list.BeginUpdate();
+  const ui::ListUpdate update(list);
   for (const os::DirEntry& entry : *entries) {
     if (!entry.IsDirectory() && NameContainsAny(entry.name, parts, N)) {
       AddChecked(list, folder + entry.name, image);
     }
   }
-  list.EndUpdate();
 }
 
 std::vector<std::string> CheckedCaptions(const ui::ListView* list) {

@@ -47,6 +47,8 @@ class ShellTest : public ::testing::Test {
     system.version = version;
     form = std::make_unique<shell::TForm1>(services, app::AllPages());
     form->FormCreate();
+    // The rest of start-up, as the window's timer runs it once the window has painted.
+    backend.TickTimers();
     return *form;
   }
 
