@@ -9,11 +9,6 @@
 namespace sysaccess {
 namespace {
 
-constexpr os::RegRoot kRootOfSelector[] = {
-    os::RegRoot::ClassesRoot, os::RegRoot::CurrentUser,   os::RegRoot::LocalMachine,
-    os::RegRoot::Users,       os::RegRoot::CurrentConfig, os::RegRoot::DynData,
-};
-
 std::string TextOf(const std::vector<uint8_t>& data) {
   std::string text(data.begin(), data.end());
   const size_t nul = text.find('\0');
@@ -24,9 +19,7 @@ std::string TextOf(const std::vector<uint8_t>& data) {
 }  // namespace
 
 void RegistryAccess::SelectRoot(int root) {
-  if (root >= 0 && root < static_cast<int>(std::size(kRootOfSelector))) {
-    SharedRegistry.SetRootKey(kRootOfSelector[root]);
-  }
+  if (const auto selected = RegRootOfSelector(root)) SharedRegistry.SetRootKey(*selected);
 }
 
 std::string RegistryAccess::ReadReg(int root, std::string_view key, std::string_view name,

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "access/reg_kinds.h"
 #include "access/registry_object.h"
 #include "access/work_area.h"
 #include "base/trace.h"
@@ -31,6 +32,18 @@ class RegistryAccess {
                 std::string_view kind);
   // Removes the subkey ("k") or value ("v") called name below key; missing ones are no error.
   void DeleteReg(int root, std::string_view key, std::string_view name, std::string_view kind);
+
+  // The same, for callers that name the root and kind.
+  std::string ReadReg(Root root, std::string_view key, std::string_view name, Kind kind) {
+    return ReadReg(RootSelector(root), key, name, KindLetter(kind));
+  }
+  void WriteReg(Root root, std::string_view key, std::string_view name, std::string_view value,
+                Kind kind) {
+    WriteReg(RootSelector(root), key, name, value, KindLetter(kind));
+  }
+  void DeleteReg(Root root, std::string_view key, std::string_view name, Removal removal) {
+    DeleteReg(RootSelector(root), key, name, RemovalLetter(removal));
+  }
 
   // The registry search's test of one value: string and multi-string data whose upper-cased
   // text contains searchText (already upper-cased) is added to WorkList.

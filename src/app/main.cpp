@@ -4,28 +4,56 @@
 // member names.
 #include "win32/ui/win32_backend.h"
 
+#include <memory>
+#include <string>
+
 #include "app/all_pages.h"
 #include "app/record_layouts.h"
+#include "app/win32_program.h"
 #include "headless/headless_backend.h"
 #include "journal/journal_store.h"
-#include "journal/journaling_files.h"
-#include "journal/journaling_registry.h"
 #include "profile/command_line.h"
 #include "profile/profiles.h"
 #include "profile/unattended.h"
 #include "shell/category_tree.h"
 #include "shell/main_window.h"
-#include "win32/debugger_trace.h"
 #include "win32/wide.h"
-#include "win32/win32_display.h"
-#include "win32/win32_file_system.h"
-#include "win32/win32_registry.h"
-#include "win32/win32_shell.h"
-#include "win32/win32_system.h"
 
 namespace {
 
 constexpr const char* kVersion = KALMORA_VERSION;
+
+// Profiles build their pages on a toolkit without windows, over the same journaled services.
+struct Pageless {
+  explicit Pageless(app::Win32Services& real) : services(real.With(windowless)) {}
+
+  headless::HeadlessBackend windowless;
+  page::Services services;
+  const page::PageTable pages = app::AllPages();
+  profile::PageHost host{services, pages};
+};
+
+// /save, /compare, /apply: no window, never a message box.
+int RunUnattended(const profile::Command& command) {
+  app::Win32Services real;
+  Pageless pageless(real);
+  profile::PageHost& host = pageless.host;
+  host.ReadState();
+  profile::Profiles profiles(host, app::ProfilePages(), shell::PagesOfferedOn(host.WindowsVersion));
+  real.journal.SetOrigin([&] {
+    return journal::Origin{profile::HeaderOf(host, kVersion).time, "Profil anwenden",
+                           real.system.UserName()};
+  });
+  std::unique_ptr<journal::JournalStore> store;
+  const std::string folder =
+      journal::JournalFolder(real.shell.SpecialFolderPath(0x1A), host.InstallDir);
+  if (journal::MakeFolders(real.files, folder)) {
+    store = std::make_unique<journal::JournalStore>(real.files, folder);
+    real.journal.SetStore(store.get(), real.trace);
+  }
+  profile::Unattended run{profiles, real.files, &real.journal, kVersion};
+  return profile::Run(command, run);
+}
 
 }  // namespace
 
@@ -38,54 +66,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
                                      ui::MsgIcon::Information);
     return profile::kExitMatches;
   }
+  if (command.action != profile::Action::Window) return RunUnattended(command);
 
-  win32::Win32Registry registry;
-  win32::Win32System system;
-  win32::Win32Shell shell;
-  win32::Win32FileSystem files;
-  win32::DebuggerTrace trace;
-  win32::Win32Display display;
-  // Every change goes through the journal, which reads the state before on the plain services.
-  journal::Journal journal(registry, files);
-  journal::JournalingRegistry journaledRegistry(registry, journal);
-  journal::JournalingFileSystem journaledFiles(files, journal);
-  journal::JournalingShell journaledShell(shell, journal);
-
-  // Profiles build their pages on a toolkit without windows.
-  headless::HeadlessBackend windowless;
-  page::Services pageless{
-      windowless, journaledRegistry, system, journaledShell, journaledFiles, trace, display};
-  const page::PageTable pages = app::AllPages();
-  profile::PageHost host(pageless, pages);
-
-  if (command.action != profile::Action::Window) {
-    host.ReadState();
-    profile::Profiles profiles(host, app::ProfilePages(),
-                               shell::PagesOfferedOn(host.WindowsVersion));
-    journal.SetOrigin([&] {
-      return journal::Origin{profile::HeaderOf(host, kVersion).time, "Profil anwenden",
-                             system.UserName()};
-    });
-    std::unique_ptr<journal::JournalStore> store;
-    const std::string folder =
-        journal::JournalFolder(shell.SpecialFolderPath(0x1A), host.InstallDir);
-    if (journal::MakeFolders(files, folder)) {
-      store = std::make_unique<journal::JournalStore>(files, folder);
-      journal.SetStore(store.get(), trace);
-    }
-    profile::Unattended run{profiles, files, &journal, kVersion};
-    return profile::Run(command, run);
-  }
-
-  win32::Win32Backend backend;
-  page::Services services{backend, journaledRegistry, system, journaledShell, journaledFiles, trace,
-                          display};
-  shell::TForm1 mainWindow(services, app::AllPages());
-  mainWindow.AttachJournal(journal);
+  app::Win32Program program;
+  win32::Win32Backend& backend = program.backend;
+  shell::TForm1 mainWindow(program.services, app::AllPages());
+  mainWindow.AttachJournal(program.journal);
   mainWindow.FormCreate();
   if (backend.Terminated()) return 0;  // refused to start; the reason was shown
 
-  profile::Profiles profiles(host, app::ProfilePages(),
+  Pageless pageless(program.real);
+  profile::Profiles profiles(pageless.host, app::ProfilePages(),
                              shell::PagesOfferedOn(mainWindow.WindowsVersion));
   mainWindow.AttachProfiles(profiles, kVersion);
   mainWindow.Form().Show();

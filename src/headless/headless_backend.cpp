@@ -187,13 +187,18 @@ void HeadlessBackend::TimerDestroyed(ui::Timer& timer) {
   timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
 }
 
-void HeadlessBackend::TickTimers() {
+int HeadlessBackend::TickTimers(int longestMs) {
   const auto timers = timers_;
+  int fired = 0;
   for (ui::Timer* timer : timers) {
     // A tick may destroy other timers.
     if (std::find(timers_.begin(), timers_.end(), timer) == timers_.end()) continue;
-    if (timer->Active() && timer->Interval() > 0) timer->Tick();
+    if (timer->Active() && timer->Interval() > 0 && timer->Interval() <= longestMs) {
+      timer->Tick();
+      ++fired;
+    }
   }
+  return fired;
 }
 
 int HeadlessBackend::ActiveTimers() const {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -98,8 +99,9 @@ class HeadlessBackend : public ui::Backend {
   void SetPendingMessages(std::function<void()> hook) { pendingMessages_ = std::move(hook); }
   int ProcessMessagesCalls() const { return processMessagesCalls_; }
 
-  // Fires every active timer once.
-  void TickTimers();
+  // Fires every active timer once, or those whose interval is at most longestMs; returns how
+  // many fired.
+  int TickTimers(int longestMs = std::numeric_limits<int>::max());
   int ActiveTimers() const;
 
   // The menus shown since the last call, newest last.

@@ -6,10 +6,15 @@
 #include "icons/icon_viewer.h"
 #include "icons/rebuild_icons.h"
 #include "os/file_system.h"
+#include "page/after_shown.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
 
 namespace icons {
+using page::Kind;
+using page::Removal;
+using page::Root;
+
 namespace {
 
 constexpr const char* kMachineDriveIcons =
@@ -29,10 +34,12 @@ char SelectedDrive(page::PageContext& form) {
 
 void GetNewDriveIcon(page::PageContext& form, char letter, const std::string& location) {
   const std::string drive(1, letter);
-  form.WriteReg(2, std::string(kMachineDriveIcons) + "\\" + drive + "\\DefaultIcon", "", location,
-                "s");
-  form.WriteReg(1, std::string(kApplicationDriveIcons) + "\\" + drive + "\\DefaultIcon", "",
-                location, "s");
+  form.WriteReg(Root::LocalMachine,
+                std::string(kMachineDriveIcons) + "\\" + drive + "\\DefaultIcon", "", location,
+                Kind::String);
+  form.WriteReg(Root::CurrentUser,
+                std::string(kApplicationDriveIcons) + "\\" + drive + "\\DefaultIcon", "", location,
+                Kind::String);
   RebuildIcons(form);
   form.ReportApplied();
 }
@@ -49,8 +56,8 @@ void RedoChangeDriveSymbol(page::PageContext& form) {
   const char letter = SelectedDrive(form);
   if (!letter) return;
   const std::string drive(1, letter);
-  form.DeleteReg(2, kMachineDriveIcons, drive, "k");
-  form.DeleteReg(1, kApplicationDriveIcons, drive, "k");
+  form.DeleteReg(Root::LocalMachine, kMachineDriveIcons, drive, Removal::Subkey);
+  form.DeleteReg(Root::CurrentUser, kApplicationDriveIcons, drive, Removal::Subkey);
   RebuildIcons(form);
 }
 
@@ -76,7 +83,14 @@ void BuildDriveIconPage(page::PageContext& form) {
     list->SetReadOnly(true);
     list->SetRowSelect(true);
     list->SetSmallImages(&ui::SystemSmallIcons());
-    FillDrives(form, *list);
+    // The shell names every drive and finds its icon: the page shows first.
+    page::AfterShown(
+        form,
+        [&form, list] {
+          if (form.ListViews[0] == list) FillDrives(form, *list);
+          return false;
+        },
+        "Laufwerkssymbol");
   }
   if (ui::Button* change = page::AddButton(form, 0, 335, 40, 90, 25, "Ändern")) {
     change->OnClick = page::Action(form, ChangeDriveSymbol);

@@ -4,6 +4,9 @@
 #include "page/page_context.h"
 
 namespace icons {
+using page::Kind;
+using page::Root;
+
 namespace {
 
 constexpr long kImageUpdated = 0x8000;
@@ -22,11 +25,13 @@ void Broadcast(page::PageContext& form) {
 void RebuildIcons(page::PageContext& form) {
   form.services.files.RemoveFile(os::JoinPath(form.WindowsDir, "ShellIconCache"));
   // Changing the icon size and back makes the shell drop every cached icon.
-  form.WriteReg(1, "ControlPanel\\Desktop\\WindowMetrics", "Shell Icon Size", "0", "s");
+  form.WriteReg(Root::CurrentUser, "ControlPanel\\Desktop\\WindowMetrics", "Shell Icon Size", "0",
+                Kind::String);
   form.services.shell.ChangeNotify(kImageUpdated, kFlush);
   form.services.shell.ChangeNotify(kAssociationsChanged, kFlush);
   Broadcast(form);
-  form.WriteReg(1, "ControlPanel\\Desktop\\WindowMetrics", "Shell Icon Size", "32", "s");
+  form.WriteReg(Root::CurrentUser, "ControlPanel\\Desktop\\WindowMetrics", "Shell Icon Size", "32",
+                Kind::String);
   Broadcast(form);
 }
 

@@ -15,10 +15,13 @@
 #include "ui/page_control.h"
 
 namespace icons {
+using page::Kind;
+using page::Root;
+
 namespace {
 
-constexpr int kShellIconsRoot = 2;  // HKEY_LOCAL_MACHINE
-constexpr int kClassRoot = 3;       // HKEY_USERS
+constexpr Root kShellIconsRoot = Root::LocalMachine;
+constexpr Root kClassRoot = Root::Users;
 constexpr const char* kHint = "Markieren Sie zuerst einen Eintrag !";
 
 // What the page keeps between its events: the icon of every entry, their captions, the entries
@@ -38,10 +41,10 @@ void GetShellIconsFromReg(page::PageContext& form, ShellIconState& state) {
     std::string fallback;
     if (const auto classIcon = ClassIconOf(entry, version, form.WindowsDir)) {
       location = form.ReadReg(kClassRoot, ClassIconKey(classIcon->clsid, version, form.UserKeyName),
-                              classIcon->valueNames.front(), "s");
+                              classIcon->valueNames.front(), Kind::String);
       fallback = classIcon->fallback;
     } else {
-      location = form.ReadReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(entry), "s");
+      location = form.ReadReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(entry), Kind::String);
       fallback = StoredShellDefault(entry, version, form.WindowsDir);
     }
     state.locations[static_cast<size_t>(entry)] = location.empty() ? fallback : location;
@@ -109,10 +112,10 @@ void StoreIcon(page::PageContext& form, int entry, const std::string& location) 
   if (const auto classIcon = ClassIconOf(entry, version, form.WindowsDir)) {
     const std::string key = ClassIconKey(classIcon->clsid, version, form.UserKeyName);
     for (const std::string& name : classIcon->valueNames) {
-      form.WriteReg(kClassRoot, key, name, location, "s");
+      form.WriteReg(kClassRoot, key, name, location, Kind::String);
     }
   } else {
-    form.WriteReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(entry), location, "s");
+    form.WriteReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(entry), location, Kind::String);
   }
 }
 
@@ -221,15 +224,16 @@ void CheckExistShellIconReg(page::PageContext& form) {
   for (int entry : {17, 31, 32, last + 1, last + 2}) {
     const auto classIcon = ClassIconOf(entry, version, form.WindowsDir);
     const std::string key = StartupClassIconKey(classIcon->clsid, version, form.UserKeyName);
-    if (!form.ReadReg(kClassRoot, key, classIcon->valueNames.front(), "s").empty()) continue;
+    if (!form.ReadReg(kClassRoot, key, classIcon->valueNames.front(), Kind::String).empty())
+      continue;
     for (const std::string& name : classIcon->valueNames) {
-      form.WriteReg(kClassRoot, key, name, classIcon->fallback, "s");
+      form.WriteReg(kClassRoot, key, name, classIcon->fallback, Kind::String);
     }
   }
-  if (!form.ReadReg(kShellIconsRoot, kShellIconsKey, "3", "s").empty()) return;
+  if (!form.ReadReg(kShellIconsRoot, kShellIconsKey, "3", Kind::String).empty()) return;
   for (int index = 0; index <= last; ++index) {
     form.WriteReg(kShellIconsRoot, kShellIconsKey, base::IntToStr(index),
-                  StoredShellDefault(index, version, form.WindowsDir), "s");
+                  StoredShellDefault(index, version, form.WindowsDir), Kind::String);
   }
 }
 

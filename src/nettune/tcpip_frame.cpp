@@ -9,6 +9,8 @@
 #include "page/page_frame.h"
 
 namespace nettune {
+using page::Removal;
+using page::Root;
 
 // What a preset puts into the controls. A factor of 0 takes the receive window as typed.
 struct Preset {
@@ -22,12 +24,8 @@ struct Preset {
 
 namespace {
 
-constexpr os::RegRoot kRootOfSelector[] = {
-    os::RegRoot::ClassesRoot, os::RegRoot::CurrentUser,   os::RegRoot::LocalMachine,
-    os::RegRoot::Users,       os::RegRoot::CurrentConfig, os::RegRoot::DynData,
-};
-constexpr int kLocalMachine = 2;
-constexpr int kCurrentUser = 1;
+constexpr Root kLocalMachine = Root::LocalMachine;
+constexpr Root kCurrentUser = Root::CurrentUser;
 constexpr const char* kInternetSettings =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
@@ -93,16 +91,14 @@ void SetChoice(const std::vector<ui::RadioButton*>& buttons, const int* numbers,
 
 // --- registry -----------------------------------------------------------------------------------
 
-std::string TFrame51::ReadReg(int root, std::string_view key, std::string_view name,
-                              std::string_view kind) {
+std::string TFrame51::ReadReg(Root root, std::string_view key, std::string_view name,
+                              page::Kind kind) {
   try {
-    if (root >= 0 && root < static_cast<int>(std::size(kRootOfSelector))) {
-      registry_.SetRootKey(kRootOfSelector[root]);
-    }
+    registry_.SetRootKey(sysaccess::RegRootOf(root));
     std::string result;
     if (registry_.OpenKeyReadOnly(key) && registry_.ValueExists(name)) {
-      if (kind == "s") result = registry_.ReadString(name);
-      if (kind == "i") result = base::IntToStr(registry_.ReadInteger(name));
+      if (kind == page::Kind::String) result = registry_.ReadString(name);
+      if (kind == page::Kind::Integer) result = base::IntToStr(registry_.ReadInteger(name));
     }
     registry_.CloseKey();
     return result;
@@ -113,15 +109,14 @@ std::string TFrame51::ReadReg(int root, std::string_view key, std::string_view n
   }
 }
 
-void TFrame51::WriteReg(int root, std::string_view key, std::string_view name,
-                        std::string_view value, std::string_view kind) {
+void TFrame51::WriteReg(Root root, std::string_view key, std::string_view name,
+                        std::string_view value, page::Kind kind) {
   try {
-    if (root >= 0 && root < static_cast<int>(std::size(kRootOfSelector))) {
-      registry_.SetRootKey(kRootOfSelector[root]);
-    }
+    registry_.SetRootKey(sysaccess::RegRootOf(root));
     if (registry_.OpenKey(key, true)) {
-      if (kind == "s") registry_.WriteString(name, value);
-      if (kind == "i") registry_.WriteInteger(name, base::TruncToInt32(base::StrToFloat(value)));
+      if (kind == page::Kind::String) registry_.WriteString(name, value);
+      if (kind == page::Kind::Integer)
+        registry_.WriteInteger(name, base::TruncToInt32(base::StrToFloat(value)));
     }
     registry_.CloseKey();
   } catch (const std::exception& error) {
@@ -130,14 +125,11 @@ void TFrame51::WriteReg(int root, std::string_view key, std::string_view name,
   }
 }
 
-void TFrame51::DeleteReg(int root, std::string_view key, std::string_view name,
-                         std::string_view kind) {
+void TFrame51::DeleteReg(Root root, std::string_view key, std::string_view name, Removal removal) {
   try {
-    if (root >= 0 && root < static_cast<int>(std::size(kRootOfSelector))) {
-      registry_.SetRootKey(kRootOfSelector[root]);
-    }
+    registry_.SetRootKey(sysaccess::RegRootOf(root));
     if (registry_.OpenKey(key, false)) {
-      if (kind == "v") {
+      if (removal == Removal::Value) {
         if (registry_.ValueExists(name)) registry_.DeleteValue(name);
       } else if (registry_.KeyExists(name)) {
         registry_.DeleteKey(name);
@@ -279,16 +271,19 @@ void TFrame51::ApplyWindowScaling(std::string text) {
 
 void TFrame51::ReadGlobalValues(const std::string& parameters) {
   if (layout_ == Layout::Interfaces) {
-    const std::string mss = ReadReg(kLocalMachine, parameters, "TcpRecvSegmentSize", "i");
+    const std::string mss =
+        ReadReg(kLocalMachine, parameters, "TcpRecvSegmentSize", page::Kind::Integer);
     if (!mss.empty()) CSpinEdit1->SetValue(base::StrToIntDef(mss, 0));
   }
-  const std::string ttl = ReadReg(kLocalMachine, parameters, "DefaultTTL", "i");
+  const std::string ttl = ReadReg(kLocalMachine, parameters, "DefaultTTL", page::Kind::Integer);
   if (!ttl.empty()) SetTTL(ttl);
-  ApplyFlag(CheckBox1, ReadReg(kLocalMachine, parameters, "EnablePMTUDiscovery", "i"));
-  ApplyFlag(CheckBox2, ReadReg(kLocalMachine, parameters, "EnablePMTUBHDetect", "i"));
+  ApplyFlag(CheckBox1,
+            ReadReg(kLocalMachine, parameters, "EnablePMTUDiscovery", page::Kind::Integer));
+  ApplyFlag(CheckBox2,
+            ReadReg(kLocalMachine, parameters, "EnablePMTUBHDetect", page::Kind::Integer));
   if (layout_ == Layout::Interfaces) {
-    ApplyFlag(CheckBox3, ReadReg(kLocalMachine, parameters, "SackOpts", "i"));
-    ApplyWindowScaling(ReadReg(kLocalMachine, parameters, "Tcp1323Opts", "i"));
+    ApplyFlag(CheckBox3, ReadReg(kLocalMachine, parameters, "SackOpts", page::Kind::Integer));
+    ApplyWindowScaling(ReadReg(kLocalMachine, parameters, "Tcp1323Opts", page::Kind::Integer));
   }
 }
 
@@ -306,7 +301,7 @@ void TFrame51::InitDFUeSpeed() {
   const std::string key = "\\" + interfaces + "\\" + names.back();
   const auto joined = [&](const char* value) {
     std::string text;
-    if (form_.ReadReg(kLocalMachine, key, value, "z").empty()) return text;
+    if (form_.ReadReg(kLocalMachine, key, value, page::Kind::MultiString).empty()) return text;
     for (const std::string& part : form_.WorkList) text += part;
     return text;
   };
@@ -339,7 +334,7 @@ void TFrame51::InitDFUeSpeedNT() {
 
 void TFrame51::ReadConnectionLimit() {
   const std::string limit =
-      ReadReg(kCurrentUser, kInternetSettings, "MaxConnectionsPerServer", "i");
+      ReadReg(kCurrentUser, kInternetSettings, "MaxConnectionsPerServer", page::Kind::Integer);
   CheckBox4->SetChecked(!limit.empty() && base::StrToIntDef(limit, 0) != 0);
 }
 
@@ -354,11 +349,11 @@ void TFrame51::ListView1Click() {
   if (!selected || ControlSetNames.empty()) return;
   const std::string& controlSet = ControlSetNames.front();
   const std::string parameters = ParametersKey(controlSet);
-  const std::string mtu =
-      ReadReg(kLocalMachine, AdapterKey(controlSet, selected->Caption()), "MTU", "i");
+  const std::string mtu = ReadReg(kLocalMachine, AdapterKey(controlSet, selected->Caption()), "MTU",
+                                  page::Kind::Integer);
   if (!mtu.empty()) SetMTU(mtu);
   const char* rwinName = layout_ == Layout::Interfaces ? "GlobalMaxTcpWindowSize" : "TcpWindowSize";
-  const std::string rwin = ReadReg(kLocalMachine, parameters, rwinName, "i");
+  const std::string rwin = ReadReg(kLocalMachine, parameters, rwinName, page::Kind::Integer);
   if (!rwin.empty()) SetRWIN(rwin);
   ReadGlobalValues(parameters);
   TrackBar1Change();
@@ -423,31 +418,35 @@ void TFrame51::Speichern1Click() {
   for (const std::string& controlSet : ControlSetNames) {
     const std::string parameters = ParametersKey(controlSet);
     WriteReg(kLocalMachine, AdapterKey(controlSet, selected->Caption()), "MTU", base::IntToStr(mtu),
-             "i");
+             page::Kind::Integer);
     if (layout_ == Layout::Interfaces) {
       WriteReg(kLocalMachine, parameters, "TcpRecvSegmentSize", base::IntToStr(CSpinEdit1->Value()),
-               "i");
-      WriteReg(kLocalMachine, parameters, "GlobalMaxTcpWindowSize", base::IntToStr(rwin), "i");
+               page::Kind::Integer);
+      WriteReg(kLocalMachine, parameters, "GlobalMaxTcpWindowSize", base::IntToStr(rwin),
+               page::Kind::Integer);
     }
-    WriteReg(kLocalMachine, parameters, "TcpWindowSize", base::IntToStr(rwin), "i");
+    WriteReg(kLocalMachine, parameters, "TcpWindowSize", base::IntToStr(rwin), page::Kind::Integer);
     // Without a TTL choice the stack keeps its own default.
-    if (ttl > 0) WriteReg(kLocalMachine, parameters, "DefaultTTL", base::IntToStr(ttl), "i");
-    WriteReg(kLocalMachine, parameters, "EnablePMTUDiscovery", flag(CheckBox1), "i");
-    WriteReg(kLocalMachine, parameters, "EnablePMTUBHDetect", flag(CheckBox2), "i");
+    if (ttl > 0)
+      WriteReg(kLocalMachine, parameters, "DefaultTTL", base::IntToStr(ttl), page::Kind::Integer);
+    WriteReg(kLocalMachine, parameters, "EnablePMTUDiscovery", flag(CheckBox1),
+             page::Kind::Integer);
+    WriteReg(kLocalMachine, parameters, "EnablePMTUBHDetect", flag(CheckBox2), page::Kind::Integer);
     if (layout_ == Layout::Interfaces) {
-      WriteReg(kLocalMachine, parameters, "SackOpts", flag(CheckBox3), "i");
+      WriteReg(kLocalMachine, parameters, "SackOpts", flag(CheckBox3), page::Kind::Integer);
       if (scaling >= 0 && scaling < static_cast<int>(std::size(kWindowScalingValues))) {
         WriteReg(kLocalMachine, parameters, "Tcp1323Opts",
-                 base::IntToStr(kWindowScalingValues[scaling]), "i");
+                 base::IntToStr(kWindowScalingValues[scaling]), page::Kind::Integer);
       }
     }
   }
   if (CheckBox4->Checked()) {
-    WriteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPerServer", "8", "i");
-    WriteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPer1_0Server", "16", "i");
+    WriteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPerServer", "8", page::Kind::Integer);
+    WriteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPer1_0Server", "16",
+             page::Kind::Integer);
   } else {
-    DeleteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPerServer", "v");
-    DeleteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPer1_0Server", "v");
+    DeleteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPerServer", Removal::Value);
+    DeleteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPer1_0Server", Removal::Value);
   }
   form_.ReportApplied();
 }
@@ -457,8 +456,8 @@ void TFrame51::Standardwerte1Click() {
                        ui::MsgIcon::Question) != ui::mrYes) {
     return;
   }
-  DeleteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPerServer", "v");
-  DeleteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPer1_0Server", "v");
+  DeleteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPerServer", Removal::Value);
+  DeleteReg(kCurrentUser, kInternetSettings, "MaxConnectionsPer1_0Server", Removal::Value);
   const std::vector<const char*> tuned =
       layout_ == Layout::Interfaces
           ? std::vector<const char*>{"TcpRecvSegmentSize",
@@ -474,9 +473,10 @@ void TFrame51::Standardwerte1Click() {
   for (const std::string& controlSet : ControlSetNames) {
     for (int i = 0; i < ListView1->Count(); ++i) {
       WriteReg(kLocalMachine, AdapterKey(controlSet, ListView1->Item(i)->Caption()), "MTU", "1500",
-               "i");
+               page::Kind::Integer);
     }
-    for (const char* name : tuned) DeleteReg(kLocalMachine, ParametersKey(controlSet), name, "v");
+    for (const char* name : tuned)
+      DeleteReg(kLocalMachine, ParametersKey(controlSet), name, Removal::Value);
   }
   form_.ReportApplied();
 }

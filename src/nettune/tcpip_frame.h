@@ -38,11 +38,13 @@ class TFrame51 : public ui::Panel {
   // Fills the controls from the registry and selects the first adapter (the page build).
   void Load();
 
-  // --- the frame's own registry routines (root selector 0..5; kinds "s", "i"; "v" or a key) -----
-  std::string ReadReg(int root, std::string_view key, std::string_view name, std::string_view kind);
-  void WriteReg(int root, std::string_view key, std::string_view name, std::string_view value,
-                std::string_view kind);
-  void DeleteReg(int root, std::string_view key, std::string_view name, std::string_view kind);
+  // --- the frame's own registry routines (strings and integers; a value or a subkey) -----------
+  std::string ReadReg(page::Root root, std::string_view key, std::string_view name,
+                      page::Kind kind);
+  void WriteReg(page::Root root, std::string_view key, std::string_view name,
+                std::string_view value, page::Kind kind);
+  void DeleteReg(page::Root root, std::string_view key, std::string_view name,
+                 page::Removal removal);
 
   // --- controls and values ---------------------------------------------------------------------
   // Each Get throws InputError for a typed text that is no number or out of range; GetMTU and

@@ -20,30 +20,28 @@ Overloaded(F...) -> Overloaded<F...>;
 // Through the shared registry object, as the registry access would write it, but without
 // creating the key.
 void WriteIntoExistingKey(PageContext& form, const RegBinding& value, std::string_view text) {
-  WithExistingKey(form, RootSelector(value.root), ResolveKey(form, value.key),
-                  [&](sysaccess::TRegistry& reg) {
-                    switch (value.kind) {
-                      case Kind::Integer:
-                        reg.WriteInteger(value.name, base::StrToInt(text));
-                        break;
-                      case Kind::Binary: {
-                        std::vector<uint8_t> bytes;
-                        if (sysaccess::ParseBinaryText(text, bytes)) {
-                          reg.WriteBinaryData(value.name, bytes);
-                        }
-                        break;
-                      }
-                      case Kind::String:
-                      case Kind::MultiString:
-                        reg.WriteString(value.name, text);
-                        break;
-                    }
-                  });
+  WithExistingKey(form, value.root, ResolveKey(form, value.key), [&](sysaccess::TRegistry& reg) {
+    switch (value.kind) {
+      case Kind::Integer:
+        reg.WriteInteger(value.name, base::StrToInt(text));
+        break;
+      case Kind::Binary: {
+        std::vector<uint8_t> bytes;
+        if (sysaccess::ParseBinaryText(text, bytes)) {
+          reg.WriteBinaryData(value.name, bytes);
+        }
+        break;
+      }
+      case Kind::String:
+      case Kind::MultiString:
+        reg.WriteString(value.name, text);
+        break;
+    }
+  });
 }
 
 std::string Read(PageContext& form, const RegBinding& value) {
-  return form.ReadReg(RootSelector(value.root), ResolveKey(form, value.key), value.name,
-                      KindLetter(value.kind));
+  return form.ReadReg(value);
 }
 
 void Write(PageContext& form, const RegBinding& value, std::string_view text) {
@@ -51,12 +49,11 @@ void Write(PageContext& form, const RegBinding& value, std::string_view text) {
     WriteIntoExistingKey(form, value, text);
     return;
   }
-  form.WriteReg(RootSelector(value.root), ResolveKey(form, value.key), value.name, text,
-                KindLetter(value.kind));
+  form.WriteReg(value, text);
 }
 
 void Delete(PageContext& form, const RegBinding& value) {
-  form.DeleteReg(RootSelector(value.root), ResolveKey(form, value.key), value.name, "v");
+  form.DeleteReg(value);
 }
 
 // --- check settings ---------------------------------------------------------------------------

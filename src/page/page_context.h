@@ -16,6 +16,7 @@
 #include "page/page_area.h"
 #include "page/page_table.h"
 #include "page/services.h"
+#include "page/settings_page.h"
 #include "ui/backend.h"
 #include "ui/controls.h"
 #include "ui/font.h"
@@ -51,17 +52,20 @@ class PageContext : public sysaccess::WorkArea, public PageArea, public ImageLis
   std::string ChosenFolder;
 
   // --- registry value access --------------------------------------------------------------------
-  std::string ReadReg(int root, std::string_view key, std::string_view name,
-                      std::string_view kind) {
+  std::string ReadReg(Root root, std::string_view key, std::string_view name, Kind kind) {
     return regAccess_.ReadReg(root, key, name, kind);
   }
-  void WriteReg(int root, std::string_view key, std::string_view name, std::string_view value,
-                std::string_view kind) {
+  void WriteReg(Root root, std::string_view key, std::string_view name, std::string_view value,
+                Kind kind) {
     regAccess_.WriteReg(root, key, name, value, kind);
   }
-  void DeleteReg(int root, std::string_view key, std::string_view name, std::string_view kind) {
-    regAccess_.DeleteReg(root, key, name, kind);
+  void DeleteReg(Root root, std::string_view key, std::string_view name, Removal removal) {
+    regAccess_.DeleteReg(root, key, name, removal);
   }
+  // A record's value, the user's key put in; deleting removes the value.
+  std::string ReadReg(const RegBinding& value);
+  void WriteReg(const RegBinding& value, std::string_view text);
+  void DeleteReg(const RegBinding& value);
   void CheckValue(const std::vector<uint8_t>& data, uint32_t type, std::string_view searchText) {
     regAccess_.CheckValue(data, type, searchText);
   }

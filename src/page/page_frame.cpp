@@ -125,13 +125,10 @@ ui::ListView* AddCheckList(PageContext& form, int slot, int left, int top, int w
 
 // --- registry values ----------------------------------------------------------------------------
 
-bool WithExistingKey(PageContext& form, int root, std::string_view path,
+bool WithExistingKey(PageContext& form, Root root, std::string_view path,
                      const std::function<void(sysaccess::TRegistry&)>& body, bool writable) {
-  static constexpr os::RegRoot kRoots[] = {os::RegRoot::ClassesRoot,   os::RegRoot::CurrentUser,
-                                           os::RegRoot::LocalMachine,  os::RegRoot::Users,
-                                           os::RegRoot::CurrentConfig, os::RegRoot::DynData};
   sysaccess::TRegistry& reg = form.SharedRegistry;
-  if (root >= 0 && root < static_cast<int>(std::size(kRoots))) reg.SetRootKey(kRoots[root]);
+  reg.SetRootKey(sysaccess::RegRootOf(root));
   // A key the user may only read still shows its values.
   const bool opened = writable ? reg.OpenKey(path, false) : reg.OpenKeyReadOnly(path);
   form.KeyOpened = opened ? 1 : 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "access/registry_object.h"
+#include "page/settings_page.h"
 #include "ui/controls.h"
 #include "ui/list_view.h"
 
@@ -70,10 +71,10 @@ inline constexpr int kCheckListCaptionRoom = 30;
 
 // --- registry keys ----------------------------------------------------------------------------
 
-// Opens an existing key of the shared registry object (root selector as for ReadReg, without
-// creating it; for reading only unless writable) for body and closes it again; a failing body
-// ends there quietly. Returns whether the key opened.
-bool WithExistingKey(PageContext& form, int root, std::string_view path,
+// Opens an existing key of the shared registry object (without creating it; for reading only
+// unless writable) for body and closes it again; a failing body ends there quietly. Returns
+// whether the key opened.
+bool WithExistingKey(PageContext& form, Root root, std::string_view path,
                      const std::function<void(sysaccess::TRegistry&)>& body, bool writable = true);
 inline constexpr bool kReadOnlyKey = false;
 

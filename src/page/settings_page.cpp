@@ -7,24 +7,6 @@
 
 namespace page {
 
-int RootSelector(Root root) {
-  return static_cast<int>(root);
-}
-
-const char* KindLetter(Kind kind) {
-  switch (kind) {
-    case Kind::String:
-      return "s";
-    case Kind::Integer:
-      return "i";
-    case Kind::Binary:
-      return "b";
-    case Kind::MultiString:
-      return "z";
-  }
-  return "s";
-}
-
 const char* RootName(Root root) {
   static constexpr const char* kNames[] = {"HKEY_CLASSES_ROOT",   "HKEY_CURRENT_USER",
                                            "HKEY_LOCAL_MACHINE",  "HKEY_USERS",

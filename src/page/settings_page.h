@@ -12,18 +12,18 @@
 #include <variant>
 #include <vector>
 
+#include "access/reg_kinds.h"
+
 namespace page {
 
 class PageContext;
 
 // --- registry values ---------------------------------------------------------------------------
 
-enum class Root { ClassesRoot, CurrentUser, LocalMachine, Users, CurrentConfig, DynData };
-enum class Kind { String, Integer, Binary, MultiString };
+using sysaccess::Kind;
+using sysaccess::Removal;
+using sysaccess::Root;
 
-// The selector and letter the registry access takes; only the engine turns them into these.
-int RootSelector(Root root);
-const char* KindLetter(Kind kind);
 // "HKEY_CURRENT_USER" and so on.
 const char* RootName(Root root);
 

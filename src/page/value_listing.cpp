@@ -23,11 +23,6 @@ uint32_t TypeOf(Kind kind) {
   return os::kRegSz;
 }
 
-// Page roots are numbered as the registry's.
-os::RegRoot RegRootOf(Root root) {
-  return static_cast<os::RegRoot>(root);
-}
-
 std::string KeyPath(const std::string& key, const std::string& userKeyName) {
   std::string path = key;
   const std::string_view user = kUserKey;
@@ -42,7 +37,7 @@ std::string KeyPath(const std::string& key, const std::string& userKeyName) {
 
 std::string CurrentText(const RegBinding& value, const std::string& path, os::Registry& registry) {
   if (path.find(kAnySubKey) != std::string::npos) return "";
-  const auto key = registry.OpenKey(RegRootOf(value.root), path, os::RegAccess::Read);
+  const auto key = registry.OpenKey(sysaccess::RegRootOf(value.root), path, os::RegAccess::Read);
   if (!key) return kValueAbsent;
   if (value.name == kAnyKey) {
     const size_t count = key->ValueNames().size();

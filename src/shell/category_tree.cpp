@@ -169,13 +169,12 @@ void BuildCategoryTree(ui::TreeView& tree) {
   for (size_t i = 0; i < nodes.size(); ++i) {
     const CategoryNode& entry = nodes[i];
     path.resize(static_cast<size_t>(entry.level));
-    ui::TreeNode* node = tree.Add(path.empty() ? nullptr : path.back(), entry.text);
-    node->SetImageIndex(entry.pageId);
     const bool hasChildren = i + 1 < nodes.size() && nodes[i + 1].level > entry.level;
-    node->SetSelectedIndex(entry.level == 0
-                               ? kRootSelectedIndex
-                               : (hasChildren ? kGroupSelectedIndex : kLeafSelectedIndex));
-    path.push_back(node);
+    const int selectedIndex = entry.level == 0
+                                  ? kRootSelectedIndex
+                                  : (hasChildren ? kGroupSelectedIndex : kLeafSelectedIndex);
+    path.push_back(tree.Add(path.empty() ? nullptr : path.back(), entry.text, entry.pageId,
+                            selectedIndex));
   }
   tree.EndUpdate();
 }

@@ -4,6 +4,9 @@
 #include "shell/main_window.h"
 
 namespace shell {
+using page::Kind;
+using page::Root;
+
 namespace {
 
 constexpr const char* kExtrasRoot = "Software\\Kalmora2x\\Options\\Extras";
@@ -238,7 +241,8 @@ void TForm13::SaveOptions() {
     const ui::ListView& list = *ListViews[tab];
     const std::string key = "\\" + ExtrasKey(kExtrasGroups[tab].caption);
     for (int i = 0; i < list.Count(); ++i) {
-      main_.WriteReg(1, key, list.Item(i)->Caption(), list.Item(i)->SubItem(0), "s");
+      main_.WriteReg(Root::CurrentUser, key, list.Item(i)->Caption(), list.Item(i)->SubItem(0),
+                     Kind::String);
     }
   }
 }

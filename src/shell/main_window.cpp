@@ -16,6 +16,9 @@
 #include "shell/settings_search_window.h"
 
 namespace shell {
+using page::Kind;
+using page::Root;
+
 namespace {
 
 ui::Font DesignedFont() {
@@ -346,11 +349,14 @@ void TForm1::FormCreate() {
 
 void TForm1::StartUp() {
   ApplyStoredFont(*this);
+  StepDone("font");
   GetSettings();
+  StepDone("window settings");
   GetWindowsVersion();
   for (const std::string_view text : NodesRemovedOn(WindowsVersion)) {
     if (ui::TreeNode* node = FindNodeRoot(text)) TreeView1->Delete(node);
   }
+  StepDone("version, nodes of other systems removed");
   if (WindowsVersion < 1) {
     MessageDlg(
         "Dieses Programm läuft nur unter NT, Windows2000, XP oder höher!\nStart wird "
@@ -369,6 +375,7 @@ void TForm1::StartUp() {
     }
     SharedRegistry.CloseKey();
   }
+  StepDone("COOL.DLL");
   SharedRegistry.SetRootKey(os::RegRoot::CurrentUser);
   if (SharedRegistry.OpenKey("Software\\Kalmora2x\\Options", false) &&
       SharedRegistry.ValueExists("InstallDir")) {
@@ -381,19 +388,41 @@ void TForm1::StartUp() {
     Backend().Terminate();
   }
   SharedRegistry.CloseKey();
+  StepDone("InstallDir");
   DeviceClassKey = WindowsVersion >= 1 ? "SYSTEM\\CurrentControlSet\\Control\\Class"
                                        : "SYSTEM\\CurrentControlSet\\Services\\Class";
   page::ReadEnvironment(*this);
   WindowsDir = services.system.WindowsDirectory();
+  StepDone("environment, Windows folder");
   page::ReadUserKeyName(*this);
   SystemDir = WindowsDir + (WindowsVersion >= 1 ? "\\System32\\" : "\\System\\");
-  icons::CheckExistShellIconReg(*this);
+  StepDone("user key");
+  // The shell icons' entries are checked once the window has painted (FinishStartUp): nothing
+  // on the first window reads them, and a page that does finishes start-up first.
+  afterFirstPaint_ = form_.Add<ui::Timer>();
+  afterFirstPaint_->SetInterval(10);
+  afterFirstPaint_->OnTimer = [this](ui::Control&) { FinishStartUp(); };
+  afterFirstPaint_->SetActive(true);
   SelectedNode = TreeView1->Root(0);
   if (SelectedNode) SelectedNode->Expand();
   // Minimised and restored once, the window comes up in front of the others when it shows.
   form_.SetWindowState(ui::WindowState::Minimized);
   form_.SetWindowState(ui::WindowState::Normal);
-  OpenJournalStore();
+  StepDone("root expanded, minimised and restored");
+}
+
+void TForm1::FinishStartUp() {
+  if (!afterFirstPaint_ || !afterFirstPaint_->Active()) return;
+  afterFirstPaint_->SetActive(false);
+  const journal::Journal::Paused startUp(journal_);
+  try {
+    icons::CheckExistShellIconReg(*this);
+    StepDone("after the first paint: shell icons checked");
+    OpenJournalStore();
+    StepDone("after the first paint: journal store");
+  } catch (const std::exception& error) {
+    Trace().Failure("FormCreate", error.what());
+  }
 }
 
 void TForm1::FormClose() {
@@ -464,6 +493,8 @@ void TForm1::TreeView1Change(ui::TreeNode* node) {
   Panel5->Show();
   PageValuesButton->SetVisible(node && pages_.Record(node->ImageIndex()));
   if (node) {
+    // A leaf page may read what start-up still has to write once the window has painted.
+    if (!IsGroupPage(*node)) FinishStartUp();
     try {
       pages_.Build(node->ImageIndex(), *this);
     } catch (const std::exception& error) {
@@ -595,11 +626,13 @@ void TForm1::ToolButton9Click() {
 }
 
 void TForm1::ToolButton18Click() {
-  const std::string stored =
-      ReadReg(1, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", "s");
-  WriteReg(1, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", "33", "s");
+  const std::string stored = ReadReg(Root::CurrentUser, "\\Control Panel\\Desktop\\WindowMetrics",
+                                     "Shell Icon Size", Kind::String);
+  WriteReg(Root::CurrentUser, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", "33",
+           Kind::String);
   icons::RebuildIcons(*this);
-  WriteReg(1, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", stored, "s");
+  WriteReg(Root::CurrentUser, "\\Control Panel\\Desktop\\WindowMetrics", "Shell Icon Size", stored,
+           Kind::String);
   icons::RebuildIcons(*this);
 }
 
@@ -656,7 +689,11 @@ void TForm1::AttachJournal(journal::Journal& journal) {
                            services.system.UserName()};
   });
   // Whatever one action changed, with every dialog it opened, is one set.
-  Backend().SetAfterEvent([this] { journal_->Close(); });
+  Backend().SetAfterEvent([this] {
+    // A change before the window painted still goes to the store.
+    if (journal_->HasOpenSet()) FinishStartUp();
+    journal_->Close();
+  });
   nderungsprotokoll1 = PopupMenu2.Items().Add("&Änderungsprotokoll",
                                               [this](ui::MenuItem&) { nderungsprotokoll1Click(); });
   nderungsprotokoll1->SetName("nderungsprotokoll1");
@@ -676,6 +713,7 @@ void TForm1::OpenJournalStore() {
 
 void TForm1::nderungsprotokoll1Click() {
   if (!journal_) return;
+  FinishStartUp();
   journal_->Close();
   JournalWindow window(*this, *journal_);
   window.Execute();

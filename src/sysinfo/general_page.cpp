@@ -4,15 +4,19 @@
 
 #include "base/convert.h"
 #include "base/text.h"
+#include "page/after_shown.h"
 #include "page/page_frame.h"
 #include "sysinfo/calendar.h"
 #include "sysinfo/info_list.h"
 #include "sysinfo/sysinfo_pages.h"
 
 namespace sysinfo {
+using page::Kind;
+using page::Root;
+
 namespace {
 
-constexpr int kLocalMachine = 2;
+constexpr Root kLocalMachine = Root::LocalMachine;
 constexpr const char* kProcessorKey = "Hardware\\Description\\System\\CentralProcessor\\0";
 constexpr const char* kSystemKey = "HARDWARE\\DESCRIPTION\\System";
 constexpr const char* kMemoryKey =
@@ -41,7 +45,7 @@ std::string ProcessorTypeText(uint32_t type) {
 // The size of the first paging file "PagingFiles" names, in MB ("0" when it is not found).
 std::string SwapFileMegabytes(page::PageContext& form) {
   const std::string files =
-      base::UpperCase(form.ReadReg(kLocalMachine, kMemoryKey, "PagingFiles", "z"));
+      base::UpperCase(form.ReadReg(kLocalMachine, kMemoryKey, "PagingFiles", Kind::MultiString));
   const size_t end = files.find(".SYS");
   if (end == std::string::npos) return "0";
   const std::string path = files.substr(0, end + 4);
@@ -74,12 +78,28 @@ void FillGeneralInfo(page::PageContext& form, SysInfoState& state, InfoList& lis
   list.Value("Processor type", Decimal(processor.processorType));
   list.Value("Processor level ", Decimal(processor.processorLevel));
   list.Value("Processor revision ", Decimal(processor.processorRevision));
-  std::string name = form.ReadReg(kLocalMachine, kProcessorKey, "Identifier", "s");
-  if (!name.empty()) name += form.ReadReg(kLocalMachine, kProcessorKey, "VendorIdentifier", "s");
+  std::string name = form.ReadReg(kLocalMachine, kProcessorKey, "Identifier", Kind::String);
+  if (!name.empty())
+    name += form.ReadReg(kLocalMachine, kProcessorKey, "VendorIdentifier", Kind::String);
   list.Value("Prozessorname", name);
-  list.Value("Geschwindigkeit in MHZ", state.GetCPUTakt(form));
-  list.Value("BiosDate", form.ReadReg(kLocalMachine, kSystemKey, "SystemBiosDate", "s"));
-  std::string biosVersion = form.ReadReg(kLocalMachine, kSystemKey, "SystemBiosVersion", "z");
+  // The clock is measured over the time the page takes to show: it fills its row afterwards.
+  state.clock.Start(system);
+  if (ui::ListView* view = list.List()) {
+    const int row = view->Count();
+    page::AfterShown(
+        form,
+        [&form, &state, view, row] {
+          if (form.ListViews[0] == view && row < view->Count()) {
+            view->Item(row)->SetSubItem(0, state.GetCPUTakt(form));
+          }
+          return false;
+        },
+        "GetCPUTakt");
+  }
+  list.Value("Geschwindigkeit in MHZ", "");
+  list.Value("BiosDate", form.ReadReg(kLocalMachine, kSystemKey, "SystemBiosDate", Kind::String));
+  std::string biosVersion =
+      form.ReadReg(kLocalMachine, kSystemKey, "SystemBiosVersion", Kind::MultiString);
   if (!biosVersion.empty()) biosVersion.pop_back();
   list.Value("SystemBiosVersion", biosVersion);
 
@@ -101,7 +121,7 @@ void FillGeneralInfo(page::PageContext& form, SysInfoState& state, InfoList& lis
   const uint32_t major = version & 0xFF;
   const uint32_t minor = (version >> 8) & 0xFF;
   list.NextGroup("Betriebssystem");
-  list.Value("Produktname", form.ReadReg(kLocalMachine, versionKey, "ProductName", "s"));
+  list.Value("Produktname", form.ReadReg(kLocalMachine, versionKey, "ProductName", Kind::String));
   list.Value("Versionsnummer", Decimal(major) + "." + Decimal(minor));
   list.Value("Hauptversionsnummer", Decimal(major));
   list.Value("Nebenversionsnummer ", Decimal(minor));
@@ -109,10 +129,11 @@ void FillGeneralInfo(page::PageContext& form, SysInfoState& state, InfoList& lis
   list.Value("Windows-Platform", ntPlatform ? "Windows NT" : "Windows 95");
 
   list.NextGroup("Zusatzinformationen");
-  list.Value("Lizenznehmer ", form.ReadReg(kLocalMachine, versionKey, "RegisteredOwner", "s"));
-  list.Value("ProductId  ", form.ReadReg(kLocalMachine, versionKey, "ProductId", "s"));
-  list.Value("ProductKey  ", form.ReadReg(kLocalMachine, versionKey, "ProductKey", "s"));
-  list.Value("SystemRoot ", form.ReadReg(kLocalMachine, versionKey, "SystemRoot", "s"));
+  list.Value("Lizenznehmer ",
+             form.ReadReg(kLocalMachine, versionKey, "RegisteredOwner", Kind::String));
+  list.Value("ProductId  ", form.ReadReg(kLocalMachine, versionKey, "ProductId", Kind::String));
+  list.Value("ProductKey  ", form.ReadReg(kLocalMachine, versionKey, "ProductKey", Kind::String));
+  list.Value("SystemRoot ", form.ReadReg(kLocalMachine, versionKey, "SystemRoot", Kind::String));
 
   const uint32_t upSeconds = system.TickCount() / 1000;
   list.NextGroup("Bootinformationen");

@@ -17,6 +17,9 @@
 #include "sysinfo/sysinfo_pages.h"
 
 namespace sysinfo {
+using page::Kind;
+using page::Root;
+
 namespace {
 
 constexpr int kPageId = 152;
@@ -153,8 +156,10 @@ void AddChipRows(page::PageContext& form, InfoList& list, const std::string& key
 void AddRowsAfterSearch(page::PageContext& form, InfoList& list,
                         const std::vector<std::string>& hits) {
   AddChipRows(form, list, KeyOfFirstNameHit(hits));
-  list.Value("VideoBiosDate", form.ReadReg(2, kBiosKey, "VideoBiosDate", "s"));
-  list.Value("VideoBiosVersion", form.ReadReg(2, kBiosKey, "VideoBiosVersion", "z"));
+  list.Value("VideoBiosDate",
+             form.ReadReg(Root::LocalMachine, kBiosKey, "VideoBiosDate", Kind::String));
+  list.Value("VideoBiosVersion",
+             form.ReadReg(Root::LocalMachine, kBiosKey, "VideoBiosVersion", Kind::MultiString));
   AddCapabilityRows(form, list);
 }
 
@@ -194,6 +199,8 @@ void StartChipSearch(page::PageContext& form, ui::ListView* listView) {
     if (more) return;
     self.SetActive(false);
     InfoList list(listView);
+    // The list is on show: its last few dozen rows draw once.
+    const ui::ListUpdate update(*listView);
     page::Quietly(
         form, [&] { AddRowsAfterSearch(form, list, state->work.WorkList); }, "GetGrafikcardDetils");
   };

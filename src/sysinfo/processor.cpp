@@ -7,6 +7,7 @@ namespace {
 
 // Shorter spans say more about the counters' resolution than about the clock.
 constexpr double kShortestSpanSeconds = 0.02;
+constexpr uint32_t kShortestSpanMs = 20;
 
 }  // namespace
 
@@ -25,6 +26,11 @@ std::string ClockMeter::GetCPUTakt(os::System& system, int decimals) {
     system.Sleep(kFirstSpanMs);
     now = Read(system);
     if (!now) return "200";
+  } else if (const double since = static_cast<double>(now->count - last_->count) / frequency;
+             since < kShortestSpanSeconds) {
+    system.Sleep(kShortestSpanMs - static_cast<uint32_t>(since * 1000));
+    now = Read(system);
+    if (!now) return "200";
   }
   const double seconds = static_cast<double>(now->count - last_->count) / frequency;
   if (seconds >= kShortestSpanSeconds && now->cycles > last_->cycles) {
@@ -34,6 +40,10 @@ std::string ClockMeter::GetCPUTakt(os::System& system, int decimals) {
   char text[64];
   std::snprintf(text, sizeof text, "%.*f", decimals, mhz_);
   return text;
+}
+
+void ClockMeter::Start(os::System& system) {
+  if (!last_) last_ = Read(system);
 }
 
 void LoadMeter::Start(os::System& system) {

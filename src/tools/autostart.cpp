@@ -81,10 +81,13 @@ void AddWinIniItem(ui::ListView& list, std::string caption) {
 }  // namespace
 
 const std::vector<AutoRunPage>& AutoRunPages() {
+  constexpr sysaccess::Root kMachine = sysaccess::Root::LocalMachine;
+  constexpr sysaccess::Root kUser = sysaccess::Root::CurrentUser;
   static const std::vector<AutoRunPage> kPages = {
-      {19, kD1, 2, kRun},         {20, kD2, 1, kRun},       {21, kD2, 2, kRunOnce},
-      {22, kD2, 1, kRunOnce},     {23, kD2, 2, kRunOnceEx}, {24, kD3, 2, kRunServices},
-      {25, kD4, 1, kRunServices},
+      {19, kD1, kMachine, kRun},       {20, kD2, kUser, kRun},
+      {21, kD2, kMachine, kRunOnce},   {22, kD2, kUser, kRunOnce},
+      {23, kD2, kMachine, kRunOnceEx}, {24, kD3, kMachine, kRunServices},
+      {25, kD4, kUser, kRunServices},
   };
   return kPages;
 }
@@ -108,8 +111,7 @@ void AutoRun::BuildPage(page::PageContext& form, const AutoRunPage& page) {
 }
 
 void AutoRun::SelectRoot(page::PageContext& form) const {
-  if (AutoRunRoot == 2) form.SharedRegistry.SetRootKey(os::RegRoot::LocalMachine);
-  if (AutoRunRoot == 1) form.SharedRegistry.SetRootKey(os::RegRoot::CurrentUser);
+  if (AutoRunRoot) form.SharedRegistry.SetRootKey(sysaccess::RegRootOf(*AutoRunRoot));
 }
 
 void AutoRun::AutoRunReg(page::PageContext& form, const std::string& key) {

@@ -3,8 +3,11 @@
 // removal of single entries.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "access/reg_kinds.h"
 
 namespace page {
 class PageContext;
@@ -12,11 +15,11 @@ class PageContext;
 
 namespace tools {
 
-// One registry page: its key below HKEY_CURRENT_USER (root 1) or HKEY_LOCAL_MACHINE (root 2).
+// One registry page: its key below HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
 struct AutoRunPage {
   int pageId;  // the headline is the page table's
   const char* description;
-  int root;
+  sysaccess::Root root;
   const char* key;
 };
 
@@ -27,7 +30,7 @@ const std::vector<AutoRunPage>& AutoRunPages();
 class AutoRun {
  public:
   std::string AutoRunKey;
-  int AutoRunRoot = 0;  // 1 HKEY_CURRENT_USER, 2 HKEY_LOCAL_MACHINE; others leave the root
+  std::optional<sysaccess::Root> AutoRunRoot;  // none before the first registry page
 
   void BuildPage(page::PageContext& form, const AutoRunPage& page);
   // Fills the page's list with the values of the key below AutoRunRoot.

@@ -14,6 +14,9 @@
 #include "tools/tool_pages.h"
 
 namespace tools {
+using page::Kind;
+using page::Root;
+
 namespace {
 
 using sysaccess::kBootIniBackupPath;
@@ -105,7 +108,8 @@ void ReadBootIniPage(page::PageContext& form) {
 void ReadCrashControl(page::PageContext& form) {
   for (int i = 0; i < 3; ++i) {
     if (ui::CheckBox* box = form.CheckBoxes[static_cast<size_t>(i)]) {
-      box->SetChecked(form.ReadReg(2, kCrashKey, kCrashValues[i], "i") == "1");
+      box->SetChecked(form.ReadReg(Root::LocalMachine, kCrashKey, kCrashValues[i], Kind::Integer) ==
+                      "1");
     }
   }
 }
@@ -160,7 +164,9 @@ void WriteBootIni(page::PageContext& form) {
   if (!WriteBootIniFile(form)) return;
   for (int i = 0; i < 3; ++i) {
     const ui::CheckBox* box = form.CheckBoxes[static_cast<size_t>(i)];
-    if (box) form.WriteReg(2, kCrashKey, kCrashValues[i], box->Checked() ? "1" : "0", "i");
+    if (box)
+      form.WriteReg(Root::LocalMachine, kCrashKey, kCrashValues[i], box->Checked() ? "1" : "0",
+                    Kind::Integer);
   }
   form.ReportApplied();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "page/after_shown.h"
 #include "page/page_area.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
@@ -14,9 +15,11 @@
 #include "tools/tool_pages.h"
 
 namespace tools {
+using page::Root;
+
 namespace {
 
-constexpr int kCurrentUser = 1;  // root selector of HKEY_CURRENT_USER
+constexpr Root kCurrentUser = Root::CurrentUser;
 constexpr size_t kCplColumn = 0;
 constexpr size_t kShownColumn = 1;
 constexpr const char* kShown = "ja";
@@ -124,8 +127,16 @@ void BuildControlPanelItemsPage(page::PageContext& form) {
     list->AddColumn("anzeigen", 70);
     list->OnClick = page::Action(form, ControlPanelChecked);
   }
-  GetControlPanelItems(form);
-  if (PageList(form)) page::BindWriter(form, DisableControlPanelItems);
+  if (!PageList(form)) return;
+  page::BindWriter(form, DisableControlPanelItems);
+  // The shell loads every applet to list it: the page shows first.
+  page::AfterShown(
+      form,
+      [&form] {
+        GetControlPanelItems(form);
+        return false;
+      },
+      "GetControlPanelItems");
 }
 
 void GetControlPanelItems(page::PageContext& form) {

@@ -9,6 +9,7 @@
 #include "base/convert.h"
 #include "base/text.h"
 #include "os/reg_file.h"
+#include "page/after_shown.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
 #include "tools/tool_common.h"
@@ -82,6 +83,8 @@ void AddFilesOf(page::PageContext& form, ui::ListView& list, const std::string& 
                 const char* const (&parts)[N], int image) {
   const auto entries = form.services.files.ListDirectory(folder);
   if (!entries) return;
+  // The list is on show: it draws once, not for every file (a system folder has hundreds).
+  const ui::ListUpdate update(list);
   for (const os::DirEntry& entry : *entries) {
     if (!entry.IsDirectory() && NameContainsAny(entry.name, parts, N)) {
       AddChecked(list, folder + entry.name, image);
@@ -228,8 +231,25 @@ void GetDelDirectXFiles(page::PageContext& form) {
   for (const char* name : kFixedFiles) {
     if (form.services.files.Exists(system + name)) AddChecked(*files, system + name, kFileImage);
   }
-  AddFilesOf(form, *files, system, kSystemParts, kScannedImage);
-  AddFilesOf(form, *files, form.WindowsDir + "\\Sysbckup\\", kBackupParts, kFileImage);
+  // The two folder scans read every file of the system folder: the page is on show meanwhile,
+  // and the status bar says where the page looks next.
+  const std::string backup = form.WindowsDir + "\\Sysbckup\\";
+  form.SetStatusText("Durchsuche " + system);
+  page::AfterShown(
+      form,
+      [&form, files, system, backup, systemDone = false]() mutable {
+        if (form.ListViews[kFileList] != files) return false;
+        if (!systemDone) {
+          AddFilesOf(form, *files, system, kSystemParts, kScannedImage);
+          systemDone = true;
+          form.SetStatusText("Durchsuche " + backup);
+          return true;
+        }
+        AddFilesOf(form, *files, backup, kBackupParts, kFileImage);
+        form.SetStatusText("");
+        return false;
+      },
+      "GetDelDirectXFiles");
 }
 
 void DeleteDirectXFiles(page::PageContext& form) {

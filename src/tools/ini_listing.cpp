@@ -1,9 +1,10 @@
-// Every .ini file of the Windows drive in one list. The walk lets the window run between
-// entries and stops as soon as the page goes, keeping what it found.
+// Every .ini file of the Windows drive in one list. The walk starts once the page has shown, lets
+// the window run between entries and stops as soon as the page goes, keeping what it found.
 #include <string>
 
 #include "base/convert.h"
 #include "base/text.h"
+#include "page/after_shown.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
 #include "tools/shared_dlls.h"
@@ -87,11 +88,19 @@ void BuildIniListPage(page::PageContext& form) {
   list->SetSmallImages(&ui::SystemSmallIcons());
   list->OnDblClick = [&form](ui::Control&) { StartIniFile(form); };
   form.IniScanCancel = false;
-  IniScan scan(form, list);
-  scan.ReadIniDirectory(form.WindowsDir.substr(0, 2));
-  if (!scan.Cancelled()) {
-    form.SetStatusText(base::IntToStr(scan.Found()) + " Ini-Dateien gefunden");
-  }
+  // The walk covers the whole drive: the page shows first, and the status bar names the folder
+  // the walk is in.
+  page::AfterShown(
+      form,
+      [&form, list, drive = form.WindowsDir.substr(0, 2)] {
+        IniScan scan(form, list);
+        scan.ReadIniDirectory(drive);
+        if (!scan.Cancelled()) {
+          form.SetStatusText(base::IntToStr(scan.Found()) + " Ini-Dateien gefunden");
+        }
+        return false;
+      },
+      "ReadIniDirectory");
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include "tools/tool_pages.h"
 
 namespace tools {
+using page::Root;
+
 namespace {
 
 constexpr int kPageId = 122;
@@ -134,7 +136,7 @@ void GetAuslagerungsdatei(page::PageContext& form) {
   if (!list) return;
   std::vector<std::string> entries;
   WithExistingKey(
-      form, 2, kMemoryKey,
+      form, Root::LocalMachine, kMemoryKey,
       [&](sysaccess::TRegistry& key) {
         std::vector<uint8_t> data;
         if (!key.ReadRaw(kPagingFiles, data)) return;
@@ -214,7 +216,7 @@ std::vector<std::string> PagingFileEntries(page::PageContext& form) {
 void WriteAuslagerungsdatei(page::PageContext& form) {
   const std::vector<std::string> entries = PagingFileEntries(form);
   // Only into the existing key, with full access; without it nothing is written.
-  WithExistingKey(form, 2, kMemoryKey, [&entries](sysaccess::TRegistry& key) {
+  WithExistingKey(form, Root::LocalMachine, kMemoryKey, [&entries](sysaccess::TRegistry& key) {
     key.WriteMultiString(kPagingFiles, entries);
   });
   form.ReportApplied();

@@ -50,12 +50,13 @@ void GetRightClickFolder(PageContext& form) {
   list->Clear();
   std::vector<std::string> names;
   WithExistingKey(
-      form, 0, kFolderShell, [&](sysaccess::TRegistry& reg) { names = reg.GetKeyNames(); },
-      kReadOnlyKey);
+      form, Root::ClassesRoot, kFolderShell,
+      [&](sysaccess::TRegistry& reg) { names = reg.GetKeyNames(); }, kReadOnlyKey);
   for (const std::string& name : names) {
     ui::ListItem* item = list->Add(name);
-    item->AddSubItem(
-        form.ReadReg(0, std::string(kFolderShell) + "\\" + name + "\\command", "", "s"));
+    item->AddSubItem(form.ReadReg(Root::ClassesRoot,
+                                  std::string(kFolderShell) + "\\" + name + "\\command", "",
+                                  Kind::String));
   }
 }
 
@@ -69,7 +70,8 @@ void AppRightClickFolder(PageContext& form) {
   name = name.substr(0, name.find('.'));
   // A file name that starts with a dot leaves no entry name.
   if (name.empty()) return;
-  form.WriteReg(0, std::string(kFolderShell) + "\\" + name + "\\command", "", *path, "s");
+  form.WriteReg(Root::ClassesRoot, std::string(kFolderShell) + "\\" + name + "\\command", "", *path,
+                Kind::String);
   GetRightClickFolder(form);
 }
 
@@ -83,7 +85,7 @@ void RemoveRightClickFolder(PageContext& form) {
           "Änderung bestätigen")) {
     return;
   }
-  form.DeleteReg(0, kFolderShell, name, "k");
+  form.DeleteReg(Root::ClassesRoot, kFolderShell, name, Removal::Subkey);
   GetRightClickFolder(form);
 }
 
@@ -106,8 +108,10 @@ struct WallpaperStyle {
 constexpr std::array<WallpaperStyle, 3> kWallpaperStyles = {{{"0", "0"}, {"0", "1"}, {"2", "0"}}};
 
 void GEtWallpaperStyle(PageContext& form) {
-  const std::string style = form.ReadReg(1, kDesktopNoSlash, "WallpaperStyle", "s");
-  const std::string tile = form.ReadReg(1, kDesktopNoSlash, "TileWallpaper", "s");
+  const std::string style =
+      form.ReadReg(Root::CurrentUser, kDesktopNoSlash, "WallpaperStyle", Kind::String);
+  const std::string tile =
+      form.ReadReg(Root::CurrentUser, kDesktopNoSlash, "TileWallpaper", Kind::String);
   for (size_t i = 0; i < kWallpaperStyles.size(); ++i) {
     // Windows 2000 knows the stretched picture by the style; elsewhere the tile value decides.
     const bool match = form.WindowsVersion == 2
@@ -124,8 +128,8 @@ void WriteWallpaperStyle(PageContext& form) {
   const int checked = CheckedRadio(form, 0, static_cast<int>(kWallpaperStyles.size()));
   if (checked < 0) return;
   const WallpaperStyle& pair = kWallpaperStyles[static_cast<size_t>(checked)];
-  form.WriteReg(1, kDesktopNoSlash, "WallpaperStyle", pair.style, "s");
-  form.WriteReg(1, kDesktopNoSlash, "TileWallpaper", pair.tile, "s");
+  form.WriteReg(Root::CurrentUser, kDesktopNoSlash, "WallpaperStyle", pair.style, Kind::String);
+  form.WriteReg(Root::CurrentUser, kDesktopNoSlash, "TileWallpaper", pair.tile, Kind::String);
 }
 
 // --- 30 Hintergrundbild positionieren ----------------------------------------------------------
@@ -137,16 +141,16 @@ void WriteWallpaperOrigin(PageContext& form) {
   const std::string x = form.Edits[0]->Text();
   const std::string y = form.Edits[1]->Text();
   if (x.empty() && y.empty()) {
-    WithExistingKey(form, 3, key, [](sysaccess::TRegistry& reg) {
+    WithExistingKey(form, Root::Users, key, [](sysaccess::TRegistry& reg) {
       for (const char* name : {"WallpaperOriginX", "WallpaperOriginY"}) {
         if (reg.ValueExists(name)) reg.DeleteValue(name);
       }
     });
     return;
   }
-  form.WriteReg(3, key, "WallpaperOriginX", x, "s");
-  form.WriteReg(3, key, "WallpaperOriginY", y, "s");
-  form.WriteReg(3, key, "TileWallpaper", "0", "s");
+  form.WriteReg(Root::Users, key, "WallpaperOriginX", x, Kind::String);
+  form.WriteReg(Root::Users, key, "WallpaperOriginY", y, Kind::String);
+  form.WriteReg(Root::Users, key, "TileWallpaper", "0", Kind::String);
 }
 
 // --- 49 Icons umbenennen -----------------------------------------------------------------------
@@ -162,9 +166,10 @@ constexpr const char* kPrinterNameKey =
 void GetDesktopIconNames(PageContext& form) {
   std::string recycleBin;
   if (form.WindowsVersion == 2) {
-    recycleBin = form.ReadReg(3, ResolveKey(form, kRecycleBinUserKey), "", "s");
+    recycleBin = form.ReadReg(Root::Users, ResolveKey(form, kRecycleBinUserKey), "", Kind::String);
   }
-  if (recycleBin.empty()) recycleBin = form.ReadReg(2, kRecycleBinMachineKey, "", "s");
+  if (recycleBin.empty())
+    recycleBin = form.ReadReg(Root::LocalMachine, kRecycleBinMachineKey, "", Kind::String);
   form.Edits[0]->SetText(recycleBin);
 }
 
@@ -172,9 +177,9 @@ void GetDesktopIconNames(PageContext& form) {
 void WriteRecycleBinName(PageContext& form) {
   const std::string name = form.Edits[0]->Text();
   if (form.WindowsVersion == 2) {
-    form.WriteReg(3, ResolveKey(form, kRecycleBinUserKey), "", name, "s");
+    form.WriteReg(Root::Users, ResolveKey(form, kRecycleBinUserKey), "", name, Kind::String);
   } else {
-    form.WriteReg(2, kRecycleBinMachineKey, "", name, "s");
+    form.WriteReg(Root::LocalMachine, kRecycleBinMachineKey, "", name, Kind::String);
   }
 }
 
@@ -334,9 +339,11 @@ void TrackBarxChange(PageContext& form) {
 }
 
 void GetAbstandIcons(PageContext& form) {
-  const std::string horizontal = form.ReadReg(1, kWindowMetrics, "IconSpacing", "s");
+  const std::string horizontal =
+      form.ReadReg(Root::CurrentUser, kWindowMetrics, "IconSpacing", Kind::String);
   form.Sliders[1]->SetValue(horizontal.empty() ? 66 : SpacingToPixels(horizontal));
-  const std::string vertical = form.ReadReg(1, kWindowMetrics, "IconVerticalSpacing", "s");
+  const std::string vertical =
+      form.ReadReg(Root::CurrentUser, kWindowMetrics, "IconVerticalSpacing", Kind::String);
   form.Sliders[0]->SetValue(vertical.empty() ? 42 : SpacingToPixels(vertical));
 }
 
@@ -351,9 +358,10 @@ void AbstandIcons(PageContext& form) {
   if (!form.Confirm("Wollen Sie die Icongröße wirklich verändern ?", "Änderung bestätigen")) {
     return;
   }
-  form.WriteReg(1, kWindowMetrics, "IconSpacing", PixelsToSpacing(form.Sliders[1]->Value()), "s");
-  form.WriteReg(1, kWindowMetrics, "IconVerticalSpacing", PixelsToSpacing(form.Sliders[0]->Value()),
-                "s");
+  form.WriteReg(Root::CurrentUser, kWindowMetrics, "IconSpacing",
+                PixelsToSpacing(form.Sliders[1]->Value()), Kind::String);
+  form.WriteReg(Root::CurrentUser, kWindowMetrics, "IconVerticalSpacing",
+                PixelsToSpacing(form.Sliders[0]->Value()), Kind::String);
   form.ReportApplied();
 }
 
@@ -415,17 +423,22 @@ CheckSetting ShowDesktopIcon() {
 }
 
 void GetIconFont(PageContext& form) {
-  std::string face = form.ReadReg(1, kDesktopNoSlash, "IconTitleFaceName", "s");
+  std::string face =
+      form.ReadReg(Root::CurrentUser, kDesktopNoSlash, "IconTitleFaceName", Kind::String);
   if (face.empty()) face = kDefaultIconFont;
-  form.Edits[0]->SetText(FontText(face, form.ReadReg(1, kDesktopNoSlash, "IconTitleSize", "s")));
+  form.Edits[0]->SetText(FontText(
+      face, form.ReadReg(Root::CurrentUser, kDesktopNoSlash, "IconTitleSize", Kind::String)));
 }
 
 void WriteIconFont(PageContext& form) {
   std::string face;
   std::optional<int> size;
   ParseFontText(form.Edits[0]->Text(), face, size);
-  if (!face.empty()) form.WriteReg(1, kDesktopNoSlash, "IconTitleFaceName", face, "s");
-  if (size) form.WriteReg(1, kDesktopNoSlash, "IconTitleSize", base::IntToStr(*size), "s");
+  if (!face.empty())
+    form.WriteReg(Root::CurrentUser, kDesktopNoSlash, "IconTitleFaceName", face, Kind::String);
+  if (size)
+    form.WriteReg(Root::CurrentUser, kDesktopNoSlash, "IconTitleSize", base::IntToStr(*size),
+                  Kind::String);
 }
 
 void IconFontDia(PageContext& form) {
@@ -462,7 +475,7 @@ void BindArrowRadios(PageContext& form) {
 }
 
 void GetShortCut(PageContext& form) {
-  const std::string arrow = form.ReadReg(2, kShellIcons, "29", "s");
+  const std::string arrow = form.ReadReg(Root::LocalMachine, kShellIcons, "29", Kind::String);
   if (!arrow.empty()) {
     const auto values = ArrowValues(form);
     size_t match = kCustomArrow;
@@ -486,7 +499,7 @@ void SetShortCut(PageContext& form) {
   } else {
     arrow = ArrowValues(form)[static_cast<size_t>(checked)];
   }
-  form.WriteReg(2, kShellIcons, "29", arrow, "s");
+  form.WriteReg(Root::LocalMachine, kShellIcons, "29", arrow, Kind::String);
 }
 
 void PfeilDialog(PageContext& form) {
@@ -528,10 +541,10 @@ std::vector<CheckSetting> StartMenuSettings() {
   CheckSetting sorted;
   sorted.caption = "Einträge im Startmenü sortieren";
   sorted.read = [menuOrder](PageContext& form) {
-    return form.ReadReg(1, menuOrder, "Order", "b").empty();
+    return form.ReadReg(Root::CurrentUser, menuOrder, "Order", Kind::Binary).empty();
   };
   sorted.write = [menuOrder](PageContext& form, bool checked) {
-    if (checked) form.DeleteReg(1, menuOrder, "Order", "v");
+    if (checked) form.DeleteReg(Root::CurrentUser, menuOrder, "Order", Removal::Value);
   };
   sorted.touches = {{Root::CurrentUser, menuOrder, "Order", Kind::Binary}};
   return {
@@ -763,8 +776,10 @@ std::vector<SettingsPage> MakeDesktopPages() {
       .afterRead =
           [](PageContext& form) {
             // The control panel's name is shown, never written.
-            form.Edits[2]->SetText(form.ReadReg(
-                2, "SOFTWARE\\Classes\\CLSID\\{21EC2020-3AEA-1069-A2DD-08002B30309D}", "", "s"));
+            form.Edits[2]->SetText(
+                form.ReadReg(Root::LocalMachine,
+                             "SOFTWARE\\Classes\\CLSID\\{21EC2020-3AEA-1069-A2DD-08002B30309D}", "",
+                             Kind::String));
           },
       .beforeWrite = WriteRecycleBinName,
       .hookTouches = {{Root::Users, kRecycleBinUserKey, "", Kind::String},

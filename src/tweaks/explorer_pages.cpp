@@ -80,7 +80,8 @@ void InitNoDrives(PageContext& form) {
 }
 
 void GetNoDrives(PageContext& form) {
-  const std::string text = form.ReadReg(1, kPoliciesExplorer, "NoDrives", "i");
+  const std::string text =
+      form.ReadReg(Root::CurrentUser, kPoliciesExplorer, "NoDrives", Kind::Integer);
   if (text.empty()) return;
   const uint32_t mask = static_cast<uint32_t>(base::StrToInt(text));
   ui::ListView& list = *List(form);
@@ -97,7 +98,8 @@ void WriteNoDrives(PageContext& form) {
     const int bit = DriveBit(list.Item(i)->Caption());
     if (bit >= 0 && list.Item(i)->Checked()) mask |= 1u << bit;
   }
-  form.WriteReg(1, kPoliciesExplorer, "NoDrives", base::IntToStr(mask), "i");
+  form.WriteReg(Root::CurrentUser, kPoliciesExplorer, "NoDrives", base::IntToStr(mask),
+                Kind::Integer);
   icons::RebuildIcons(form);
 }
 
@@ -111,15 +113,15 @@ std::vector<CheckSetting> NotepadSettings() {
   CheckSetting all;
   all.caption = "Alle Dateien durch rechten Mausbutton mit Notepad(Editor) öffnen.";
   all.read = [](PageContext& form) {
-    return form.ReadReg(0, kAllNotepad, "", "s") == kNotepadCommand;
+    return form.ReadReg(Root::ClassesRoot, kAllNotepad, "", Kind::String) == kNotepadCommand;
   };
   all.write = [](PageContext& form, bool checked) {
     if (!checked) {
-      form.DeleteReg(0, "\\*", "shell", "k");
+      form.DeleteReg(Root::ClassesRoot, "\\*", "shell", Removal::Subkey);
       return;
     }
-    form.WriteReg(0, "\\*\\shell\\open", "", "Öffnen mit Notepad", "s");
-    form.WriteReg(0, kAllNotepad, "", kNotepadCommand, "s");
+    form.WriteReg(Root::ClassesRoot, "\\*\\shell\\open", "", "Öffnen mit Notepad", Kind::String);
+    form.WriteReg(Root::ClassesRoot, kAllNotepad, "", kNotepadCommand, Kind::String);
   };
   all.touches = {{Root::ClassesRoot, "\\*\\shell\\open", "", Kind::String},
                  {Root::ClassesRoot, kAllNotepad, "", Kind::String}};
@@ -127,13 +129,13 @@ std::vector<CheckSetting> NotepadSettings() {
   unknown.caption =
       "Nur unbekannte Dateitypen durch rechten Mausbutton mit Notepad(Editor) öffnen.";
   unknown.read = [](PageContext& form) {
-    return form.ReadReg(0, kUnknownNotepad, "", "s") == kNotepadCommand;
+    return form.ReadReg(Root::ClassesRoot, kUnknownNotepad, "", Kind::String) == kNotepadCommand;
   };
   unknown.write = [](PageContext& form, bool checked) {
     if (checked) {
-      form.WriteReg(0, kUnknownNotepad, "", kNotepadCommand, "s");
+      form.WriteReg(Root::ClassesRoot, kUnknownNotepad, "", kNotepadCommand, Kind::String);
     } else {
-      form.DeleteReg(0, "\\Unknown\\shell", "Öffnen mit Notepad", "k");
+      form.DeleteReg(Root::ClassesRoot, "\\Unknown\\shell", "Öffnen mit Notepad", Removal::Subkey);
     }
   };
   unknown.touches = {{Root::ClassesRoot, kUnknownNotepad, "", Kind::String}};
@@ -152,16 +154,18 @@ CheckSetting PromptHere(std::string caption, const std::string& kind) {
   const std::string entry = shell + "\\Eingabeaufforderung";
   CheckSetting setting;
   setting.caption = std::move(caption);
-  setting.read = [entry](PageContext& form) { return !form.ReadReg(0, entry, "", "s").empty(); };
+  setting.read = [entry](PageContext& form) {
+    return !form.ReadReg(Root::ClassesRoot, entry, "", Kind::String).empty();
+  };
   setting.write = [shell, entry](PageContext& form, bool checked) {
     if (!checked) {
-      form.DeleteReg(0, shell, "Eingabeaufforderung", "k");
+      form.DeleteReg(Root::ClassesRoot, shell, "Eingabeaufforderung", Removal::Subkey);
       return;
     }
-    form.WriteReg(0, entry, "", "Eingabeaufforderung", "s");
-    form.WriteReg(0, entry + "\\Command", "",
+    form.WriteReg(Root::ClassesRoot, entry, "", "Eingabeaufforderung", Kind::String);
+    form.WriteReg(Root::ClassesRoot, entry + "\\Command", "",
                   form.WindowsVersion == 0 ? "command.com /k cd \"%1\"" : "cmd.exe /k cd \"%1\"",
-                  "s");
+                  Kind::String);
   };
   setting.touches = {{Root::ClassesRoot, entry, "", Kind::String},
                      {Root::ClassesRoot, entry + "\\Command", "", Kind::String}};
@@ -171,22 +175,27 @@ CheckSetting PromptHere(std::string caption, const std::string& kind) {
 std::vector<CheckSetting> ContextSettings() {
   CheckSetting newEntry;
   newEntry.caption = "Kontextmenüeintrag \"NEU\" anzeigen";
-  newEntry.read = [](PageContext& form) { return !form.ReadReg(0, kNewHandler, "", "s").empty(); };
+  newEntry.read = [](PageContext& form) {
+    return !form.ReadReg(Root::ClassesRoot, kNewHandler, "", Kind::String).empty();
+  };
   newEntry.write = [](PageContext& form, bool checked) {
-    form.WriteReg(0, kNewHandler, "", checked ? kNewHandlerId : "", "s");
+    form.WriteReg(Root::ClassesRoot, kNewHandler, "", checked ? kNewHandlerId : "", Kind::String);
   };
   newEntry.touches = {{Root::ClassesRoot, kNewHandler, "", Kind::String}};
   CheckSetting openWith;
   openWith.caption = "Im Kontextmenü \"Öffnen mit...\" für jede Datei aktivieren";
-  openWith.read = [](PageContext& form) { return !form.ReadReg(2, kOpenAs, "", "s").empty(); };
+  openWith.read = [](PageContext& form) {
+    return !form.ReadReg(Root::LocalMachine, kOpenAs, "", Kind::String).empty();
+  };
   openWith.write = [](PageContext& form, bool checked) {
     if (!checked) {
-      form.DeleteReg(2, "\\SOFTWARE\\Classes\\*\\shell", "openas", "k");
+      form.DeleteReg(Root::LocalMachine, "\\SOFTWARE\\Classes\\*\\shell", "openas",
+                     Removal::Subkey);
       return;
     }
-    form.WriteReg(2, kOpenAs, "", "Datei öffnen mit ...", "s");
-    form.WriteReg(2, std::string(kOpenAs) + "\\command", "",
-                  "rundll32.exe shell32.dll,OpenAs_RunDLL \"%1\"", "s");
+    form.WriteReg(Root::LocalMachine, kOpenAs, "", "Datei öffnen mit ...", Kind::String);
+    form.WriteReg(Root::LocalMachine, std::string(kOpenAs) + "\\command", "",
+                  "rundll32.exe shell32.dll,OpenAs_RunDLL \"%1\"", Kind::String);
   };
   openWith.touches = {{Root::LocalMachine, kOpenAs, "", Kind::String},
                       {Root::LocalMachine, std::string(kOpenAs) + "\\command", "", Kind::String}};
@@ -208,25 +217,29 @@ CheckSetting AttributeColumn() {
   CheckSetting setting;
   setting.caption = "Spalte Attribute in der Detailansicht anzeigen";
   setting.read = [](PageContext& form) {
-    const std::string text = form.ReadReg(1, kAdvanced, "ShowAttribCol", "i");
+    const std::string text =
+        form.ReadReg(Root::CurrentUser, kAdvanced, "ShowAttribCol", Kind::Integer);
     return !text.empty() && base::StrToInt(text) != 0;
   };
   setting.write = [](PageContext& form, bool checked) {
-    form.WriteReg(1, kAdvanced, "ShowAttribCol", checked ? "1" : "0", "i");
+    form.WriteReg(Root::CurrentUser, kAdvanced, "ShowAttribCol", checked ? "1" : "0",
+                  Kind::Integer);
     if (!checked) {
-      form.DeleteReg(2, kAttributeOptionParent, "ShowAttribCol", "k");
+      form.DeleteReg(Root::LocalMachine, kAttributeOptionParent, "ShowAttribCol", Removal::Subkey);
       return;
     }
     const std::string option = std::string(kAttributeOptionParent) + "\\ShowAttribCol";
-    form.WriteReg(2, option, "Type", "checkbox", "s");
-    form.WriteReg(2, option, "Text", "Dateiattribute in der Detailansicht anzeigen", "s");
-    form.WriteReg(2, option, "HKeyRoot", "2147483649", "i");  // HKEY_CURRENT_USER
-    form.WriteReg(2, option, "RegPath", kAdvanced, "s");
-    form.WriteReg(2, option, "ValueName", "ShowAttribCol", "s");
-    form.WriteReg(2, option, "CheckedValue", "1", "i");
-    form.WriteReg(2, option, "UncheckedValue", "0", "i");
-    form.WriteReg(2, option, "DefaultValue", "0", "i");
-    form.WriteReg(2, option, "HelpID", "update.hlp#51071", "s");
+    form.WriteReg(Root::LocalMachine, option, "Type", "checkbox", Kind::String);
+    form.WriteReg(Root::LocalMachine, option, "Text",
+                  "Dateiattribute in der Detailansicht anzeigen", Kind::String);
+    form.WriteReg(Root::LocalMachine, option, "HKeyRoot", "2147483649",
+                  Kind::Integer);  // HKEY_CURRENT_USER
+    form.WriteReg(Root::LocalMachine, option, "RegPath", kAdvanced, Kind::String);
+    form.WriteReg(Root::LocalMachine, option, "ValueName", "ShowAttribCol", Kind::String);
+    form.WriteReg(Root::LocalMachine, option, "CheckedValue", "1", Kind::Integer);
+    form.WriteReg(Root::LocalMachine, option, "UncheckedValue", "0", Kind::Integer);
+    form.WriteReg(Root::LocalMachine, option, "DefaultValue", "0", Kind::Integer);
+    form.WriteReg(Root::LocalMachine, option, "HelpID", "update.hlp#51071", Kind::String);
   };
   setting.touches = {{Root::CurrentUser, kAdvanced, "ShowAttribCol", Kind::Integer}};
   for (const char* name : {"Type", "Text", "HKeyRoot", "RegPath", "ValueName", "CheckedValue",
@@ -245,9 +258,12 @@ CheckSetting OwnIcon(std::string caption, std::string key,
                      std::optional<RegBinding> alsoTouched = std::nullopt) {
   CheckSetting setting;
   setting.caption = std::move(caption);
-  setting.read = [key](PageContext& form) { return form.ReadReg(0, key, "", "s") == "%1"; };
+  setting.read = [key](PageContext& form) {
+    return form.ReadReg(Root::ClassesRoot, key, "", Kind::String) == "%1";
+  };
   setting.write = [key, usualIcon, alsoWhenChecked](PageContext& form, bool checked) {
-    form.WriteReg(0, key, "", checked ? std::string("%1") : usualIcon(form), "s");
+    form.WriteReg(Root::ClassesRoot, key, "", checked ? std::string("%1") : usualIcon(form),
+                  Kind::String);
     if (checked && alsoWhenChecked) alsoWhenChecked(form);
   };
   setting.touches = {{Root::ClassesRoot, key, "", Kind::String}};
@@ -261,7 +277,9 @@ std::vector<CheckSetting> ExplorerSettings() {
       OwnIcon(
           "BMP-Dateien im Explorer als Thumbnails anzeigen", "\\Paint.Picture\\DefaultIcon",
           [](PageContext&) { return std::string("mspaint.exe, 1"); },
-          [](PageContext& form) { form.WriteReg(0, "\\.bmp", "", "Paint.Picture", "s"); },
+          [](PageContext& form) {
+            form.WriteReg(Root::ClassesRoot, "\\.bmp", "", "Paint.Picture", Kind::String);
+          },
           RegBinding{Root::ClassesRoot, "\\.bmp", "", Kind::String}),
       NumberCheck("Eigenen Adressraum für den Explorer zuweisen",
                   {Root::CurrentUser, kExplorer, "DesktopProcess"}),
@@ -317,7 +335,8 @@ void BindColourSwatch(PageContext& form) {
 
 // The stored bytes, up to three, as a colour text: "00 00 FF 00" shows as $020000FF.
 void GetColorCompress(PageContext& form) {
-  std::string text = form.ReadReg(1, kAltColorKey, "AltColor", "b").substr(0, 8);
+  std::string text =
+      form.ReadReg(Root::CurrentUser, kAltColorKey, "AltColor", Kind::Binary).substr(0, 8);
   if (text.empty()) return;
   std::erase(text, ' ');
   form.ColourPanels[0]->SetColor(static_cast<ui::Color>(base::StrToInt("$02" + text)));
@@ -329,7 +348,7 @@ void WriteColorCompress(PageContext& form) {
   const std::vector<uint8_t> rgb = {static_cast<uint8_t>(color & 0xFF),
                                     static_cast<uint8_t>((color >> 8) & 0xFF),
                                     static_cast<uint8_t>((color >> 16) & 0xFF)};
-  WithExistingKey(form, 1, kAltColorKey,
+  WithExistingKey(form, Root::CurrentUser, kAltColorKey,
                   [&](sysaccess::TRegistry& reg) { reg.WriteBinaryData("AltColor", rgb); });
 }
 

@@ -50,7 +50,8 @@ std::vector<CheckSetting> DriveAutoRunChecks() {
     const int64_t bit = drive.bit;
     // A box is on when Windows is not told to skip its drive type.
     check.read = [bit](PageContext& form) {
-      const std::string text = form.ReadReg(1, kPoliciesExplorer, kNoDriveAutoRun, "i");
+      const std::string text =
+          form.ReadReg(Root::CurrentUser, kPoliciesExplorer, kNoDriveAutoRun, Kind::Integer);
       int32_t stored = 0;
       if (text.empty() || !base::TryStrToInt(text, stored)) return false;
       return (stored & bit) == 0;
@@ -69,7 +70,8 @@ void NoDriveAutoRun(PageContext& form) {
     const ui::CheckBox* box = form.CheckBoxes[i];
     if (box && box->Checked()) value -= kDriveBits[i].bit;
   }
-  form.WriteReg(1, kPoliciesExplorer, kNoDriveAutoRun, base::IntToStr(value), "i");
+  form.WriteReg(Root::CurrentUser, kPoliciesExplorer, kNoDriveAutoRun, base::IntToStr(value),
+                Kind::Integer);
 }
 
 // --- 12 AutoStart Audio-CD ---------------------------------------------------------------------
@@ -80,10 +82,11 @@ CheckSetting PlayAudioCheck() {
   CheckSetting check;
   check.caption = "Audio-CDs automatisch abspielen";
   check.read = [](PageContext& form) {
-    return base::UpperCase(form.ReadReg(2, kAudioCdShell, "", "s")) == "PLAY";
+    return base::UpperCase(form.ReadReg(Root::LocalMachine, kAudioCdShell, "", Kind::String)) ==
+           "PLAY";
   };
   check.write = [](PageContext& form, bool checked) {
-    form.WriteReg(2, kAudioCdShell, "", checked ? "play" : "", "s");
+    form.WriteReg(Root::LocalMachine, kAudioCdShell, "", checked ? "play" : "", Kind::String);
   };
   check.touches = {{Root::LocalMachine, kAudioCdShell, "", Kind::String}};
   return check;
@@ -105,7 +108,7 @@ void NewCDPlayer(PageContext& form) {
 
 // Audio CDs and single tracks opened from the explorer play with the same program.
 void WriteCdaPlayer(PageContext& form) {
-  form.WriteReg(2, kCdaFilePlay, "", form.Edits[0]->Text(), "s");
+  form.WriteReg(Root::LocalMachine, kCdaFilePlay, "", form.Edits[0]->Text(), Kind::String);
 }
 
 // --- 103 DMA-Modus -----------------------------------------------------------------------------
@@ -130,7 +133,8 @@ int SelectedDevice(PageContext& form) {
 void ShowDmaMode(PageContext& form, int device) {
   // Another disk's setting is never left on show: without a value the buttons are as built.
   form.RadioButtons[kDmaBuiltRadio]->SetChecked(true);
-  const std::string text = form.ReadReg(2, DeviceKey(device), kDmaValue, "s");
+  const std::string text =
+      form.ReadReg(Root::LocalMachine, DeviceKey(device), kDmaValue, Kind::String);
   if (text.empty()) return;
   for (size_t i = 0; i < std::size(kDmaCodes); ++i) {
     if (text.find(kDmaCodes[i]) != std::string::npos) {
@@ -151,8 +155,8 @@ void GetDmaModeDriveX(PageContext& form) {
 void WriteDmaMode(PageContext& form) {
   const int checked = CheckedRadio(form, 0, static_cast<int>(std::size(kDmaCodes)));
   if (checked < 0) return;
-  form.WriteReg(2, DeviceKey(SelectedDevice(form)), kDmaValue,
-                std::string(kDmaPrefix) + kDmaCodes[checked], "s");
+  form.WriteReg(Root::LocalMachine, DeviceKey(SelectedDevice(form)), kDmaValue,
+                std::string(kDmaPrefix) + kDmaCodes[checked], Kind::String);
 }
 
 void DeleteDmaMode(PageContext& form) {
@@ -160,8 +164,9 @@ void DeleteDmaMode(PageContext& form) {
   for (int device = 0; device < kDmaDevices; ++device) {
     const std::string name = "Device" + base::IntToStr(static_cast<int64_t>(device));
     if (WithExistingKey(
-            form, 2, DeviceKey(device), [](sysaccess::TRegistry&) {}, kReadOnlyKey)) {
-      form.DeleteReg(2, kAtapi, name, "k");
+            form, Root::LocalMachine, DeviceKey(device), [](sysaccess::TRegistry&) {},
+            kReadOnlyKey)) {
+      form.DeleteReg(Root::LocalMachine, kAtapi, name, Removal::Subkey);
     }
   }
 }
@@ -201,7 +206,7 @@ constexpr int64_t kMillisPerMinute = 60000;
 
 // The registry keeps milliseconds, the slider shows minutes.
 void GetDruckerOut(PageContext& form) {
-  const std::string text = form.ReadReg(2, kPrint, kDecayPeriod, "i");
+  const std::string text = form.ReadReg(Root::LocalMachine, kPrint, kDecayPeriod, Kind::Integer);
   if (text.empty()) return;
   const int64_t millis = base::StrToInt(text);
   const int minutes =
@@ -211,9 +216,9 @@ void GetDruckerOut(PageContext& form) {
 }
 
 void WriteDruckerOut(PageContext& form) {
-  form.WriteReg(2, kPrint, kDecayPeriod,
+  form.WriteReg(Root::LocalMachine, kPrint, kDecayPeriod,
                 base::IntToStr(static_cast<int64_t>(form.Sliders[0]->Value()) * kMillisPerMinute),
-                "i");
+                Kind::Integer);
 }
 
 // --- shared pieces -----------------------------------------------------------------------------

@@ -61,7 +61,7 @@ void FillTypedUrls(PageContext& form) {
   MakeTypedUrlList(form);
   std::vector<TypedUrl> urls;
   WithExistingKey(
-      form, 1, kTypedUrls,
+      form, Root::CurrentUser, kTypedUrls,
       [&](sysaccess::TRegistry& reg) {
         for (std::string& name : reg.GetValueNames()) {
           // An address stored as anything but text shows empty; it can be removed all the same.
@@ -82,8 +82,8 @@ void FillTypedUrls(PageContext& form) {
 bool TypedUrlExists(PageContext& form, const std::string& name) {
   bool exists = false;
   WithExistingKey(
-      form, 1, kTypedUrls, [&](sysaccess::TRegistry& reg) { exists = reg.ValueExists(name); },
-      kReadOnlyKey);
+      form, Root::CurrentUser, kTypedUrls,
+      [&](sysaccess::TRegistry& reg) { exists = reg.ValueExists(name); }, kReadOnlyKey);
   return exists;
 }
 
@@ -95,7 +95,7 @@ void DeleteTypedURLs(PageContext& form) {
   for (int i = list->Count() - 1; i >= 0; --i) {
     if (!list->Item(i)->Selected()) continue;
     const std::string name = list->Item(i)->Caption();
-    form.DeleteReg(1, kTypedUrls, name, "v");
+    form.DeleteReg(Root::CurrentUser, kTypedUrls, name, Removal::Value);
     if (!TypedUrlExists(form, name)) list->Delete(i);
   }
   form.ReportApplied();
@@ -116,9 +116,9 @@ void WriteSymbolleisteIE(PageContext& form) {
   const std::string path = form.Edits[0]->Text();
   for (const char* name : {"BackBitmapIE5", "BackBitmap"}) {
     if (path.empty()) {
-      form.DeleteReg(1, kIeToolbar, name, "v");
+      form.DeleteReg(Root::CurrentUser, kIeToolbar, name, Removal::Value);
     } else {
-      form.WriteReg(1, kIeToolbar, name, path, "s");
+      form.WriteReg(Root::CurrentUser, kIeToolbar, name, path, Kind::String);
     }
   }
 }
@@ -132,7 +132,7 @@ constexpr const char* kMailClientKeys =
 std::string FirstSubKey(PageContext& form, const std::string& path) {
   std::string first;
   WithExistingKey(
-      form, 1, path,
+      form, Root::CurrentUser, path,
       [&](sysaccess::TRegistry& reg) {
         const std::vector<std::string> names = reg.GetKeyNames();
         if (!names.empty()) first = names.front();
@@ -158,7 +158,7 @@ void GetOutlookTitle(PageContext& form) {
   if (key.empty()) return;
   std::optional<std::string> title;
   WithExistingKey(
-      form, 1, key,
+      form, Root::CurrentUser, key,
       [&](sysaccess::TRegistry& reg) {
         const sysaccess::RegDataType type = reg.GetDataType("WindowTitle");
         if (type == sysaccess::RegDataType::String ||
@@ -172,7 +172,8 @@ void GetOutlookTitle(PageContext& form) {
 
 void WriteOutlookTitle(PageContext& form) {
   const std::string key = MailClientKey(form);
-  if (!key.empty()) form.WriteReg(1, key, "WindowTitle", form.Edits[0]->Text(), "s");
+  if (!key.empty())
+    form.WriteReg(Root::CurrentUser, key, "WindowTitle", form.Edits[0]->Text(), Kind::String);
 }
 
 CheckSetting SplashScreenCheck() {
@@ -181,12 +182,13 @@ CheckSetting SplashScreenCheck() {
   check.read = [](PageContext& form) {
     const std::string key = MailClientKey(form);
     if (key.empty()) return false;
-    const std::string text = form.ReadReg(1, key, "NoSplash", "i");
+    const std::string text = form.ReadReg(Root::CurrentUser, key, "NoSplash", Kind::Integer);
     return !text.empty() && base::StrToInt(text) != 0;
   };
   check.write = [](PageContext& form, bool checked) {
     const std::string key = MailClientKey(form);
-    if (!key.empty()) form.WriteReg(1, key, "NoSplash", checked ? "1" : "0", "i");
+    if (!key.empty())
+      form.WriteReg(Root::CurrentUser, key, "NoSplash", checked ? "1" : "0", Kind::Integer);
   };
   check.touches = {{Root::CurrentUser, kMailClientKeys, "NoSplash", Kind::Integer}};
   return check;

@@ -34,14 +34,16 @@ void GetWindowsTips(PageContext& form) {
   form.WorkList.assign(kTipFolders.begin(), kTipFolders.end());
   // Only folders that have a tip on this system are offered.
   for (size_t i = form.WorkList.size(); i-- > 0;) {
-    if (form.ReadReg(2, kClassKey + form.WorkList[i], "InfoTip", "s").empty()) {
+    if (form.ReadReg(Root::LocalMachine, kClassKey + form.WorkList[i], "InfoTip", Kind::String)
+            .empty()) {
       form.WorkList.erase(form.WorkList.begin() + static_cast<std::ptrdiff_t>(i));
     }
   }
   for (const std::string& folder : form.WorkList) {
-    ui::ListItem* item = list.Add(form.ReadReg(2, kClassKey + folder, "", "s"));
+    ui::ListItem* item =
+        list.Add(form.ReadReg(Root::LocalMachine, kClassKey + folder, "", Kind::String));
     item->SetImageIndex(kTipIcon);
-    item->AddSubItem(form.ReadReg(2, kClassKey + folder, "InfoTip", "s"));
+    item->AddSubItem(form.ReadReg(Root::LocalMachine, kClassKey + folder, "InfoTip", Kind::String));
     // The row remembers its folder, so the writer does not depend on the working list
     // staying untouched while the page is on show.
     for (size_t k = 0; k < kTipFolders.size(); ++k) {
@@ -77,7 +79,8 @@ void WriteNeueTips(PageContext& form) {
     const ui::ListItem& item = *list.Item(i);
     const size_t folder = static_cast<size_t>(item.Data());
     if (folder >= kTipFolders.size()) continue;
-    form.WriteReg(2, kClassKey + std::string(kTipFolders[folder]), "InfoTip", item.SubItem(0), "s");
+    form.WriteReg(Root::LocalMachine, kClassKey + std::string(kTipFolders[folder]), "InfoTip",
+                  item.SubItem(0), Kind::String);
   }
 }
 

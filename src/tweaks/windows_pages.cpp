@@ -72,10 +72,10 @@ CheckSetting ErrorModeCheck() {
   CheckSetting check;
   check.caption = "Keine Systemfehlermeldungen beim Booten anzeigen";
   check.read = [](PageContext& form) {
-    return form.ReadReg(1, kNtWindows, "ErrorMode", "i") != "0";
+    return form.ReadReg(Root::CurrentUser, kNtWindows, "ErrorMode", Kind::Integer) != "0";
   };
   check.write = [](PageContext& form, bool checked) {
-    form.WriteReg(1, kNtWindows, "ErrorMode", checked ? "1" : "0", "i");
+    form.WriteReg(Root::CurrentUser, kNtWindows, "ErrorMode", checked ? "1" : "0", Kind::Integer);
   };
   check.touches = {{Root::CurrentUser, kNtWindows, "ErrorMode", Kind::Integer}};
   return check;
@@ -102,7 +102,8 @@ CheckSetting BrowserWelcomeCheck() {
   CheckSetting check;
   check.caption = "InternetExplorer \"Willkommen Fenster\" anzeigen";
   check.read = [](PageContext& form) {
-    const std::string text = form.ReadReg(3, ResolveKey(form, kTips), "ShowIE4Plus", "i");
+    const std::string text =
+        form.ReadReg(Root::Users, ResolveKey(form, kTips), "ShowIE4Plus", Kind::Integer);
     return !text.empty() && base::StrToInt(text) != 0;
   };
   check.write = [](PageContext&, bool) {};  // the page's writer stores it
@@ -114,11 +115,11 @@ CheckSetting BrowserWelcomeCheck() {
 void WriteWelcome(PageContext& form) {
   if (form.WindowsVersion < 1) return;
   const std::string key = ResolveKey(form, kTips);
-  form.WriteReg(3, key, "Show", form.CheckBoxes[0]->Checked() ? "1" : "0", "i");
+  form.WriteReg(Root::Users, key, "Show", form.CheckBoxes[0]->Checked() ? "1" : "0", Kind::Integer);
   // Switching the browser's welcome off also clears its flag, so it stays off.
   const bool browser = form.CheckBoxes[1]->Checked();
-  form.WriteReg(3, key, "DisableStartHtm", browser ? "0" : "1", "i");
-  form.WriteReg(3, key, "ShowIE4", browser ? "1" : "0", "i");
+  form.WriteReg(Root::Users, key, "DisableStartHtm", browser ? "0" : "1", Kind::Integer);
+  form.WriteReg(Root::Users, key, "ShowIE4", browser ? "1" : "0", Kind::Integer);
 }
 
 // --- 64 Automatischer Login
@@ -133,9 +134,9 @@ void MaskPassword(PageContext& form) {
 // A password turns automatic log-on on; without one it is switched off.
 void WriteAutoLogon(PageContext& form) {
   if (form.Edits[2]->Text().empty()) {
-    form.DeleteReg(2, kWinlogonKey, "AutoAdminLogon", "v");
+    form.DeleteReg(Root::LocalMachine, kWinlogonKey, "AutoAdminLogon", Removal::Value);
   } else {
-    form.WriteReg(2, kWinlogonKey, "AutoAdminLogon", "1", "s");
+    form.WriteReg(Root::LocalMachine, kWinlogonKey, "AutoAdminLogon", "1", Kind::String);
   }
 }
 
@@ -146,7 +147,8 @@ void WriteAutoLogon(PageContext& form) {
 void WriteCacheForLockLimit(PageContext& form) {
   const int checked = CheckedRadio(form, 0, 5);
   if (checked < 0) return;
-  form.WriteReg(2, kMemoryUpper, "LargeSystemCache", checked == 0 ? "0" : "3", "i");
+  form.WriteReg(Root::LocalMachine, kMemoryUpper, "LargeSystemCache", checked == 0 ? "0" : "3",
+                Kind::Integer);
 }
 
 // --- 126 Dll-Dateien im Speicher
@@ -161,16 +163,16 @@ CheckSetting UnloadDllCheck() {
   check.read = [](PageContext& form) {
     bool present = false;
     WithExistingKey(
-        form, 2, kExplorerMachine,
+        form, Root::LocalMachine, kExplorerMachine,
         [&](sysaccess::TRegistry& key) { present = key.ValueExists("AlwaysUnloadDLL"); },
         kReadOnlyKey);
     return present;
   };
   check.write = [](PageContext& form, bool checked) {
     if (checked) {
-      form.WriteReg(2, kExplorerMachine, "AlwaysUnloadDLL", "", "s");
+      form.WriteReg(Root::LocalMachine, kExplorerMachine, "AlwaysUnloadDLL", "", Kind::String);
     } else {
-      form.DeleteReg(2, kExplorerMachine, "AlwaysUnloadDLL", "v");
+      form.DeleteReg(Root::LocalMachine, kExplorerMachine, "AlwaysUnloadDLL", Removal::Value);
     }
   };
   check.touches = {Machine(kExplorerMachine, "AlwaysUnloadDLL", Kind::String)};
@@ -187,15 +189,17 @@ CheckSetting CheckDiskAtStartCheck() {
   CheckSetting check;
   check.caption = "CHKDSK bei jedem Systemstart ausführen";
   check.read = [](PageContext& form) {
-    const std::string text = form.ReadReg(2, kBootExecuteKey, "BootExecute", "z");
+    const std::string text =
+        form.ReadReg(Root::LocalMachine, kBootExecuteKey, "BootExecute", Kind::MultiString);
     return base::UpperCase(text).find("/P") != std::string::npos;
   };
   // Only into the existing key, and only with full access to it.
   check.write = [](PageContext& form, bool checked) {
-    WithExistingKey(form, 2, kBootExecuteKey, [checked](sysaccess::TRegistry& key) {
-      key.WriteMultiString("BootExecute",
-                           {checked ? "autocheck autochk/p*" : "autocheck autochk *"});
-    });
+    WithExistingKey(
+        form, Root::LocalMachine, kBootExecuteKey, [checked](sysaccess::TRegistry& key) {
+          key.WriteMultiString("BootExecute",
+                               {checked ? "autocheck autochk/p*" : "autocheck autochk *"});
+        });
   };
   check.touches = {Machine(kBootExecuteKey, "BootExecute", Kind::MultiString)};
   return check;
@@ -226,17 +230,20 @@ void MakeFocusSpinEdits(PageContext& form) {
 }
 
 void GetFocus(PageContext& form) {
-  const std::string timeout = form.ReadReg(1, kDesktop, "ForegroundLockTimeout", "i");
+  const std::string timeout =
+      form.ReadReg(Root::CurrentUser, kDesktop, "ForegroundLockTimeout", Kind::Integer);
   if (!timeout.empty()) form.SpinEdits[0]->SetValue(base::StrToInt(timeout) / kMillisPerSecond);
-  const std::string flashes = form.ReadReg(1, kDesktop, "ForegroundFlashCount", "i");
+  const std::string flashes =
+      form.ReadReg(Root::CurrentUser, kDesktop, "ForegroundFlashCount", Kind::Integer);
   if (!flashes.empty()) form.SpinEdits[1]->SetValue(base::StrToInt(flashes));
 }
 
 void WriteFocus(PageContext& form) {
   const int64_t millis = static_cast<int64_t>(form.SpinEdits[0]->Value()) * kMillisPerSecond;
-  form.WriteReg(1, kDesktop, "ForegroundLockTimeout", base::IntToStr(millis), "i");
-  form.WriteReg(1, kDesktop, "ForegroundFlashCount",
-                base::IntToStr(static_cast<int64_t>(form.SpinEdits[1]->Value())), "i");
+  form.WriteReg(Root::CurrentUser, kDesktop, "ForegroundLockTimeout", base::IntToStr(millis),
+                Kind::Integer);
+  form.WriteReg(Root::CurrentUser, kDesktop, "ForegroundFlashCount",
+                base::IntToStr(static_cast<int64_t>(form.SpinEdits[1]->Value())), Kind::Integer);
 }
 
 // --- edit pages

@@ -149,4 +149,16 @@ class ListView : public Control {
   int updating_ = 0;
 };
 
+// A batch of rows for a list on show: it draws once, when the batch ends, not for every row.
+class ListUpdate {
+ public:
+  explicit ListUpdate(ListView& list) : list_(list) { list_.BeginUpdate(); }
+  ~ListUpdate() { list_.EndUpdate(); }
+  ListUpdate(const ListUpdate&) = delete;
+  ListUpdate& operator=(const ListUpdate&) = delete;
+
+ private:
+  ListView& list_;
+};
+
 }  // namespace ui

@@ -80,11 +80,18 @@ TreeView::~TreeView() {
 }
 
 TreeNode* TreeView::Add(TreeNode* parent, std::string text) {
+  return Add(parent, std::move(text), -1, -1);
+}
+
+TreeNode* TreeView::Add(TreeNode* parent, std::string text, int imageIndex, int selectedIndex) {
   auto node = std::make_unique<TreeNode>(*this, parent, std::move(text));
   TreeNode* raw = node.get();
+  raw->imageIndex_ = imageIndex;
+  raw->selectedIndex_ = selectedIndex;
   (parent ? parent->children_ : roots_).push_back(std::move(node));
   if (GetPeer()) GetPeer()->NodeAdded(*raw);
-  if (parent && GetPeer()) GetPeer()->NodeChanged(*parent);
+  // Only a first child changes how the parent shows (its button).
+  if (parent && parent->Count() == 1 && GetPeer()) GetPeer()->NodeChanged(*parent);
   return raw;
 }
 

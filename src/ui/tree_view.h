@@ -75,6 +75,8 @@ class TreeView : public Control {
 
   // Adds a node at the end of parent's children (parent null: a root node).
   TreeNode* Add(TreeNode* parent, std::string text);
+  // The same with its pictures: the control takes the node once, as it is.
+  TreeNode* Add(TreeNode* parent, std::string text, int imageIndex, int selectedIndex);
   // Removes the node with everything below it.
   void Delete(TreeNode* node);
   void Clear();

@@ -18,6 +18,10 @@ using Clock = std::chrono::steady_clock;
 using app_gui::FindChild;
 using app_gui::FindProcessMenu;
 using app_gui::FindProcessWindow;
+using app_gui::MessageBoxCloser;
+using app_gui::Start;
+using app_gui::Started;
+using app_gui::Stop;
 
 const wchar_t* const kProgram = L"C:\\Programme\\Kalmora2x\\Kalmora2x.exe";
 
@@ -34,33 +38,6 @@ double Milliseconds(Clock::time_point since) {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
 }
 
-struct Started {
-  PROCESS_INFORMATION process{};
-  HWND window = nullptr;
-  double milliseconds = 0;
-};
-
-// Starts a program and waits (at most 30 s) for its visible window with that title.
-Started Start(const std::wstring& commandLine, const wchar_t* title) {
-  Started started;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  std::wstring line = commandLine;
-  const auto begin = Clock::now();
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &started.process)) {
-    return started;
-  }
-  WaitForInputIdle(started.process.hProcess, 30000);
-  while (Milliseconds(begin) < 30000) {
-    started.window = FindProcessWindow(started.process.dwProcessId, title);
-    if (started.window) break;
-    Sleep(10);
-  }
-  started.milliseconds = Milliseconds(begin);
-  return started;
-}
-
 // Waits (at most tenths × 100 ms) for a visible window of the program with that title, or, with
 // none, for its open menu.
 HWND WaitForWindow(DWORD processId, const wchar_t* title, int tenths = 50) {
@@ -72,60 +49,6 @@ HWND WaitForWindow(DWORD processId, const wchar_t* title, int tenths = 50) {
   }
   return nullptr;
 }
-
-void Stop(Started& started) {
-  if (started.window) PostMessageW(started.window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(started.process.hProcess, 10000) != WAIT_OBJECT_0) {
-    TerminateProcess(started.process.hProcess, 1);
-  }
-  CloseHandle(started.process.hThread);
-  CloseHandle(started.process.hProcess);
-}
-
-// Answers the system message boxes a page shows while it is built (a drive that does not fit the
-// page, no disk in A:) as the user would, Cancel where there is one, so that the page change
-// returns to the driver; runs on a thread of its own while the driver waits in SendMessage.
-class MessageBoxCloser {
- public:
-  explicit MessageBoxCloser(DWORD processId) : processId_(processId) {
-    thread_ = CreateThread(nullptr, 0, &MessageBoxCloser::Run, this, 0, nullptr);
-  }
-  ~MessageBoxCloser() {
-    InterlockedExchange(&stop_, 1);
-    if (thread_) {
-      WaitForSingleObject(thread_, 5000);
-      CloseHandle(thread_);
-    }
-  }
-  MessageBoxCloser(const MessageBoxCloser&) = delete;
-  MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
-
- private:
-  static DWORD WINAPI Run(void* self) {
-    auto* closer = static_cast<MessageBoxCloser*>(self);
-    while (InterlockedCompareExchange(&closer->stop_, 0, 0) == 0) {
-      EnumWindows(&MessageBoxCloser::Close, reinterpret_cast<LPARAM>(closer));
-      Sleep(50);
-    }
-    return 0;
-  }
-  static BOOL CALLBACK Close(HWND window, LPARAM self) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (processId == reinterpret_cast<MessageBoxCloser*>(self)->processId_ &&
-        std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
-      const int answer = GetDlgItem(window, IDCANCEL) ? IDCANCEL : IDOK;
-      PostMessageW(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-    }
-    return TRUE;
-  }
-
-  DWORD processId_;
-  HANDLE thread_ = nullptr;
-  volatile LONG stop_ = 0;
-};
 
 bool Alive(const Started& started) {
   return WaitForSingleObject(started.process.hProcess, 0) == WAIT_TIMEOUT &&
@@ -223,8 +146,10 @@ TEST_F(AppGui, GroupAndLeafPagesLookRight) {
   SelectItem(leaf);
   EXPECT_EQ(Narrow(Status(1)), "AutoRun Programe");
   Picture(L"leaf-page");
-  // A tool page on the shell's own Control Panel folder of the prefix.
+  // A tool page on the shell's own Control Panel folder of the prefix; it lists the applets
+  // once it has shown.
   SelectItem(ItemWithText(L"Einträge in Systemsteuerung"));
+  for (int i = 0; i < 50 && Status(2).empty(); ++i) Sleep(100);
   EXPECT_EQ(Narrow(Status(2)), "Änderungen übernommen");
   Picture(L"control-panel-items");
 }
@@ -595,6 +520,8 @@ TEST_F(AppGuiWindows, AnEntryAddedInTheExtrasEditorIsStoredOnOk) {
 TEST_F(AppGuiWindows, TheDemoDataShowsAnOldDirectXAndASecondFixedDrive) {
   ASSERT_TRUE(tree);
   SelectItem(ItemWithText(L"DirectX deinstallieren"));
+  // The folder scans run once the page shows; the status bar names the folder until they end.
+  for (int i = 0; i < 50 && !Status(2).empty(); ++i) Sleep(100);
   EXPECT_TRUE(PageShows(L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\DirectPlay"));
   EXPECT_TRUE(PageShows(L"\\Sysbckup\\ddraw.dll"));
   Picture(L"directx");

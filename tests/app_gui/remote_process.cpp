@@ -1,5 +1,6 @@
 #include "remote_process.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace app_gui {
@@ -238,6 +239,80 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return saved;
+}
+
+namespace {
+
+double MillisecondsSince(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
+      .count();
+}
+
+}  // namespace
+
+Started Start(const std::wstring& commandLine, const wchar_t* title) {
+  Started started;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring line = commandLine;
+  const auto begin = std::chrono::steady_clock::now();
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &started.process)) {
+    return started;
+  }
+  WaitForInputIdle(started.process.hProcess, 30000);
+  while (MillisecondsSince(begin) < 30000) {
+    started.window = FindProcessWindow(started.process.dwProcessId, title);
+    if (started.window) break;
+    Sleep(1);
+  }
+  started.milliseconds = MillisecondsSince(begin);
+  return started;
+}
+
+void Stop(Started& started) {
+  if (started.window) PostMessageW(started.window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(started.process.hProcess, 10000) != WAIT_OBJECT_0) {
+    TerminateProcess(started.process.hProcess, 1);
+  }
+  CloseHandle(started.process.hThread);
+  CloseHandle(started.process.hProcess);
+}
+
+MessageBoxCloser::MessageBoxCloser(DWORD processId) : processId_(processId) {
+  thread_ = CreateThread(nullptr, 0, &MessageBoxCloser::Run, this, 0, nullptr);
+}
+
+MessageBoxCloser::~MessageBoxCloser() {
+  InterlockedExchange(&stop_, 1);
+  if (thread_) {
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+  }
+}
+
+DWORD WINAPI MessageBoxCloser::Run(void* self) {
+  auto* closer = static_cast<MessageBoxCloser*>(self);
+  while (InterlockedCompareExchange(&closer->stop_, 0, 0) == 0) {
+    EnumWindows(&MessageBoxCloser::Close, reinterpret_cast<LPARAM>(closer));
+    Sleep(20);
+  }
+  return 0;
+}
+
+BOOL CALLBACK MessageBoxCloser::Close(HWND window, LPARAM self) {
+  auto* closer = reinterpret_cast<MessageBoxCloser*>(self);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (processId == closer->processId_ && std::wstring(className) == L"#32770" &&
+      IsWindowVisible(window)) {
+    const int answer = GetDlgItem(window, IDCANCEL) ? IDCANCEL : IDOK;
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    InterlockedIncrement(&closer->answered_);
+  }
+  return TRUE;
 }
 
 }  // namespace app_gui

@@ -51,4 +51,39 @@ HWND FindProcessMenu(DWORD processId);
 // Saves what the screen shows of the window as a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::wstring& path);
 
+// A program started from here.
+struct Started {
+  PROCESS_INFORMATION process{};
+  HWND window = nullptr;
+  double milliseconds = 0;  // from its start until it waited for input with its window visible
+};
+// Starts a program and waits (at most 30 s) until it waits for input with its visible window of
+// that title.
+Started Start(const std::wstring& commandLine, const wchar_t* title);
+// Closes its window and waits (at most 10 s) for it to end, or ends it.
+void Stop(Started& started);
+
+// Answers the system message boxes the program shows (a drive that does not fit a page, no
+// disk in A:) as the user would, Cancel where there is one, so that what the driver waits for
+// returns; runs on a thread of its own while the driver waits in SendMessage.
+class MessageBoxCloser {
+ public:
+  explicit MessageBoxCloser(DWORD processId);
+  ~MessageBoxCloser();
+  MessageBoxCloser(const MessageBoxCloser&) = delete;
+  MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
+
+  // How many it answered.
+  LONG Answered() const { return InterlockedCompareExchange(&answered_, 0, 0); }
+
+ private:
+  static DWORD WINAPI Run(void* self);
+  static BOOL CALLBACK Close(HWND window, LPARAM self);
+
+  DWORD processId_;
+  HANDLE thread_ = nullptr;
+  volatile LONG stop_ = 0;
+  mutable volatile LONG answered_ = 0;
+};
+
 }  // namespace app_gui

@@ -55,6 +55,30 @@ TEST_F(ShellIconPageTest, TabsShowTheirEntriesWithTheirCaptionsOnWindows2000) {
   EXPECT_EQ(more.back(), "107");
 }
 
+// Nothing on the first window shows them: the entries are stored once the window has painted
+// (its timer), or before a leaf page that may read them, and only once.
+TEST_F(ShellIconPageTest, StartUpStoresTheIconsOnceTheWindowHasPainted) {
+  system.version = os::MemorySystem::kWindows2000;
+  form = std::make_unique<shell::TForm1>(services, app::AllPages());
+  form->FormCreate();
+  EXPECT_EQ(Str(RegRoot::LocalMachine, kShellIcons, "3"), "<none>") << "not before the paint";
+  EXPECT_EQ(backend.TickTimers(), 1);
+  EXPECT_EQ(Str(RegRoot::LocalMachine, kShellIcons, "3"), "C:\\WINNT\\SYSTEM32\\SHELL32.DLL,3");
+  EXPECT_EQ(Str(RegRoot::Users, kRecycleBin, "full"), "shell32.dll,32");
+  EXPECT_EQ(backend.TickTimers(), 0) << "once";
+}
+
+TEST_F(ShellIconPageTest, ALeafPageBeforeThePaintFindsTheIconsAGroupPageLeavesThem) {
+  system.version = os::MemorySystem::kWindows2000;
+  form = std::make_unique<shell::TForm1>(services, app::AllPages());
+  form->FormCreate();
+  form->TreeView1->UserClickNode(form->FindNodeRoot("Icons"));
+  EXPECT_EQ(Str(RegRoot::LocalMachine, kShellIcons, "29"), "<none>") << "a group page";
+  form->TreeView1->UserClickNode(form->FindNodeRoot("Verknüfungspfeil"));
+  EXPECT_EQ(Str(RegRoot::LocalMachine, kShellIcons, "29"), "C:\\WINNT\\SYSTEM32\\SHELL32.DLL,29");
+  EXPECT_EQ(backend.TickTimers(), 0) << "start-up has nothing left for its timer";
+}
+
 TEST_F(ShellIconPageTest, NT4KnowsShellIconsUpTo77) {
   Start(os::MemorySystem::kNt4);
   EXPECT_EQ(Str(RegRoot::LocalMachine, kShellIcons, "77"), "C:\\WINNT\\SYSTEM32\\SHELL32.DLL,77");

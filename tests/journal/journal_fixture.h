@@ -48,6 +48,8 @@ class JournalPagesTest : public IconTest {
     form = std::make_unique<shell::TForm1>(journaled, app::AllPages());
     form->AttachJournal(journal);
     form->FormCreate();
+    // The rest of start-up, as the window's timer runs it once the window has painted.
+    backend.TickTimers();
   }
 
   // The registry and the files of the hard disk and of the floppy, the journal's own left out.

@@ -205,6 +205,24 @@ TEST_F(JournalPagesTest, StartUpAndTheWindowsPlaceAreTheProgramsOwnAndNotJournal
   EXPECT_EQ(listed, std::vector<std::string>{});
 }
 
+TEST_F(JournalPagesTest, AChangeBeforeTheWindowPaintedIsStoredAndStartUpsOwnAreNot) {
+  // The store opens once the window has painted; a page used before that opens it first.
+  form = std::make_unique<shell::TForm1>(journaled, app::AllPages());
+  form->AttachJournal(journal);
+  form->FormCreate();
+  EXPECT_FALSE(files.DirectoryExists(kJournalFolder)) << "not before the paint";
+  Open(126);
+  form->CheckBoxes[0]->UserClick();
+  ClickApply();
+  ASSERT_TRUE(files.DirectoryExists(kJournalFolder));
+  const auto stored = files.ListDirectory(kJournalFolder);
+  ASSERT_TRUE(stored);
+  EXPECT_FALSE(stored->empty()) << "the set of the apply is stored";
+  InJournalWindow();
+  EXPECT_EQ(listed.size(), 2u) << "the set with its one change; the shell icons written on the way "
+                                  "are the program's own";
+}
+
 TEST_F(JournalPagesTest, ASetThatCannotBeStoredIsTracedAndTheProgramGoesOn) {
   StartJournaled();
   Open(126);

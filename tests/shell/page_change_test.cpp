@@ -60,6 +60,7 @@ TEST_F(PageChangeTest, EveryNodeCanBeSelected) {
       {148, "2 Ini-Dateien gefunden"}};
   for (ui::TreeNode* node : form->TreeView1->AllNodes()) {
     form->TreeView1->UserClickNode(node);
+    FinishFilling();
     EXPECT_EQ(Status(1), node->Text());
     EXPECT_EQ(form->SelectedNode, node);
     EXPECT_NE(form->RichEdit2->Text(), page::kPageNotAvailable) << node->Text() << " has a page";
@@ -163,6 +164,69 @@ TEST_F(PageChangeTest, ConfirmationsAnswerYesOrNo) {
   AnswerConfirm(false);
   EXPECT_FALSE(form->Confirm("Wollen Sie den Registrierungseintrag entfernen ?"));
   EXPECT_FALSE(form->Confirm("nobody answers")) << "the close box is a no";
+}
+
+}  // namespace
+
+namespace {
+
+// Pages whose lists take long to read show at once and fill afterwards, on a timer of the page.
+class FillAfterShowingTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    Start();
+    shell.registry = &registry;
+    shell.controlPanel = {{"Anzeige", "desk.cpl", 11, 21}, {"Maus", "main.cpl", 14, 24}};
+    Seed("[HKEY_CURRENT_USER\\Control Panel\\don't load]\n\"main.cpl\"=\"1\"\n");
+    files.AddFile("C:\\WINNT\\System32\\ddraw.dll", "dd");
+    files.AddFile("C:\\WINNT\\Sysbckup\\dsound.dll", "ds");
+  }
+  void Click(std::string_view text) { form->TreeView1->UserClickNode(form->FindNodeRoot(text)); }
+  int Rows(int slot) {
+    return form->ListViews[static_cast<size_t>(slot)] ? form->ListViews[slot]->Count() : -1;
+  }
+};
+
+TEST_F(FillAfterShowingTest, TheListFillsOnceThePageIsOnShow) {
+  Click("Einträge in Systemsteuerung");
+  EXPECT_EQ(Rows(0), 0) << "the page shows before the shell lists its applets";
+  EXPECT_EQ(shell.enumerations, 0);
+  EXPECT_EQ(Status(), "");
+  FinishFilling();
+  EXPECT_EQ(Rows(0), 2);
+  EXPECT_EQ(form->ListViews[0]->Item(1)->SubItem(1), "nein");
+  EXPECT_EQ(Status(), "Änderungen übernommen");
+  EXPECT_EQ(backend.ActiveTimers(), 0) << "the fill runs once";
+}
+
+TEST_F(FillAfterShowingTest, AFolderScanSaysWhereItLooksUntilItIsDone) {
+  Click("DirectX deinstallieren");
+  EXPECT_EQ(Rows(1), 0);
+  EXPECT_EQ(Status(), "Durchsuche C:\\WINNT\\System32\\");
+  backend.TickTimers(page::kAfterShownMs);
+  EXPECT_EQ(Rows(1), 1);
+  EXPECT_EQ(Status(), "Durchsuche C:\\WINNT\\Sysbckup\\");
+  backend.TickTimers(page::kAfterShownMs);
+  EXPECT_EQ(Rows(1), 2);
+  EXPECT_EQ(form->ListViews[1]->Item(1)->Caption(), "C:\\WINNT\\Sysbckup\\dsound.dll");
+  EXPECT_EQ(Status(), "");
+  EXPECT_EQ(backend.ActiveTimers(), 0);
+}
+
+TEST_F(FillAfterShowingTest, APageChangeBeforeTheFillEndsIt) {
+  for (const char* slow : {"Einträge in Systemsteuerung", "DirectX deinstallieren",
+                           "Laufwerkssymbol ändern", "Allgemeine Infos"}) {
+    Click(slow);
+    Click("Tastatur");
+    EXPECT_EQ(backend.ActiveTimers(), 0) << slow << ": its work went with its page";
+    FinishFilling();
+    EXPECT_EQ(Status(), "") << slow;
+    EXPECT_EQ(form->SelectedNode->Text(), "Tastatur");
+  }
+  EXPECT_EQ(shell.enumerations, 0) << "the applets were never listed";
+  EXPECT_EQ(Value(os::RegRoot::CurrentUser, "Control Panel\\don't load", "main.cpl")->AsString(),
+            "1")
+      << "the markers were not taken out";
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "os/reg_file.h"
 #include "os/shell.h"
 #include "os/system.h"
+#include "page/after_shown.h"
 #include "page/services.h"
 #include "shell/main_window.h"
 
@@ -46,6 +47,8 @@ class ShellTest : public ::testing::Test {
     system.version = version;
     form = std::make_unique<shell::TForm1>(services, app::AllPages());
     form->FormCreate();
+    // The rest of start-up, as the window's timer runs it once the window has painted.
+    backend.TickTimers();
     return *form;
   }
 
@@ -56,12 +59,20 @@ class ShellTest : public ::testing::Test {
         << error.message;
   }
 
-  // Clicks the first node with that text, as the user does.
+  // Clicks the first node with that text, as the user does, and lets the page fill what it
+  // fills once it has shown.
   ui::TreeNode* Select(std::string_view text) {
     ui::TreeNode* node = form->FindNodeRoot(text);
     EXPECT_TRUE(node) << "no node " << text;
     if (node) form->TreeView1->UserClickNode(node);
+    FinishFilling();
     return node;
+  }
+
+  // Runs the page's work after it has shown, step by step, as the window's timer would.
+  void FinishFilling() {
+    for (int step = 0; step < 10000 && backend.TickTimers(page::kAfterShownMs) > 0; ++step) {
+    }
   }
 
   void ClickApply() { form->Image1->UserClick(); }

@@ -14,6 +14,7 @@
 
 #include "app/all_pages.h"
 #include "headless/headless_backend.h"
+#include "page/after_shown.h"
 #include "page/start_up.h"
 #include "page/services.h"
 #include "shell/main_window.h"
@@ -55,10 +56,13 @@ class RealShellTest : public ::testing::Test {
     return *form;
   }
 
+  // Clicks the node and lets the page fill what it fills once it has shown.
   void Select(std::string_view text) {
     ui::TreeNode* node = form->FindNodeRoot(text);
     ASSERT_TRUE(node) << "no node " << text;
     form->TreeView1->UserClickNode(node);
+    for (int step = 0; step < 10000 && backend.TickTimers(page::kAfterShownMs) > 0; ++step) {
+    }
   }
 
   void AnswerConfirm(bool yes) {

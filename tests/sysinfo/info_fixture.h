@@ -20,6 +20,7 @@ class InfoPageTest : public ShellTest {
       if (node->Text() == text && node->Parent() &&
           node->Parent()->Text() == "Systeminformationen") {
         form->TreeView1->UserClickNode(node);
+        FinishFilling();
         return;
       }
     }

@@ -33,6 +33,19 @@ TEST_F(IniListingTest, ListsEveryIniNameOfTheWindowsDriveAndOpensOneOnDoubleClic
   EXPECT_EQ(shell.executed[0].file, "C:\\WINNT\\win.ini");
 }
 
+TEST_F(IniListingTest, ThePageShowsBeforeTheWalkAndTheWalkRunsOnce) {
+  form->TreeView1->UserClickNode(form->FindNodeRoot("Auflistung aller Ini-Dateien"));
+  EXPECT_EQ(form->Labels[10]->Caption(), "Auflistung aller Ini-Dateien auf LaufwerkC:\\");
+  EXPECT_EQ(List().Count(), 0) << "the walk waits until the page has shown";
+  // The walk lets messages run, the page's timer among them: it does not start again.
+  int ticks = 0;
+  backend.SetPendingMessages([&] { ticks += backend.TickTimers(page::kAfterShownMs); });
+  FinishFilling();
+  EXPECT_GT(ticks, 0);
+  EXPECT_EQ(shell.iconQueries.size(), 4u) << "each file once";
+  EXPECT_EQ(Status(), "4 Ini-Dateien gefunden");
+}
+
 TEST_F(IniListingTest, SelectingAnotherPageStopsTheWalk) {
   bool left = false;
   backend.SetPendingMessages([&] {

@@ -21,6 +21,7 @@ class PageTest : public ShellTest {
           form->TreeView1->UserClickNode(form->TreeView1->Root(0));
         }
         form->TreeView1->UserClickNode(node);
+        FinishFilling();
         return;
       }
     }

@@ -52,7 +52,7 @@ void FormPeer::ApplyBounds() {
 
 void FormPeer::ApplyVisible() {
   // A form built in an event (a dialog) shows with its controls in place, not as they wait.
-  if (form_.Visible()) backend_.ApplyPending();
+  if (form_.Visible()) backend_.FormShowing();
   Pushing pushing(*this);
   ShowWindow(hwnd_, form_.Visible() ? SW_SHOW : SW_HIDE);
   if (form_.Visible()) UpdateWindow(hwnd_);
@@ -96,6 +96,8 @@ void FormPeer::ApplyState() {
   // Only a change is passed on: a new window is neither minimised nor to be restored.
   const bool minimized = form_.GetWindowState() == ui::WindowState::Minimized;
   if (minimized == (IsIconic(hwnd_) != FALSE)) return;
+  // Either shows the window.
+  backend_.FormShowing();
   Pushing pushing(*this);
   ShowWindow(hwnd_, minimized ? SW_MINIMIZE : SW_RESTORE);
 }

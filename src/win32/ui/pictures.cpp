@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -29,15 +30,21 @@ bool EndsWith(std::string_view text, std::string_view tail) {
   return true;
 }
 
-// A 24-bit top-down DIB section; bits receives its pixel memory.
-UniqueBitmap MakeDib(int width, int height, uint8_t** bits) {
+// The header of a top-down DIB of that size and depth.
+BITMAPINFO TopDownDib(int width, int height, WORD bitsPerPixel) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
   info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = bitsPerPixel;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A top-down DIB section (24 bits unless told); bits receives its pixel memory.
+UniqueBitmap MakeDib(int width, int height, uint8_t** bits, WORD bitsPerPixel = 24) {
+  const BITMAPINFO info = TopDownDib(width, height, bitsPerPixel);
   void* memory = nullptr;
   UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
   *bits = static_cast<uint8_t*>(memory);
@@ -339,33 +346,108 @@ std::shared_ptr<const LoadedPicture> PictureCache::Get(const ui::Picture& pictur
   return loaded;
 }
 
+namespace {
+
+// One image of a list as pixels: blue, green, red, alpha; and whether each pixel lets the
+// background through.
+struct Tile {
+  std::vector<uint32_t> pixels;
+  std::vector<bool> clear;
+};
+
+// The pixels of a device-dependent or DIB bitmap as 32-bit top-down rows.
+std::vector<uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, 0);
+  BITMAPINFO info = TopDownDib(width, height, 32);
+  WindowDc screen(nullptr);
+  if (!GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
+                 DIB_RGB_COLORS)) {
+    pixels.clear();
+  }
+  return pixels;
+}
+
+// An icon of the list's size as it is: its colours with their alpha and its mask.
+Tile TileOfIcon(HICON icon, int width, int height) {
+  Tile tile;
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return tile;
+  UniqueBitmap color(info.hbmColor);
+  UniqueBitmap mask(info.hbmMask);
+  if (!color) return tile;  // a monochrome icon: drawn below instead
+  tile.pixels = PixelsOf(color.get(), width, height);
+  const std::vector<uint32_t> maskPixels = PixelsOf(mask.get(), width, height);
+  if (tile.pixels.empty() || maskPixels.size() != tile.pixels.size()) return {};
+  tile.clear.resize(maskPixels.size());
+  for (size_t i = 0; i < maskPixels.size(); ++i) tile.clear[i] = (maskPixels[i] & 0xFFFFFF) != 0;
+  return tile;
+}
+
+// Any other picture drawn at the list's size over magenta, which then marks the clear pixels
+// (a bitmap's bottom-left colour is its transparent one, as with the program's tool bitmaps).
+Tile TileOfDrawing(const LoadedPicture& picture, int width, int height) {
+  Tile tile;
+  const COLORREF magenta = RGB(255, 0, 255);
+  UniqueBitmap drawn = RenderPicture(picture, width, height, magenta, true);
+  if (!drawn) return tile;
+  tile.pixels = PixelsOf(drawn.get(), width, height);
+  tile.clear.resize(tile.pixels.size());
+  for (size_t i = 0; i < tile.pixels.size(); ++i) {
+    tile.clear[i] = (tile.pixels[i] & 0xFFFFFF) == 0xFF00FF;
+    tile.pixels[i] = tile.clear[i] ? 0 : tile.pixels[i] & 0xFFFFFF;
+  }
+  return tile;
+}
+
+Tile TileOf(const LoadedPicture& picture, int width, int height) {
+  if (picture.icon && picture.width == width && picture.height == height) {
+    Tile tile = TileOfIcon(picture.icon.get(), width, height);
+    if (!tile.pixels.empty()) return tile;
+  }
+  return TileOfDrawing(picture, width, height);
+}
+
+}  // namespace
+
 UniqueImageList BuildImageList(const ui::ImageList& images, PictureCache& pictures) {
   const int width = images.width;
   const int height = images.height;
-  UniqueImageList list(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, images.Count(), 4));
-  if (!list) return list;
-  for (const ui::Picture& description : images.pictures) {
-    const auto shared = pictures.Get(description, width);
-    const LoadedPicture empty;
-    const LoadedPicture& picture = shared ? *shared : empty;
-    int added = -1;
-    if (picture.icon) {
-      added = ImageList_ReplaceIcon(list.get(), -1, picture.icon.get());
-    } else if (picture.bitmap) {
-      // The bottom-left colour is the transparent one, as with the program's tool bitmaps.
-      const COLORREF magenta = RGB(255, 0, 255);
-      UniqueBitmap scaled = RenderPicture(picture, width, height, magenta, true);
-      added = ImageList_AddMasked(list.get(), scaled.get(), magenta);
-    }
-    if (added < 0) {
-      // Keeps the indices of the pictures after it: an image that shows nothing.
-      uint8_t* bits = nullptr;
-      UniqueBitmap blank = MakeDib(width, height, &bits);
-      std::vector<uint8_t> maskBits(static_cast<size_t>((width + 15) / 16 * 2) * height, 0xFF);
-      UniqueBitmap mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
-      ImageList_Add(list.get(), blank.get(), mask.get());
+  const int count = images.Count();
+  UniqueImageList list(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, count, 4));
+  if (!list || count == 0) return list;
+  // All images go in with one call, side by side in one bitmap and one mask: under Wine each
+  // call into an image list costs milliseconds whatever it adds, and lists repeat a few pictures
+  // many times (the tree's 166 places show a dozen icons), so each picture is read once.
+  const int stripWidth = width * count;
+  uint8_t* memory = nullptr;
+  UniqueBitmap strip = MakeDib(stripWidth, height, &memory, 32);
+  if (!strip || !memory) return {};
+  auto* pixels = reinterpret_cast<uint32_t*>(memory);
+  std::fill(pixels, pixels + static_cast<size_t>(stripWidth) * height, 0u);
+  // Monochrome rows are padded to 16 bits; a set bit is a clear pixel. Empty places stay clear.
+  const size_t maskStride = static_cast<size_t>((stripWidth + 15) / 16 * 2);
+  std::vector<uint8_t> maskBits(maskStride * height, 0xFF);
+  std::map<const LoadedPicture*, Tile> tiles;
+  for (int i = 0; i < count; ++i) {
+    const auto picture = pictures.Get(images.pictures[static_cast<size_t>(i)], width);
+    if (!picture || !*picture) continue;
+    auto it = tiles.find(picture.get());
+    if (it == tiles.end()) it = tiles.emplace(picture.get(), TileOf(*picture, width, height)).first;
+    const Tile& tile = it->second;
+    if (tile.pixels.size() != static_cast<size_t>(width) * height) continue;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const size_t from = static_cast<size_t>(y) * width + x;
+        const size_t column = static_cast<size_t>(i) * width + x;
+        pixels[static_cast<size_t>(y) * stripWidth + column] = tile.pixels[from];
+        if (!tile.clear[from]) {
+          maskBits[y * maskStride + column / 8] &= static_cast<uint8_t>(~(0x80u >> (column % 8)));
+        }
+      }
     }
   }
+  UniqueBitmap mask(CreateBitmap(stripWidth, height, 1, 1, maskBits.data()));
+  if (ImageList_Add(list.get(), strip.get(), mask.get()) < 0) return {};
   return list;
 }
 

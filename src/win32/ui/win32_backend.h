@@ -96,8 +96,17 @@ class Win32Backend : public ui::Backend {
     ApplyPending();
     ThawFrom(0);
   }
-  // Peers whose changes wait until the event ends (WindowPeer::CanDefer).
-  bool Deferring() const { return dispatchDepth_ > 0 && !applyingPending_; }
+  // Peers whose changes wait until the event ends (WindowPeer::CanDefer), or, from
+  // DeferUntilShown on, until the first form comes on the screen.
+  bool Deferring() const { return (dispatchDepth_ > 0 || untilShown_) && !applyingPending_; }
+  // The main window is built out of sight: each of its windows takes its final state once when
+  // the window shows, rather than every step of the building (a layout moves every sibling).
+  void DeferUntilShown() { untilShown_ = true; }
+  // A form comes on the screen: what waited goes first.
+  void FormShowing() {
+    untilShown_ = false;
+    ApplyPending();
+  }
   void AddPending(WindowPeer* peer) { pendingPeers_.push_back(peer); }
   void ForgetPending(WindowPeer* peer);
   void ApplyPending();
@@ -160,6 +169,7 @@ class Win32Backend : public ui::Backend {
   std::vector<HWND> frozen_;
   std::vector<WindowPeer*> pendingPeers_;
   bool applyingPending_ = false;
+  bool untilShown_ = false;
   int dispatchDepth_ = 0;
   int nextId_ = 1000;
   ui::Cursor screenCursor_ = ui::Cursor::Default;
