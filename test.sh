@@ -38,7 +38,15 @@ took "installer build"
 
 bits=${KALMORA_WINE_BITS:-}
 if [ -z "$bits" ]; then
-  if why=$(./scripts/runs-32bit); then bits=32; else
+  if why=$(./scripts/runs-32bit); then
+    # A root that cannot be made or entered here (no mirror, no namespaces) is this machine's
+    # limit, not a fault of the program: then the suites run as where no 32-bit program runs.
+    if ./scripts/i386-root ensure && ./scripts/i386-root check; then bits=32; else
+      echo "test.sh: the i386 root with its 32-bit Wine is not usable here; the Wine suites run on the 64-bit build instead"
+      bits=64
+    fi
+    took "i386 root"
+  else
     echo "test.sh: $why; the Wine suites run on the 64-bit build instead"
     bits=64
   fi
@@ -46,7 +54,6 @@ fi
 if [ "$bits" = 32 ]; then
   echo "== the Wine suites on the shipped 32-bit program, under 32-bit Wine in an i386 root"
   ./scripts/i386-root ensure
-  took "i386 root"
   ./scripts/i386-root run scripts/wine-suites "$root/build/windows-i686" windows-i686-wine \
     "$setup32"
   took "Wine suites (32-bit)"
