@@ -22,7 +22,7 @@ namespace app {
 // window adds its toolkit to.
 struct Win32Services {
   page::Services With(ui::Backend& ui) {
-    return page::Services{ui, journaledRegistry, system, journaledShell, journaledFiles, trace,
+    return page::Services{ui,     journaledRegistry, system, journaledShell, journaledFiles, trace,
                           display};
   }
 

@@ -173,8 +173,8 @@ void BuildCategoryTree(ui::TreeView& tree) {
     const int selectedIndex = entry.level == 0
                                   ? kRootSelectedIndex
                                   : (hasChildren ? kGroupSelectedIndex : kLeafSelectedIndex);
-    path.push_back(tree.Add(path.empty() ? nullptr : path.back(), entry.text, entry.pageId,
-                            selectedIndex));
+    path.push_back(
+        tree.Add(path.empty() ? nullptr : path.back(), entry.text, entry.pageId, selectedIndex));
   }
   tree.EndUpdate();
 }
