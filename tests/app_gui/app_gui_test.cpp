@@ -735,36 +735,10 @@ TEST_F(AppGuiWindows, AnApplyIsUndoneFromTheJournalWindow) {
   EXPECT_TRUE(Alive(*app));
 }
 
-// A visible top-level window of the program of that class and title: the profile windows share
-// their captions with the file dialogs they open.
-struct ClassSearch {
-  DWORD processId;
-  const wchar_t* className;
-  const wchar_t* title;
-  HWND found;
-};
-
-BOOL CALLBACK MatchClassAndTitle(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<ClassSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t className[64] = {};
-  wchar_t title[128] = {};
-  GetClassNameW(window, className, 64);
-  GetWindowTextW(window, title, 128);
-  if (owner == search->processId && IsWindowVisible(window) &&
-      std::wstring(className) == search->className && std::wstring(title) == search->title) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
+// The profile windows share their captions with the file dialogs they open: found by class too.
 HWND WaitForClassWindow(DWORD processId, const wchar_t* className, const wchar_t* title) {
   for (int i = 0; i < 100; ++i) {
-    ClassSearch search{processId, className, title, nullptr};
-    EnumWindows(MatchClassAndTitle, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+    if (HWND found = FindProcessWindow(processId, title, className)) return found;
     Sleep(100);
   }
   return nullptr;

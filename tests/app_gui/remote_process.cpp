@@ -191,8 +191,8 @@ HWND FindChild(HWND parent, const wchar_t* className) {
   return search.found;
 }
 
-HWND FindProcessWindow(DWORD processId, const wchar_t* title) {
-  TopSearch search{processId, title, nullptr, nullptr};
+HWND FindProcessWindow(DWORD processId, const wchar_t* title, const wchar_t* className) {
+  TopSearch search{processId, title, className, nullptr};
   EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

@@ -44,8 +44,8 @@ HWND FindNamed(HWND parent, const wchar_t* name);
 HWND FindChildWithText(HWND parent, const wchar_t* className, const std::wstring& text);
 // Sets the check box of a list view row, as a click on it does.
 void CheckListRow(HANDLE process, HWND list, int row, bool checked);
-// A visible top-level window of the process with that title.
-HWND FindProcessWindow(DWORD processId, const wchar_t* title);
+// A visible top-level window of the process with that title (and that class, when one is given).
+HWND FindProcessWindow(DWORD processId, const wchar_t* title, const wchar_t* className = nullptr);
 // The visible menu of the process opened last (a submenu lies above its menu).
 HWND FindProcessMenu(DWORD processId);
 // Saves what the screen shows of the window as a 24-bit BMP file.
