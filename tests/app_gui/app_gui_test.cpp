@@ -532,7 +532,10 @@ TEST_F(AppGuiWindows, TheDemoDataShowsAnOldDirectXAndASecondFixedDrive) {
     Picture(L"paging-files");
   }
   SelectItem(ItemWithText(L"Auflistung aller Ini-Dateien"));
-  EXPECT_TRUE(PageShows(L"\\win.ini"));
+  // The walk over the drive starts once the page shows and lists what it finds as it goes.
+  bool listed = false;
+  for (int i = 0; i < 100 && !(listed = PageShows(L"\\win.ini")); ++i) Sleep(100);
+  EXPECT_TRUE(listed);
   Picture(L"ini-files");
 }
 
