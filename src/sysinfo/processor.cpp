@@ -6,8 +6,13 @@ namespace sysinfo {
 namespace {
 
 // Shorter spans say more about the counters' resolution than about the clock.
-constexpr double kShortestSpanSeconds = 0.02;
 constexpr uint32_t kShortestSpanMs = 20;
+
+// The shortest span in the counter's own units. Spans are compared as counts: a quotient
+// compared with 0.02 comes out differently in the x87's extended precision and in SSE's double.
+uint64_t ShortestSpan(uint64_t frequency) {
+  return frequency * kShortestSpanMs / 1000;
+}
 
 }  // namespace
 
@@ -26,14 +31,14 @@ std::string ClockMeter::GetCPUTakt(os::System& system, int decimals) {
     system.Sleep(kFirstSpanMs);
     now = Read(system);
     if (!now) return "200";
-  } else if (const double since = static_cast<double>(now->count - last_->count) / frequency;
-             since < kShortestSpanSeconds) {
-    system.Sleep(kShortestSpanMs - static_cast<uint32_t>(since * 1000));
+  } else if (const uint64_t since = now->count - last_->count; since < ShortestSpan(frequency)) {
+    system.Sleep(kShortestSpanMs - static_cast<uint32_t>(since * 1000 / frequency));
     now = Read(system);
     if (!now) return "200";
   }
-  const double seconds = static_cast<double>(now->count - last_->count) / frequency;
-  if (seconds >= kShortestSpanSeconds && now->cycles > last_->cycles) {
+  const uint64_t span = now->count - last_->count;
+  if (span >= ShortestSpan(frequency) && now->cycles > last_->cycles) {
+    const double seconds = static_cast<double>(span) / static_cast<double>(frequency);
     mhz_ = static_cast<double>(now->cycles - last_->cycles) / seconds / 1e6;
     last_ = now;
   }
