@@ -49,25 +49,50 @@ std::string StringValue(const os::RegKey& key, std::string_view name, bool& foun
   return text;
 }
 
-void GetClassDevices(os::Registry& registry, std::string_view classKey, std::string_view className,
-                     std::vector<std::string>& result) {
-  const auto classes = OpenForReading(registry, classKey);
-  if (!classes) return;
-  const std::string wanted = base::UpperCase(className);
-  for (const std::string& name : classes->SubKeyNames()) {
-    const auto deviceClass = classes->OpenSubKey(name, os::RegAccess::Read);
-    bool found = false;
-    if (!deviceClass || base::UpperCase(StringValue(*deviceClass, "Class", found)) != wanted ||
-        !found) {
-      continue;
+namespace {
+
+// The keys below the class key with their "Class" value upper-cased, in the registry's order: the
+// device tree asks it for every class, and each read is a round trip to the registry.
+struct ClassKey {
+  std::string name;
+  std::string upperClass;
+};
+
+std::vector<ClassKey> ReadClassKeys(const os::RegKey& classes) {
+  std::vector<ClassKey> keys;
+  for (const std::string& name : classes.SubKeyNames()) {
+    const auto deviceClass = classes.OpenSubKey(name, os::RegAccess::Read);
+    std::string text;
+    if (deviceClass && StringValue(*deviceClass, "Class", text)) {
+      keys.push_back({name, base::UpperCase(text)});
     }
+  }
+  return keys;
+}
+
+void AddClassDevices(const os::RegKey& classes, const std::vector<ClassKey>& keys,
+                     std::string_view className, std::vector<std::string>& result) {
+  const std::string wanted = base::UpperCase(className);
+  for (const ClassKey& key : keys) {
+    if (key.upperClass != wanted) continue;
+    const auto deviceClass = classes.OpenSubKey(key.name, os::RegAccess::Read);
+    if (!deviceClass) continue;
     for (const std::string& instanceName : deviceClass->SubKeyNames()) {
       const auto instance = deviceClass->OpenSubKey(instanceName, os::RegAccess::Read);
       if (!instance) continue;
+      bool found = false;
       const std::string description = StringValue(*instance, "DriverDesc", found);
       if (found) AddOnce(result, description);
     }
   }
+}
+
+}  // namespace
+
+void GetClassDevices(os::Registry& registry, std::string_view classKey, std::string_view className,
+                     std::vector<std::string>& result) {
+  const auto classes = OpenForReading(registry, classKey);
+  if (classes) AddClassDevices(*classes, ReadClassKeys(*classes), className, result);
 }
 
 void GetSpecialDevices(os::Registry& registry, std::string_view enumKey, std::string_view service,
@@ -101,10 +126,13 @@ const std::vector<std::string_view>& DeviceClasses() {
 std::vector<DeviceClassNode> CollectDevices(os::Registry& registry, std::string_view classKey,
                                             bool ntFamily) {
   std::vector<DeviceClassNode> nodes;
+  const auto classKeys = OpenForReading(registry, classKey);
+  const std::vector<ClassKey> keys =
+      classKeys ? ReadClassKeys(*classKeys) : std::vector<ClassKey>{};
   const auto& classes = DeviceClasses();
   for (size_t i = 0; i < classes.size(); ++i) {
     DeviceClassNode node{static_cast<int>(i), std::string(classes[i]), {}};
-    GetClassDevices(registry, classKey, classes[i], node.devices);
+    if (classKeys) AddClassDevices(*classKeys, keys, classes[i], node.devices);
     for (const ServiceScan& scan : kServiceScans) {
       if (scan.className != classes[i]) continue;
       GetSpecialDevices(registry, ntFamily ? scan.ntEnumKey : scan.otherEnumKey, scan.service,

@@ -16,6 +16,7 @@ InfoList::InfoList(page::PageContext& form, const ui::Rect& bounds) {
   list_->SetSmallImages(&form.ImageList7);
   list_->AddColumn("Bereich", 200);
   list_->AddColumn("Wert", 200);
+  batch_.emplace(*list_);
 }
 
 void InfoList::Group(const std::string& caption) {

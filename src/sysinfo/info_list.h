@@ -2,6 +2,7 @@
 // "Bereich" and "Wert", filled with group rows, value rows and blank rows in the order given.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "page/page_context.h"
@@ -20,7 +21,8 @@ inline constexpr ui::Rect kInfoListBounds{10, 40, 470, 330};
 
 class InfoList {
  public:
-  // Creates the list in ListViews slot 0 of the page; the rows go nowhere when it cannot.
+  // Creates the list in ListViews slot 0 of the page; the rows go nowhere when it cannot. The
+  // rows given to such a list are drawn once, when this object ends with the page's builder.
   InfoList(page::PageContext& form, const ui::Rect& bounds);
   explicit InfoList(ui::ListView* list) : list_(list) {}
 
@@ -37,6 +39,7 @@ class InfoList {
 
  private:
   ui::ListView* list_ = nullptr;
+  std::optional<ui::ListUpdate> batch_;
 };
 
 }  // namespace sysinfo
