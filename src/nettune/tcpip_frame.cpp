@@ -317,8 +317,7 @@ void TFrame51::InitDFUeSpeedNT() {
   if (registry_.OpenKeyReadOnly(services)) names = registry_.GetKeyNames();
   registry_.CloseKey();
   // A service is bound to the stack when it has Parameters\Tcpip. Key names are compared
-  // without case, so one open per service finds it: a walk of every service's subkeys took a
-  // tenth of a second.
+  // without case, so one open per service finds it, where a walk of its subkeys took several.
   for (const std::string& service : names) {
     if (registry_.KeyExists(services + "\\" + service + "\\Parameters\\Tcpip")) {
       ListView1->Add(service);

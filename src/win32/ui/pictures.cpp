@@ -249,13 +249,14 @@ LoadedPicture LoadPicture(const ui::Picture& picture, int iconSize) {
       }
       break;
     case Kind::IconInFile: {
-      // Only the size asked for is made (the large one where the file has no small one):
-      // each icon made is a read of the file.
-      const std::wstring file = Wide(picture.name);
-      HICON icon = nullptr;
-      if (iconSize <= 16) ExtractIconExW(file.c_str(), picture.index, nullptr, &icon, 1);
-      if (!icon) ExtractIconExW(file.c_str(), picture.index, &icon, nullptr, 1);
-      loaded.icon.reset(icon);
+      HICON large = nullptr;
+      HICON small = nullptr;
+      if (ExtractIconExW(Wide(picture.name).c_str(), picture.index, &large, &small, 1) > 0) {
+        const bool wantSmall = iconSize <= 16 && small;
+        loaded.icon.reset(wantSmall ? small : large);
+        HICON other = wantSmall ? large : small;
+        if (other) DestroyIcon(other);
+      }
       break;
     }
     case Kind::SystemIcon:
