@@ -199,7 +199,9 @@ class AppGuiPages : public AppGui {
     SendMessageW(apply, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(apply, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   }
-  static HWND PagePanel() { return app_gui::FindNamed(app->window, L"PagePanel"); }
+  // The page shown: a page left while one of its own events still runs keeps its hidden panel
+  // until that event returns.
+  static HWND PagePanel() { return app_gui::FindNamed(app->window, L"PagePanel", true); }
   // Clicks the button (check box, radio button) with that caption on the page.
   static HWND Click(const std::wstring& caption) {
     HWND button = app_gui::FindChildWithText(PagePanel(), L"Button", caption);
@@ -739,8 +741,9 @@ TEST_F(AppGuiWindows, AnApplyIsUndoneFromTheJournalWindow) {
 }
 
 // The profile windows share their captions with the file dialogs they open: found by class too.
+// The first file dialog of a prefix reads the shell's folders first: it may take many seconds.
 HWND WaitForClassWindow(DWORD processId, const wchar_t* className, const wchar_t* title) {
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < 300; ++i) {
     if (HWND found = FindProcessWindow(processId, title, className)) return found;
     Sleep(100);
   }
@@ -789,7 +792,9 @@ TEST_F(AppGuiWindows, AProfileIsAppliedFromTheViewMenu) {
   for (int i = 0; i < 6; ++i) MenuKey(menu, VK_DOWN);
   MenuKey(menu, VK_RETURN);
   HWND open = WaitForClassWindow(process, L"#32770", L"Profil anwenden");
-  ASSERT_TRUE(open) << "no file dialog";
+  if (!open) PictureOf(GetDesktopWindow(), L"no-file-dialog");
+  ASSERT_TRUE(open) << "no file dialog; the program shows:\n"
+                    << Narrow(app_gui::ProcessWindows(process));
   HWND name = FindChild(open, L"Edit");
   ASSERT_TRUE(name);
   SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"C:\\raum.txt"));

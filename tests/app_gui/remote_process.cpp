@@ -135,6 +135,7 @@ struct NamedSearch {
   const wchar_t* className;
   const std::wstring* text;
   HWND found;
+  bool visibleOnly = false;
 };
 
 BOOL CALLBACK MatchNamed(HWND window, LPARAM param) {
@@ -143,7 +144,8 @@ BOOL CALLBACK MatchNamed(HWND window, LPARAM param) {
     const auto atom =
         static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(window, L"KalmoraName")));
     wchar_t name[128] = {};
-    if (atom && GlobalGetAtomNameW(atom, name, 128) && lstrcmpW(name, search->name) == 0) {
+    if (atom && GlobalGetAtomNameW(atom, name, 128) && lstrcmpW(name, search->name) == 0 &&
+        (!search->visibleOnly || IsWindowVisible(window))) {
       search->found = window;
       return FALSE;
     }
@@ -164,8 +166,8 @@ BOOL CALLBACK MatchNamed(HWND window, LPARAM param) {
 
 }  // namespace
 
-HWND FindNamed(HWND parent, const wchar_t* name) {
-  NamedSearch search{name, nullptr, nullptr, nullptr};
+HWND FindNamed(HWND parent, const wchar_t* name, bool visibleOnly) {
+  NamedSearch search{name, nullptr, nullptr, nullptr, visibleOnly};
   EnumChildWindows(parent, MatchNamed, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -195,6 +197,34 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* title, const wchar_t* cla
   TopSearch search{processId, title, className, nullptr};
   EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+namespace {
+
+struct Listing {
+  DWORD processId;
+  std::wstring text;
+};
+
+BOOL CALLBACK ListVisible(HWND window, LPARAM param) {
+  auto* listing = reinterpret_cast<Listing*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != listing->processId || !IsWindowVisible(window)) return TRUE;
+  wchar_t className[64] = {};
+  wchar_t title[256] = {};
+  GetClassNameW(window, className, 64);
+  GetWindowTextW(window, title, 256);
+  listing->text += std::wstring(className) + L" \"" + title + L"\"\n";
+  return TRUE;
+}
+
+}  // namespace
+
+std::wstring ProcessWindows(DWORD processId) {
+  Listing listing{processId, L""};
+  EnumWindows(ListVisible, reinterpret_cast<LPARAM>(&listing));
+  return listing.text;
 }
 
 HWND FindProcessMenu(DWORD processId) {

@@ -38,14 +38,17 @@ std::wstring ListItemText(HANDLE process, HWND list, int row, int column);
 std::vector<HTREEITEM> TreeItems(HWND tree);
 // The first child window of a class (depth first).
 HWND FindChild(HWND parent, const wchar_t* className);
-// The first child window whose control has that designer name (depth first).
-HWND FindNamed(HWND parent, const wchar_t* name);
+// The first child window whose control has that designer name (depth first; visible only, if
+// asked).
+HWND FindNamed(HWND parent, const wchar_t* name, bool visibleOnly = false);
 // The first child window of a class with that window text.
 HWND FindChildWithText(HWND parent, const wchar_t* className, const std::wstring& text);
 // Sets the check box of a list view row, as a click on it does.
 void CheckListRow(HANDLE process, HWND list, int row, bool checked);
 // A visible top-level window of the process with that title (and that class, when one is given).
 HWND FindProcessWindow(DWORD processId, const wchar_t* title, const wchar_t* className = nullptr);
+// Its visible top-level windows as "class \"title\"", one per line: what a failed wait saw.
+std::wstring ProcessWindows(DWORD processId);
 // The visible menu of the process opened last (a submenu lies above its menu).
 HWND FindProcessMenu(DWORD processId);
 // Saves what the screen shows of the window as a 24-bit BMP file.
