@@ -113,11 +113,15 @@ struct TopSearch {
   HWND found;
 };
 
-BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<TopSearch*>(param);
+bool VisibleWindowOf(HWND window, DWORD processId) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  return owner == processId && IsWindowVisible(window);
+}
+
+BOOL CALLBACK MatchTop(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<TopSearch*>(param);
+  if (!VisibleWindowOf(window, search->processId)) return TRUE;
   wchar_t text[128] = {};
   if (search->title && (!GetWindowTextW(window, text, 128) || lstrcmpW(text, search->title) != 0)) {
     return TRUE;
@@ -208,9 +212,7 @@ struct Listing {
 
 BOOL CALLBACK ListVisible(HWND window, LPARAM param) {
   auto* listing = reinterpret_cast<Listing*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != listing->processId || !IsWindowVisible(window)) return TRUE;
+  if (!VisibleWindowOf(window, listing->processId)) return TRUE;
   wchar_t className[64] = {};
   wchar_t title[256] = {};
   GetClassNameW(window, className, 64);
