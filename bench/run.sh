@@ -6,9 +6,9 @@
 # real program's command line under Wine; then the real
 # program measured from outside against an empty-window program on NT 4.0, 2000 and XP.
 # usage: bench/run.sh [all|registry|program]
-# The program leg measures KALMORA_EXE (default: the 64-bit build, which is what this machine's
-# Wine runs; any exe path, such as the 32-bit release build where it runs) with the drivers of
-# KALMORA_BENCH_BUILD (default build/windows).
+# The program leg measures the 32-bit release build under the i386 root's 32-bit Wine where the
+# kernel runs 32-bit programs, otherwise the 64-bit build under the host's Wine;
+# KALMORA_BENCH_BITS=32 or 64 picks by hand.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -67,35 +67,31 @@ trap - EXIT
 fi
 
 if [ "$leg" = all ] || [ "$leg" = program ]; then
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows --target Kalmora2x reg_import app_bench empty_window \
+  # The program as users run it: the 32-bit release build under a 32-bit Wine in the i386 root,
+  # where this kernel runs 32-bit programs; otherwise the 64-bit build under the host's Wine.
+  bits=${KALMORA_BENCH_BITS:-}
+  if [ -z "$bits" ]; then
+    if ./scripts/runs-32bit >/dev/null && ./scripts/i386-root ensure >/dev/null &&
+      ./scripts/i386-root check; then bits=32; else bits=64; fi
+  fi
+  if [ "$bits" = 32 ]; then preset=windows-i686; strip=i686-w64-mingw32-strip
+  else preset=windows; strip=x86_64-w64-mingw32-strip; fi
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" --target Kalmora2x reg_import app_bench empty_window \
     startup_bench >/dev/null
-  build=${KALMORA_BENCH_BUILD:-$root/build/windows}
-  exe=${KALMORA_EXE:-$root/build/windows/src/Kalmora2x.exe}
-  # Measured as shipped: without its debug information, whose size alone slows the loading.
-  shipped=$(mktemp -d /tmp/kalmora-shipped.XXXXXX)
-  case "$(file -b "$exe")" in
-    PE32+*) strip=x86_64-w64-mingw32-strip ;;
-    *) strip=i686-w64-mingw32-strip ;;
-  esac
-  "$strip" -o "$shipped/Kalmora2x.exe" "$exe"
-  cp "$(dirname "$exe")/reg_import.exe" "$shipped/"
-  echo "== the program against an empty window, under Wine ($exe, stripped)"
-  for version in nt4 2000 xp; do
-    sandbox=$(mktemp -d /tmp/kalmora-bench-$version.XXXXXX)
-    trap 'WINEPREFIX="$sandbox" wineserver -k 2>/dev/null || true; rm -rf "$sandbox"' EXIT
-    KALMORA_EXE=$shipped/Kalmora2x.exe "$root/scripts/sandbox" "$sandbox" "$version" >/dev/null
-    cp "$build/bench/empty_window.exe" "$sandbox/drive_c/"
-    echo "-- $version: start-up step by step (the program's composition, in-process)"
-    WINEPREFIX="$sandbox" WINEDEBUG=-all KALMORA_WINDOWS=$version \
-      xvfb-run -a -s "-screen 0 1280x1024x24" wine "$build/bench/startup_bench.exe" 2>/dev/null
-    WINEPREFIX="$sandbox" wineserver -w
-    echo "-- $version: start-up and every page, from outside"
-    WINEPREFIX="$sandbox" WINEDEBUG=-all KALMORA_WINDOWS=$version \
-      xvfb-run -a -s "-screen 0 1280x1024x24" wine "$build/bench/app_bench.exe" \
-      'C:\Programme\Kalmora2x\Kalmora2x.exe' 'C:\empty_window.exe' 2>/dev/null
-    WINEPREFIX="$sandbox" wineserver -k 2>/dev/null || true
-    rm -rf "$sandbox"
-  done
+  build=$root/build/$preset
+  # Measured as shipped: without its debug information, whose size alone slows the loading. The
+  # copy stays inside the project, which the i386 root sees at its own path.
+  shipped=$root/build/bench-shipped
+  rm -rf "$shipped" && mkdir -p "$shipped"
+  "$strip" -o "$shipped/Kalmora2x.exe" "$build/src/Kalmora2x.exe"
+  cp "$build/src/reg_import.exe" "$shipped/"
+  echo "== the program against an empty window, under $bits-bit Wine ($preset, stripped)"
+  if [ "$bits" = 32 ]; then
+    ./scripts/i386-root run bench/measure-program "$build" "$shipped"
+  else
+    wineserver -w 2>/dev/null || true
+    bench/measure-program "$build" "$shipped"
+  fi
   rm -rf "$shipped"
 fi

@@ -75,10 +75,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   mainWindow.FormCreate();
   if (backend.Terminated()) return 0;  // refused to start; the reason was shown
 
-  Pageless pageless(program.real);
-  profile::Profiles profiles(pageless.host, app::ProfilePages(),
-                             shell::PagesOfferedOn(mainWindow.WindowsVersion));
-  mainWindow.AttachProfiles(profiles, kVersion);
+  // Built when the user first picks a profile item: a start-up without them is shorter.
+  std::unique_ptr<Pageless> pageless;
+  std::unique_ptr<profile::Profiles> profiles;
+  mainWindow.AttachProfiles(
+      [&]() -> profile::Profiles& {
+        pageless = std::make_unique<Pageless>(program.real);
+        profiles = std::make_unique<profile::Profiles>(
+            pageless->host, app::ProfilePages(), shell::PagesOfferedOn(mainWindow.WindowsVersion));
+        return *profiles;
+      },
+      kVersion);
   mainWindow.Form().Show();
   // The tree takes the focus; with nothing selected it selects the root, which builds the first
   // page.

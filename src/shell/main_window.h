@@ -171,8 +171,10 @@ class TForm1 : public page::PageContext {
   ui::MenuItem* nderungsprotokoll1 = nullptr;
 
   // The profiles that "&Ansicht" saves, compares and applies (profile_actions.cpp), on a page
-  // host of their own; programVersion goes into a saved profile's header. After FormCreate.
-  void AttachProfiles(profile::Profiles& profiles, std::string programVersion);
+  // host of their own that open() builds when a profile item is first chosen (a second table of
+  // all pages the first window does not need); programVersion goes into a saved profile's
+  // header. After FormCreate.
+  void AttachProfiles(std::function<profile::Profiles&()> open, std::string programVersion);
   void ProfileSave1Click();
   void ProfileCompare1Click();
   void ProfileApply1Click();
@@ -212,6 +214,9 @@ class TForm1 : public page::PageContext {
   void GoToPage(int pageId);
   // The profile files are the user's, not a change to undo.
   os::FileSystem& PlainFiles();
+  // The profiles, built on the first call; null when none are attached.
+  profile::Profiles* Profiles();
+  std::function<profile::Profiles&()> openProfiles_;
   profile::Profiles* profiles_ = nullptr;
   std::string programVersion_;
 };

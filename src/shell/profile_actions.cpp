@@ -25,8 +25,8 @@ std::vector<profile::Row> NotSame(const std::vector<profile::Row>& rows) {
 
 }  // namespace
 
-void TForm1::AttachProfiles(profile::Profiles& profiles, std::string programVersion) {
-  profiles_ = &profiles;
+void TForm1::AttachProfiles(std::function<profile::Profiles&()> open, std::string programVersion) {
+  openProfiles_ = std::move(open);
   programVersion_ = std::move(programVersion);
   auto& items = PopupMenu2.Items();
   items.Add("-");
@@ -37,7 +37,14 @@ void TForm1::AttachProfiles(profile::Profiles& profiles, std::string programVers
   ProfileCompare1->SetName("ProfileCompare1");
   ProfileApply1 = items.Add("Profil anwenden...", [this](ui::MenuItem&) { ProfileApply1Click(); });
   ProfileApply1->SetName("ProfileApply1");
-  profiles.Host().CopyStateOf(*this);
+}
+
+profile::Profiles* TForm1::Profiles() {
+  if (!profiles_ && openProfiles_) {
+    profiles_ = &openProfiles_();
+    profiles_->Host().CopyStateOf(*this);
+  }
+  return profiles_;
 }
 
 os::FileSystem& TForm1::PlainFiles() {
@@ -75,7 +82,7 @@ std::optional<profile::Profile> TForm1::OpenProfile(const char* title, std::stri
 }
 
 void TForm1::ProfileSave1Click() {
-  if (!profiles_) return;
+  if (!Profiles()) return;
   // Only the pages that have a setting to save: lists and tools-like pages hold none.
   std::vector<int> withSettings;
   for (const profile::Section& section : profiles_->Save({})) {
@@ -110,7 +117,7 @@ void TForm1::ProfileSave1Click() {
 }
 
 void TForm1::ProfileCompare1Click() {
-  if (!profiles_) return;
+  if (!Profiles()) return;
   std::string path;
   const std::optional<profile::Profile> read = OpenProfile("Mit Profil vergleichen", path);
   if (!read) return;
@@ -129,7 +136,7 @@ void TForm1::ProfileCompare1Click() {
 }
 
 void TForm1::ProfileApply1Click() {
-  if (!profiles_) return;
+  if (!Profiles()) return;
   std::string path;
   const std::optional<profile::Profile> read = OpenProfile("Profil anwenden", path);
   if (!read) return;

@@ -74,11 +74,23 @@ void Control::SetName(std::string name) {
 void Control::Realize(Backend& backend) {
   if (backend_) return;
   backend_ = &backend;
-  peer_ = backend.CreatePeer(*this);
+  if (!PeerWaits()) peer_ = backend.CreatePeer(*this);
   OnRealized();
   if (auto* container = dynamic_cast<Container*>(this)) {
     for (const auto& child : container->Children()) child->Realize(backend);
   }
+}
+
+bool Control::PeerWaits() const {
+  for (const Container* above = parent_; above; above = above->parent_) {
+    if (above->HoldsChildPeers()) return true;
+  }
+  return false;
+}
+
+void Control::CreateWaitingPeers() {
+  if (backend_ && !peer_) peer_ = backend_->CreatePeer(*this);
+  if (auto* container = dynamic_cast<Container*>(this)) container->CreateChildPeers();
 }
 
 void Control::Changed(Change change) {
@@ -270,6 +282,12 @@ void Container::Adopt(std::unique_ptr<Control> child) {
   children_.push_back(std::move(child));
   if (GetBackend()) raw->Realize(*GetBackend());
   if (raw->GetAlign() != Align::None) Realign();
+}
+
+void Container::CreateChildPeers() {
+  // A sheet nested in a sheet still hidden waits for the outer one.
+  if (HoldsChildPeers() || PeerWaits()) return;
+  for (const auto& child : children_) child->CreateWaitingPeers();
 }
 
 void Container::Destroy(Control* child) {

@@ -149,7 +149,8 @@ class Control {
   void EndDrag() { dragging_ = false; }
 
   // Creates the peer (and those of the children); called when the control joins a realised
-  // parent.
+  // parent. A control on a tab sheet that has not shown yet gets its peer when the sheet first
+  // shows.
   void Realize(Backend& backend);
 
  protected:
@@ -174,6 +175,9 @@ class Control {
  private:
   friend class Container;
   void SetBoundsQuietly(const Rect& bounds);  // from the parent's layout
+  // Whether a container above holds the peers of its children back.
+  bool PeerWaits() const;
+  void CreateWaitingPeers();
   void DestroyPeer() { peer_.reset(); }
   void InheritedFontChanged();
   void Disposing();
@@ -229,8 +233,14 @@ class Container : public Control {
  protected:
   void Adopt(std::unique_ptr<Control> child);
   void Resized() override { Realign(); }
+  // True while the children are realised but get no peers yet (a sheet not yet shown): most
+  // sheets of a page are never looked at, and their windows would cost the page change.
+  virtual bool HoldsChildPeers() const { return false; }
+  // Creates the peers held back so far, parents before their children.
+  void CreateChildPeers();
 
  private:
+  friend class Control;
   std::vector<std::unique_ptr<Control>> children_;
   bool realigning_ = false;
 };

@@ -9,6 +9,12 @@ void TabSheet::SetCaption(std::string caption) {
   if (Pages()) Pages()->Changed(Change::kItems);
 }
 
+void TabSheet::Reveal() {
+  if (revealed_) return;
+  revealed_ = true;
+  CreateChildPeers();
+}
+
 PageControl* TabSheet::Pages() const {
   return dynamic_cast<PageControl*>(Parent());
 }
@@ -39,7 +45,10 @@ void PageControl::SetActivePage(TabSheet* sheet) {
   if (sheet == active_) return;
   if (active_) active_->Hide();
   active_ = sheet;
-  if (active_) active_->Show();
+  if (active_) {
+    active_->Reveal();
+    active_->Show();
+  }
   Changed(Change::kState);
 }
 

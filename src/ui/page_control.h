@@ -19,8 +19,15 @@ class TabSheet : public Container {
   PageControl* Pages() const;
   int PageIndex() const;
 
+ protected:
+  bool HoldsChildPeers() const override { return !revealed_; }
+
  private:
+  friend class PageControl;
+  // The sheet shows for the first time: its controls get their windows now.
+  void Reveal();
   std::string caption_;
+  bool revealed_ = false;
 };
 
 class PageControl : public Container {

@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 
 #include "headless/headless_backend.h"
 #include "scenario.h"
@@ -714,6 +715,49 @@ TEST_F(Win32Toolkit, TabsShowTheirSheetAndMayBeRefused) {
   EXPECT_EQ(sc->pages->ActivePageIndex(), 1);
   EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1) << "the tab row goes back";
   EXPECT_EQ(TakeEvents(), Events{"pages change 1"});
+}
+
+TEST_F(Win32Toolkit, ASheetsControlsGetTheirWindowsWhenItFirstShowsWithWhatWasSetMeanwhile) {
+  auto* pages = sc->form->Add<ui::PageControl>();
+  pages->SetBounds({400, 200, 360, 240});
+  pages->AddSheet("Allgemein");
+  ui::TabSheet* later = pages->AddSheet("Globale Einstellungen");
+  auto* group = later->Add<ui::GroupBox>();
+  group->SetBounds({8, 8, 300, 180});
+  group->SetCaption("Verbindung");
+  auto* check = group->Add<ui::CheckBox>();
+  check->SetBounds({12, 20, 200, 17});
+  check->SetCaption("Software-Komprimierung");
+  auto* edit = group->Add<ui::Edit>();
+  edit->SetBounds({12, 44, 80, 21});
+  auto* list = group->Add<ui::ListView>();
+  list->SetBounds({12, 72, 270, 90});
+  list->SetStyle(ui::ViewStyle::Report);
+  list->AddColumn("Wert", 120);
+  check->SetChecked(true);
+  edit->SetText("576");
+  for (const char* row : {"MaxMTU", "MaxFrameSize"}) list->Add(row);
+  for (const ui::Control* c : std::initializer_list<const ui::Control*>{group, check, edit, list}) {
+    EXPECT_EQ(W(c), nullptr) << "no window before the sheet shows";
+  }
+
+  pages->UserSelectTab(1);
+  Pump();
+  ASSERT_NE(W(list), nullptr);
+  EXPECT_EQ(GetParent(W(group)), W(later));
+  EXPECT_EQ(GetParent(W(check)), W(group));
+  EXPECT_EQ(RectInParent(W(edit)), edit->Bounds());
+  EXPECT_EQ(TextOf(W(group)), "Verbindung");
+  EXPECT_EQ(TextOf(W(check)), "Software-Komprimierung");
+  EXPECT_EQ(SendMessageW(W(check), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(TextOf(W(edit)), "576");
+  EXPECT_EQ(SendMessageW(W(list), LVM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(ListText(W(list), 1, 0), "MaxFrameSize");
+  EXPECT_TRUE(IsWindowVisible(W(check)));
+  EXPECT_EQ(TakeEvents(), Events{}) << "making the windows fires nothing";
+
+  auto* added = group->Add<ui::CheckBox>();
+  EXPECT_NE(W(added), nullptr) << "on a sheet once shown, a new control gets its window at once";
 }
 
 TEST_F(Win32Toolkit, ToolButtonsClickAndShowTheirStates) {

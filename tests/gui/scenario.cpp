@@ -237,6 +237,9 @@ std::unique_ptr<Scenario> BuildScenario(Backend& backend) {
   sc.animation->SetCommonAvi(CommonAvi::CopyFiles);
   sc.timer = Named<Timer>(*pictures, "Timer1");
   sc.timer->SetInterval(60000);
+
+  // Each sheet shows once, so that every control has its window for the tests that look at it.
+  for (int i = sc.pages->SheetCount() - 1; i >= 0; --i) sc.pages->SetActivePageIndex(i);
   return s;
 }
 

@@ -20,10 +20,14 @@ class ProfileWindowTest : public JournalPagesTest, public ::testing::WithParamIn
   void Open() {
     StartJournaled(GetParam());
     files.AddDirectory("C:\\Profile");
-    host = std::make_unique<profile::PageHost>(hostServices, table);
-    profiles = std::make_unique<profile::Profiles>(*host, app::ProfilePages(),
-                                                   shell::PagesOfferedOn(form->WindowsVersion));
-    form->AttachProfiles(*profiles, "1.2.3");
+    form->AttachProfiles(
+        [this]() -> profile::Profiles& {
+          host = std::make_unique<profile::PageHost>(hostServices, table);
+          profiles = std::make_unique<profile::Profiles>(
+              *host, app::ProfilePages(), shell::PagesOfferedOn(form->WindowsVersion));
+          return *profiles;
+        },
+        "1.2.3");
   }
 
   // The list of the open window, row by row as "page | setting | here | profile".
