@@ -405,10 +405,11 @@ void TForm1::StartUp() {
   afterFirstPaint_->SetActive(true);
   SelectedNode = TreeView1->Root(0);
   if (SelectedNode) SelectedNode->Expand();
+  StepDone("root expanded");
   // Minimised and restored once, the window comes up in front of the others when it shows.
   form_.SetWindowState(ui::WindowState::Minimized);
   form_.SetWindowState(ui::WindowState::Normal);
-  StepDone("root expanded, minimised and restored");
+  StepDone("minimised and restored (the window first shows)");
 }
 
 void TForm1::FinishStartUp() {

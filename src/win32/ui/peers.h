@@ -323,6 +323,8 @@ class ListViewPeer final : public WindowPeer {
  private:
   void InsertRow(int index);
   void SetRow(int index);
+  // The texts of the columns after the first; empty ones only where a text may stand already.
+  void SetCells(int index, bool emptyToo);
   void SetRowState(int index);
   ui::ListView& list_;
 };

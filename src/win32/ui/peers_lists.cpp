@@ -109,7 +109,10 @@ void ListViewPeer::InsertRow(int index) {
   row.iImage = item->ImageIndex();
   Pushing pushing(*this);
   SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
-  SetRow(index);
+  // A new row has empty cells and is neither selected nor checked: under Wine every message to
+  // a list costs, and a long list is mostly these.
+  SetCells(index, false);
+  if (item->Selected() || list_.CheckBoxes()) SetRowState(index);
 }
 
 void ListViewPeer::SetRow(int index) {
@@ -122,16 +125,24 @@ void ListViewPeer::SetRow(int index) {
   row.pszText = caption.data();
   row.iImage = item->ImageIndex();
   SendMessageW(hwnd_, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&row));
+  SetCells(index, true);
+  SetRowState(index);
+}
+
+void ListViewPeer::SetCells(int index, bool emptyToo) {
+  const ui::ListItem* item = list_.Item(index);
+  Pushing pushing(*this);
   const int columns = std::max(1, static_cast<int>(list_.Columns().size()));
   for (int sub = 1; sub < columns; ++sub) {
-    std::wstring text = Wide(item->SubItem(static_cast<size_t>(sub - 1)));
+    const std::string& value = item->SubItem(static_cast<size_t>(sub - 1));
+    if (value.empty() && !emptyToo) continue;
+    std::wstring text = Wide(value);
     LVITEMW cell{};
     cell.iSubItem = sub;
     cell.pszText = text.data();
     SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&cell));
   }
-  SetRowState(index);
 }
 
 void ListViewPeer::SetRowState(int index) {
