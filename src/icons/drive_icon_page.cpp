@@ -63,7 +63,7 @@ void RedoChangeDriveSymbol(page::PageContext& form) {
 
 void FillDrives(page::PageContext& form, ui::ListView& list) {
   list.BeginUpdate();
-  for (const os::DriveInfo& drive : form.services.files.Drives()) {
+  for (const os::DriveInfo& drive : form.services.files.DriveKinds()) {
     const std::string root = std::string(1, drive.letter) + ":\\";
     ui::ListItem* item = list.Add(form.services.shell.DisplayName(root));
     item->SetImageIndex(form.services.shell.SystemIconIndex(root, true));

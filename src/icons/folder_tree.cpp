@@ -43,7 +43,7 @@ void FolderTree::FillTreeView(ui::TreeNode* node) {
   const std::string folder = PathOf(node);
   std::vector<std::pair<std::string, std::string>> children;  // caption, path
   if (folder.empty()) {
-    for (const os::DriveInfo& drive : main_.services.files.Drives()) {
+    for (const os::DriveInfo& drive : main_.services.files.DriveKinds()) {
       const std::string root = std::string(1, drive.letter) + ":\\";
       children.emplace_back(main_.services.shell.DisplayName(root), root);
     }

@@ -30,6 +30,7 @@ class JournalingFileSystem : public os::FileSystem {
   }
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
   std::vector<os::DriveInfo> Drives() override { return inner_.Drives(); }
+  std::vector<os::DriveInfo> DriveKinds() override { return inner_.DriveKinds(); }
   bool Copy(std::string_view from, std::string_view to) override;
   std::string ShortPath(std::string_view path) override { return inner_.ShortPath(path); }
   os::DriveType DriveKind(char letter) override { return inner_.DriveKind(letter); }

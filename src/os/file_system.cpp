@@ -88,6 +88,17 @@ const DriveInfo* MemoryFileSystem::FindDrive(char letter) const {
   return nullptr;
 }
 
+std::vector<DriveInfo> MemoryFileSystem::DriveKinds() {
+  std::vector<DriveInfo> kinds;
+  for (const DriveInfo& drive : drives_) {
+    DriveInfo kind;
+    kind.letter = drive.letter;
+    kind.type = drive.type;
+    kinds.push_back(kind);
+  }
+  return kinds;
+}
+
 DriveType MemoryFileSystem::DriveKind(char letter) {
   const DriveInfo* drive = FindDrive(letter);
   return drive ? drive->type : DriveType::NoRootDir;

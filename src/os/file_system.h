@@ -87,6 +87,9 @@ class FileSystem {
   virtual bool SetAttributes(std::string_view path, uint32_t attributes) = 0;
   // Every drive letter that exists, A to Z.
   virtual std::vector<DriveInfo> Drives() = 0;
+  // The same drives with their letters and kinds only: nothing is asked of a drive's medium,
+  // which takes long for CD and network drives.
+  virtual std::vector<DriveInfo> DriveKinds() = 0;
   // Copies a file, replacing what is at `to` unless it is read-only or in use.
   virtual bool Copy(std::string_view from, std::string_view to) = 0;
   // The 8.3 form of an existing path (what DOS sees); empty when the path does not exist.
@@ -134,6 +137,7 @@ class MemoryFileSystem : public FileSystem {
   std::optional<uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
   std::vector<DriveInfo> Drives() override { return drives_; }
+  std::vector<DriveInfo> DriveKinds() override;
   bool Copy(std::string_view from, std::string_view to) override;
   // Each folder or file name with a short name set by SetShortName takes it; the others stay
   // as given (as names that already are 8.3 do).

@@ -121,7 +121,7 @@ void GetOnlyHDPidls(page::PageContext& form) {
   ui::ListView* list = PageList(form);
   if (!list) return;
   list->Clear();
-  for (const os::DriveInfo& drive : form.services.files.Drives()) {
+  for (const os::DriveInfo& drive : form.services.files.DriveKinds()) {
     if (drive.type != os::DriveType::Fixed) continue;
     const std::string root = std::string(1, drive.letter) + ":\\";
     ui::ListItem* item = list->Add(form.services.shell.DisplayName(root));

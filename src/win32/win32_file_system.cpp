@@ -141,7 +141,7 @@ bool Win32FileSystem::SetAttributes(std::string_view path, uint32_t attributes) 
   return SetFileAttributesW(Wide(path).c_str(), attributes & ~os::kAttrDirectory) != FALSE;
 }
 
-std::vector<os::DriveInfo> Win32FileSystem::Drives() {
+std::vector<os::DriveInfo> Win32FileSystem::DriveKinds() {
   std::vector<os::DriveInfo> drives;
   const DWORD mask = GetLogicalDrives();
   for (int i = 0; i < 26; ++i) {
@@ -150,26 +150,33 @@ std::vector<os::DriveInfo> Win32FileSystem::Drives() {
     drive.letter = static_cast<char>('A' + i);
     const std::wstring root = std::wstring(1, static_cast<wchar_t>(L'A' + i)) + L":\\";
     drive.type = static_cast<os::DriveType>(GetDriveTypeW(root.c_str()));
-    // Floppy drives are not asked: an empty drive would make the system ask for a disk.
-    if (drive.type != os::DriveType::Removable) {
-      wchar_t volume[MAX_PATH + 1] = {};
-      wchar_t fileSystem[MAX_PATH + 1] = {};
-      DWORD serial = 0;
-      const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-      if (GetVolumeInformationW(root.c_str(), volume, MAX_PATH + 1, &serial, nullptr, nullptr,
-                                fileSystem, MAX_PATH + 1)) {
-        drive.volumeName = Narrow(volume);
-        drive.fileSystem = Narrow(fileSystem);
-        drive.serialNumber = serial;
-      }
-      ULARGE_INTEGER freeBytes{}, totalBytes{};
-      if (GetDiskFreeSpaceExW(root.c_str(), nullptr, &totalBytes, &freeBytes)) {
-        drive.totalBytes = totalBytes.QuadPart;
-        drive.freeBytes = freeBytes.QuadPart;
-      }
-      SetErrorMode(oldMode);
-    }
     drives.push_back(drive);
+  }
+  return drives;
+}
+
+std::vector<os::DriveInfo> Win32FileSystem::Drives() {
+  std::vector<os::DriveInfo> drives = DriveKinds();
+  for (os::DriveInfo& drive : drives) {
+    // Floppy drives are not asked: an empty drive would make the system ask for a disk.
+    if (drive.type == os::DriveType::Removable) continue;
+    const std::wstring root = std::wstring(1, static_cast<wchar_t>(drive.letter)) + L":\\";
+    wchar_t volume[MAX_PATH + 1] = {};
+    wchar_t fileSystem[MAX_PATH + 1] = {};
+    DWORD serial = 0;
+    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    if (GetVolumeInformationW(root.c_str(), volume, MAX_PATH + 1, &serial, nullptr, nullptr,
+                              fileSystem, MAX_PATH + 1)) {
+      drive.volumeName = Narrow(volume);
+      drive.fileSystem = Narrow(fileSystem);
+      drive.serialNumber = serial;
+    }
+    ULARGE_INTEGER freeBytes{}, totalBytes{};
+    if (GetDiskFreeSpaceExW(root.c_str(), nullptr, &totalBytes, &freeBytes)) {
+      drive.totalBytes = totalBytes.QuadPart;
+      drive.freeBytes = freeBytes.QuadPart;
+    }
+    SetErrorMode(oldMode);
   }
   return drives;
 }

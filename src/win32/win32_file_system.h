@@ -17,6 +17,7 @@ class Win32FileSystem : public os::FileSystem {
   std::optional<uint32_t> GetAttributes(std::string_view path) override;
   bool SetAttributes(std::string_view path, uint32_t attributes) override;
   std::vector<os::DriveInfo> Drives() override;
+  std::vector<os::DriveInfo> DriveKinds() override;
   bool Copy(std::string_view from, std::string_view to) override;
   std::string ShortPath(std::string_view path) override;
   os::DriveType DriveKind(char letter) override;

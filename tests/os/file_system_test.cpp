@@ -42,6 +42,15 @@ TEST(MemoryFileSystemTest, ADriveWithoutMediumHasNoneAndIsNotAsked) {
   EXPECT_EQ(medium->fileSystem, "FAT");
   EXPECT_EQ(medium->freeBytes, 1000u);
   EXPECT_EQ(files.Drives().size(), 2u) << "the floppy drive replaced, not added twice";
+  bool floppyListed = false;
+  for (const os::DriveInfo& kind : files.DriveKinds()) {
+    if (kind.letter != 'A') continue;
+    floppyListed = true;
+    EXPECT_EQ(kind.type, os::DriveType::Removable);
+    EXPECT_EQ(kind.volumeName, "") << "the quick list asks no medium";
+    EXPECT_EQ(kind.totalBytes, 0u);
+  }
+  EXPECT_TRUE(floppyListed);
   EXPECT_FALSE(files.Medium('Q'));
 
   // The medium holds what it has room for; deleting gives the room back.

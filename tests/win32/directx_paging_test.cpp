@@ -101,6 +101,14 @@ TEST_F(RealPagingFiles, TheSystemDriveIsListedAndItsSizesWrittenAsOneMultiString
   ASSERT_EQ(registry.CreateKey(RegRoot::LocalMachine, kMemory)
                 ->SetValue("PagingFiles", RegValue::MultiString({"C:\\pagefile.sys 32 64"})),
             os::RegStatus::Ok);
+  // The page lists the drives without asking their media; the same drives as the full list.
+  const std::vector<os::DriveInfo> kinds = files.DriveKinds();
+  const std::vector<os::DriveInfo> full = files.Drives();
+  ASSERT_EQ(kinds.size(), full.size());
+  for (size_t i = 0; i < kinds.size(); ++i) {
+    EXPECT_EQ(kinds[i].letter, full[i].letter);
+    EXPECT_EQ(kinds[i].type, full[i].type) << kinds[i].letter;
+  }
   Select("Auslagerungsdatei");
   int row = -1;
   for (int i = 0; i < List().Count(); ++i) {
