@@ -1,4 +1,5 @@
 // "Allgemeine Infos": the computer, processor, memory, operating system and boot time.
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -141,16 +142,34 @@ void FillGeneralInfo(page::PageContext& form, SysInfoState& state, InfoList& lis
   list.Value("Systemlaufzeit (hh:mm:ss)", ConvertTime(upSeconds));
 }
 
+void EnvironmentRow(InfoList& list, const std::string& entry) {
+  const size_t equals = entry.find('=');
+  if (equals == std::string::npos) {
+    list.Value(entry, "");
+  } else {
+    list.Value(entry.substr(0, equals), entry.substr(equals + 1));
+  }
+}
+
+// An environment holds a hundred entries and more, each a row that takes its time under Wine:
+// the page shows with its group row and the entries follow in steps.
+constexpr size_t kEnvironmentRowsPerStep = 24;
+
 void FillEnvironmentInfo(page::PageContext& form, InfoList& list) {
   list.Group("Umgebungsvariablen");
-  for (const std::string& entry : form.services.system.EnvironmentBlock()) {
-    const size_t equals = entry.find('=');
-    if (equals == std::string::npos) {
-      list.Value(entry, "");
-    } else {
-      list.Value(entry.substr(0, equals), entry.substr(equals + 1));
-    }
-  }
+  ui::ListView* view = list.List();
+  if (!view) return;
+  page::AfterShown(
+      form,
+      [&form, view, entries = form.services.system.EnvironmentBlock(), next = size_t{0}]() mutable {
+        if (form.ListViews[0] != view) return false;
+        InfoList rows(view);
+        const ui::ListUpdate batch(*view);
+        const size_t end = std::min(entries.size(), next + kEnvironmentRowsPerStep);
+        for (; next < end; ++next) EnvironmentRow(rows, entries[next]);
+        return next < entries.size();
+      },
+      "Umgebungsvariablen");
 }
 
 std::string YesNo(bool value) {

@@ -2,6 +2,8 @@
 # Reads the import table of a 32-bit Windows program and fails when it needs anything Windows
 # NT 4.0 SP6 does not have: a DLL without a list in the list folder, a function not on its DLL's
 # list, an import by ordinal, or a subsystem version above 4.0 (NT 4.0 refuses to load those).
+# DLLs loaded on first use (cmake/delay_load.cmake) are not in the import table: their delayed
+# functions are made from these same lists, and any other function of theirs is imported here.
 # usage: check_imports.sh <objdump> <program.exe> <list folder>
 set -euo pipefail
 objdump=$1

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "info_fixture.h"
 
 namespace testing_support {
@@ -98,6 +100,30 @@ TEST_F(InfoPageTest, EnvironmentInBlockOrder) {
   EXPECT_TRUE(list.ReadOnly());
   EXPECT_FALSE(list.CheckBoxes());
   EXPECT_NE(list.Item(0)->ImageIndex(), list.Item(1)->ImageIndex()) << "group and value icons";
+}
+
+TEST_F(InfoPageTest, ALongEnvironmentFollowsThePageWithoutLosingAnEntry) {
+  system.environment.clear();
+  for (int i = 0; i < 150; ++i) {
+    system.environment.push_back("VAR" + std::to_string(i) + "=" + std::to_string(7 * i));
+  }
+  Start();
+  form->TreeView1->UserClickNode(form->FindNodeRoot("Umgebungsvariablen"));
+  ASSERT_FALSE(Rows().empty());
+  EXPECT_EQ(Rows().front(), (Row{"Umgebungsvariablen", ""}));
+  EXPECT_LT(Rows().size(), 151u) << "the page shows before all its rows";
+  FinishFilling();
+  const std::vector<Row> rows = Rows();
+  ASSERT_EQ(rows.size(), 151u);
+  EXPECT_EQ(rows[1], (Row{"VAR0", "0"}));
+  EXPECT_EQ(rows[77], (Row{"VAR76", "532"}));
+  EXPECT_EQ(rows[150], (Row{"VAR149", "1043"}));
+
+  // Left before its rows are in: the next page gets none of them.
+  form->TreeView1->UserClickNode(form->FindNodeRoot("Umgebungsvariablen"));
+  SelectInfo("Desktop");
+  EXPECT_EQ(Rows().front(), (Row{"Desktopeinstellungen", ""}));
+  for (const Row& row : Rows()) EXPECT_NE(row.first.rfind("VAR", 0), 0u) << row.first;
 }
 
 TEST_F(InfoPageTest, InputDevicesAndDesktop) {

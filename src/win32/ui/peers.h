@@ -192,6 +192,7 @@ class ImagePeer final : public WindowPeer {
   void ApplyStyle() override;
   void ApplyBounds() override;
   void ApplyPicture() override;
+  void ApplyVisible() override;
   bool ClicksOnMouseUp() const override { return true; }
 
  private:
@@ -210,6 +211,8 @@ class ImagePeer final : public WindowPeer {
   std::shared_ptr<const LoadedPicture> source_;
   UniqueBitmap bitmap_;
   Shown shown_;
+  // A hidden picture is decoded and scaled when it first shows.
+  bool pictureWaits_ = false;
 };
 
 class SliderPeer final : public WindowPeer {

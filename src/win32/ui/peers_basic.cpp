@@ -666,6 +666,12 @@ void ImagePeer::ApplyBounds() {
 }
 
 void ImagePeer::ApplyPicture() {
+  if (!image_.Visible()) {
+    pictureWaits_ = true;
+    WindowPeer::ApplyBounds();
+    return;
+  }
+  pictureWaits_ = false;
   const ui::Rect& r = image_.Bounds();
   source_ = backend_.Pictures().Get(image_.GetPicture(), 32);
   const LoadedPicture* picture = source_ && *source_ ? source_.get() : nullptr;
@@ -722,6 +728,11 @@ void ImagePeer::ApplyPicture() {
   HWND parent = GetParent(hwnd_);
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
   RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void ImagePeer::ApplyVisible() {
+  if (pictureWaits_ && image_.Visible()) ApplyPicture();
+  WindowPeer::ApplyVisible();
 }
 
 bool ImagePeer::OnCtlColor(HDC dc, LRESULT& result) {
