@@ -1062,6 +1062,49 @@ TEST_F(Win32Toolkit, DestroyingAPageLeavesNoWindowBehind) {
   EXPECT_FALSE(IsWindow(form));
 }
 
+// A drop-down combo box makes a top-level window for its list, slow to make under Wine: the one
+// of a page that went serves the next page's, with nothing of the old page left on it.
+TEST_F(Win32Toolkit, AComboOfAPageThatWentServesTheNextPageWithItsOwnState) {
+  HWND form = W(sc->form.get());
+  HWND kept = W(sc->combo);
+  sc->pages->Sheet(0)->Destroy(sc->page);
+  ASSERT_TRUE(IsWindow(kept));
+  EXPECT_FALSE(IsWindowVisible(kept));
+  EXPECT_FALSE(IsChild(form, kept)) << "kept out of the window";
+
+  auto* page = sc->pages->Sheet(0)->Add<ui::Panel>();
+  page->SetAlign(ui::Align::Client);
+  auto* first = page->Add<ui::Button>();
+  first->SetBounds({10, 10, 80, 25});
+  auto* typed = page->Add<ui::ComboBox>();  // may be typed into: another kind of window
+  typed->SetBounds({10, 40, 150, 21});
+  typed->SetItems({"frei"});
+  auto* combo = page->Add<ui::ComboBox>();
+  combo->SetStyle(ui::ComboStyle::DropDownList);
+  combo->SetBounds({10, 70, 150, 21});
+  combo->SetItems({"eins", "zwei"});
+  combo->SetItemIndex(1);
+  std::vector<int> chosen;
+  combo->OnChange = [&](ui::Control&) { chosen.push_back(combo->ItemIndex()); };
+  Pump();
+
+  EXPECT_NE(W(typed), kept);
+  ASSERT_EQ(W(combo), kept);
+  EXPECT_EQ(GetParent(kept), W(page));
+  EXPECT_TRUE(IsWindowVisible(kept));
+  EXPECT_EQ(GetWindow(W(typed), GW_HWNDNEXT), kept) << "in the order made, for the tab key";
+  EXPECT_EQ(SendMessageW(kept, CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(kept, CB_GETCURSEL, 0, 0), 1);
+  wchar_t text[32] = {};
+  SendMessageW(kept, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"eins");
+  EXPECT_NE(GetDlgCtrlID(kept), GetDlgCtrlID(W(typed)));
+
+  SendMessageW(kept, CB_SETCURSEL, 0, 0);
+  Command(kept, CBN_SELCHANGE);
+  EXPECT_EQ(chosen, std::vector<int>{0}) << "the user's choice reaches the new control";
+}
+
 TEST_F(Win32Toolkit, ASplitterDragResizesItsNeighbour) {
   HWND splitter = W(sc->splitter);
   const int treeWidth = sc->tree->Width();

@@ -171,6 +171,7 @@ class ComboPeer final : public WindowPeer {
 
  protected:
   void CreateWindowNow() override;
+  bool Parks() const override { return true; }
   void ApplyBounds() override;
   void ApplyStyle() override;
   void ApplyItems() override;

@@ -1,6 +1,7 @@
 #include "win32/ui/win32_backend.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/controls.h"
 #include "win32/ui/pictures.h"
@@ -155,8 +156,47 @@ void Win32Backend::DestroyWindowSoon(HWND window) {
   doomedWindows_.push_back(window);
 }
 
+void Win32Backend::Park(HWND window, const wchar_t* className, DWORD style, DWORD exStyle) {
+  if (!IsWindow(window)) return;
+  ShowWindow(window, SW_HIDE);
+  Parked parked{window, className, style, exStyle};
+  if (dispatchDepth_ > 0) {
+    parkingSoon_.push_back(std::move(parked));
+  } else {
+    ParkNow(std::move(parked));
+  }
+}
+
+void Win32Backend::ParkNow(Parked parked) {
+  // A page has a few of them; more are not worth keeping.
+  constexpr size_t kMostParked = 4;
+  if (!IsWindow(parked.window)) return;
+  if (parked_.size() >= kMostParked || !helper_) {
+    DestroyWindow(parked.window);
+    return;
+  }
+  const HWND focus = GetFocus();
+  if (focus == parked.window || IsChild(parked.window, focus)) SetFocus(nullptr);
+  SetParent(parked.window, helper_.get());
+  parked_.push_back(std::move(parked));
+}
+
+HWND Win32Backend::TakeParked(const wchar_t* className, DWORD style, DWORD exStyle) {
+  for (auto it = parked_.begin(); it != parked_.end(); ++it) {
+    if (it->className == className && it->style == style && it->exStyle == exStyle) {
+      const HWND window = it->window;
+      parked_.erase(it);
+      if (IsWindow(window)) return window;
+      return nullptr;
+    }
+  }
+  return nullptr;
+}
+
 void Win32Backend::LeaveDispatch(size_t mark) {
   if (--dispatchDepth_ == 0) {
+    // Before the doomed windows go: a parked window may still sit on one of them.
+    for (Parked& parked : std::exchange(parkingSoon_, {})) ParkNow(std::move(parked));
     if (!doomedWindows_.empty()) {
       const auto doomed = std::move(doomedWindows_);
       doomedWindows_.clear();

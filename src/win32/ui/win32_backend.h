@@ -85,6 +85,12 @@ class Win32Backend : public ui::Backend {
   HMODULE Shell32() const { return shell32_; }
   // Destroys a window now, or after the window procedures on the stack have returned.
   void DestroyWindowSoon(HWND window);
+  // Windows kept for the next page: a drop-down combo box makes a top-level window for its
+  // list, which under Wine is a window of the display server and takes some 10 ms to make. A
+  // page that goes leaves such windows here, hidden under the helper window, and the next page
+  // takes one of the same class and styles (null when there is none).
+  void Park(HWND window, const wchar_t* className, DWORD style, DWORD exStyle);
+  HWND TakeParked(const wchar_t* className, DWORD style, DWORD exStyle);
   // Layout while a window procedure of ours runs (a page built on a click): a container whose
   // children come, go, move or show stops drawing until that procedure returns, then draws
   // once. Each step on a visible window would otherwise redraw and clip at once.
@@ -166,6 +172,16 @@ class Win32Backend : public ui::Backend {
   std::map<ui::Timer*, UINT_PTR> timers_;
   UINT_PTR nextTimerId_ = 1;
   std::vector<HWND> doomedWindows_;
+  struct Parked {
+    HWND window;
+    std::wstring className;
+    DWORD style;
+    DWORD exStyle;
+  };
+  // Parked once the window procedures on the stack have returned, before the doomed go.
+  std::vector<Parked> parkingSoon_;
+  std::vector<Parked> parked_;
+  void ParkNow(Parked parked);
   std::vector<HWND> frozen_;
   std::vector<WindowPeer*> pendingPeers_;
   bool applyingPending_ = false;

@@ -40,10 +40,19 @@ WindowPeer::~WindowPeer() {
   if (pending_) backend_.ForgetPending(this);
   if (backend_.DragSource() == this) backend_.EndDrag();
   for (HWND window : {extra_, hwnd_}) {
-    if (!window) continue;
-    Unhook(window);
-    backend_.DestroyWindowSoon(window);
+    if (window) LetGo(window);
   }
+}
+
+void WindowPeer::LetGo(HWND window) {
+  if (window == hwnd_ && parkClass_) {
+    DropHint();
+    Unhook(window);
+    backend_.Park(window, parkClass_, parkStyle_, parkExStyle_);
+    return;
+  }
+  Unhook(window);
+  backend_.DestroyWindowSoon(window);
 }
 
 namespace {
@@ -97,10 +106,27 @@ void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWOR
   if (!control_.Enabled()) style |= WS_DISABLED;
   {
     Pushing pushing(*this);
-    hwnd_ = CreateWindowExW(exStyle, className, L"", style, r.left, r.top, r.width, r.height,
-                            ParentWindow(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(backend_.NextControlId())),
-                            GetModuleHandleW(nullptr), nullptr);
+    const int id = backend_.NextControlId();
+    if (Parks()) {
+      parkClass_ = className;
+      // Shown and enabled are set on a taken window; the rest of the styles must match.
+      parkStyle_ = style & ~(WS_VISIBLE | WS_DISABLED);
+      parkExStyle_ = exStyle;
+      hwnd_ = backend_.TakeParked(className, parkStyle_, exStyle);
+    }
+    if (hwnd_) {
+      // As if made here: in this parent, last of its siblings (where a new window goes), with
+      // this id, enabled and shown as the control is.
+      SetParent(hwnd_, ParentWindow());
+      SetWindowLongPtrW(hwnd_, GWLP_ID, id);
+      EnableWindow(hwnd_, control_.Enabled());
+      SetWindowPos(hwnd_, HWND_BOTTOM, r.left, r.top, r.width, r.height,
+                   SWP_NOACTIVATE | (control_.Visible() ? SWP_SHOWWINDOW : 0));
+    } else {
+      hwnd_ = CreateWindowExW(exStyle, className, L"", style, r.left, r.top, r.width, r.height,
+                              ParentWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr);
+    }
   }
   if (!hwnd_) return;
   Route(hwnd_);
@@ -157,9 +183,7 @@ void WindowPeer::Forget(HWND window) {
 
 void WindowPeer::Recreate() {
   for (HWND window : {extra_, hwnd_}) {
-    if (!window) continue;
-    Unhook(window);
-    backend_.DestroyWindowSoon(window);
+    if (window) LetGo(window);
   }
   hwnd_ = extra_ = nullptr;
   hinted_ = false;
@@ -313,6 +337,18 @@ void WindowPeer::ApplyFont() {
 
 void WindowPeer::ApplyColor() {
   Repaint();
+}
+
+void WindowPeer::DropHint() {
+  if (!hinted_) return;
+  if (HWND tip = backend_.Tooltip()) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  hinted_ = false;
 }
 
 void WindowPeer::ApplyHint() {

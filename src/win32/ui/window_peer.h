@@ -48,6 +48,9 @@ class WindowPeer : public ui::Peer {
   void CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle);
   // Runs between making the window and pushing the state (messages a window needs first).
   virtual void Prepare() {}
+  // Kinds whose windows are costly to make: a page that goes leaves them to the next one
+  // (Win32Backend::Park). Their whole state is pushed anew when taken.
+  virtual bool Parks() const { return false; }
   // Kinds that click on the button going up inside them (labels, pictures, panels).
   virtual bool ClicksOnMouseUp() const { return false; }
   // Routes the messages of another window (the spin buttons of a spin edit) here too.
@@ -127,6 +130,10 @@ class WindowPeer : public ui::Peer {
   bool HandleMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void Forget(HWND window);
   void Unhook(HWND window);
+  // Takes the window's tooltip away (before the window goes to another control).
+  void DropHint();
+  // Parks the window (a kind that parks) or destroys it.
+  void LetGo(HWND window);
 
   void Apply(ui::Change change);
   void Defer(unsigned bits);
@@ -137,6 +144,10 @@ class WindowPeer : public ui::Peer {
   unsigned pending_ = 0;
   int pushing_ = 0;
   bool hinted_ = false;
+  // The class and styles the window was made with, for a kind that parks its window.
+  const wchar_t* parkClass_ = nullptr;
+  DWORD parkStyle_ = 0;
+  DWORD parkExStyle_ = 0;
   bool mouseDownHere_ = false;
 };
 
