@@ -10,6 +10,7 @@
 #include "icons/icon_viewer.h"
 #include "icons/rebuild_icons.h"
 #include "icons/shell_icon_table.h"
+#include "page/after_shown.h"
 #include "page/page_context.h"
 #include "page/page_frame.h"
 #include "ui/page_control.h"
@@ -30,6 +31,7 @@ struct ShellIconState {
   std::vector<std::string> locations;
   std::vector<std::string> captions;
   std::vector<int> shown;
+  int fills = 0;
   ui::ImageList images{32, 32, ui::ImageList::Shared::None, {}};
 };
 
@@ -76,14 +78,26 @@ void FillTab(page::PageContext& form, ShellIconState& state, IconTab tab) {
   state.shown = TabEntries(tab, form.WindowsVersion);
   state.images.pictures.clear();
   list->BeginUpdate();
-  for (int entry : state.shown) {
-    const auto at = static_cast<size_t>(entry);
-    state.images.pictures.push_back(IconPicture(form, state.locations[at]));
-    ui::ListItem* item = list->Add(state.captions[at]);
-    item->SetImageIndex(state.images.Count() - 1);
+  for (size_t row = 0; row < state.shown.size(); ++row) {
+    ui::ListItem* item = list->Add(state.captions[static_cast<size_t>(state.shown[row])]);
+    item->SetImageIndex(static_cast<int>(row));
   }
-  list->SetLargeImages(&state.images);
   list->EndUpdate();
+  // Each icon is looked for in its file and read from it, some milliseconds apiece: the entries
+  // show first and their icons follow. A later fill (another tab) makes this one moot.
+  const int fill = ++state.fills;
+  page::AfterShown(
+      form,
+      [&form, &state, list, fill] {
+        if (state.fills != fill || form.ListViews[0] != list) return false;
+        for (int entry : state.shown) {
+          state.images.pictures.push_back(
+              IconPicture(form, state.locations[static_cast<size_t>(entry)]));
+        }
+        list->SetLargeImages(&state.images);
+        return false;
+      },
+      "ShellIcon");
 }
 
 void FillTabs(page::PageContext& form, ShellIconState& state) {

@@ -1,9 +1,11 @@
 // "Laufwerke": one group of rows per drive letter with its kind, sizes, file system, label and
 // serial number. A drive that cannot be measured says so in a row; nothing here waits for a
 // medium or asks for one.
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "page/page_context.h"
 #include "page/page_frame.h"
@@ -91,9 +93,18 @@ void LaufwerkInformation(page::PageContext& form, InfoList& list, char letter) {
   AddVolumeRows(list, form.services.files.VolumeOf(letter));
 }
 
+// Only the letters the system has: asking all 26 for their kind took some 20 ms under Wine.
+std::vector<os::DriveInfo> DrivesByLetter(os::FileSystem& files) {
+  std::vector<os::DriveInfo> drives = files.DriveKinds();
+  std::sort(drives.begin(), drives.end(),
+            [](const os::DriveInfo& a, const os::DriveInfo& b) { return a.letter < b.letter; });
+  return drives;
+}
+
 void CheckLaufwerke(page::PageContext& form, InfoList& list) {
-  for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    const os::DriveType type = form.services.files.DriveKind(letter);
+  for (const os::DriveInfo& drive : DrivesByLetter(form.services.files)) {
+    const char letter = drive.letter;
+    const os::DriveType type = drive.type;
     const std::string caption = GroupCaption(letter, type);
     if (caption.empty()) continue;
     list.Group(caption);

@@ -17,9 +17,15 @@ const std::string kRecycleBin = std::string(
 
 class ShellIconPageTest : public testing_support::IconTest {
  protected:
-  void Tab(int index) { form->PageControls[0]->UserSelectTab(index); }
+  void Tab(int index) {
+    form->PageControls[0]->UserSelectTab(index);
+    FinishFilling();
+  }
   void Choose(const std::string& caption) { List().UserClickItem(Row(List(), caption)); }
-  void ClickButton(int slot) { form->BitBtns[slot]->UserClick(); }
+  void ClickButton(int slot) {
+    form->BitBtns[slot]->UserClick();
+    FinishFilling();
+  }
   // "name=value" of every value written since the last Clear, outside the icon-size rebuild
   // and the viewer's window settings.
   Texts Written() {
@@ -53,6 +59,22 @@ TEST_F(ShellIconPageTest, TabsShowTheirEntriesWithTheirCaptionsOnWindows2000) {
   EXPECT_EQ(more[11], "CD-ROM Musik-CD eingelegt");
   EXPECT_EQ(more[12], "41");
   EXPECT_EQ(more.back(), "107");
+}
+
+TEST_F(ShellIconPageTest, EntriesShowAtOnceAndTheirIconsFollowForTheTabOnShowOnly) {
+  Start();
+  Open(7);
+  ui::PageControl& tabs = *form->PageControls[0];
+  tabs.UserSelectTab(1);
+  EXPECT_EQ(List().Count(), 8);
+  EXPECT_EQ(List().LargeImages(), nullptr) << "no icon read yet";
+  tabs.UserSelectTab(4);  // before the drives' icons came
+  FinishFilling();
+  ASSERT_NE(List().LargeImages(), nullptr);
+  const auto& pictures = List().LargeImages()->pictures;
+  ASSERT_EQ(pictures.size(), 79u) << "the tab on show, not the one left";
+  EXPECT_EQ(pictures[0], ui::Picture::Icon("C:\\WINNT\\SYSTEM32\\SHELL32.DLL", 0));
+  EXPECT_EQ(pictures.back(), ui::Picture::Icon("C:\\WINNT\\SYSTEM32\\SHELL32.DLL", 107));
 }
 
 // Nothing on the first window shows them: the entries are stored once the window has painted

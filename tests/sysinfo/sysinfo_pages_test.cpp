@@ -35,6 +35,8 @@ TEST(NormiereTest, ThreeDecimalsWithAPoint) {
 }
 
 TEST_F(SysInfoPageTest, DrivesShowKindSizesVolumeOrThatTheyAreNotReady) {
+  // Added out of order: the page lists them by letter.
+  files.AddDrive({'Z', os::DriveType::Remote, "share", "NTFS", 0xFFFF0001, kGiB / 2, kGiB / 4});
   files.AddDrive({'A', os::DriveType::Removable, "DISK", "FAT", 0x11112222, 1440 * 1024, 0});
   files.AddDrive(
       {'C', os::DriveType::Fixed, "SYSTEM", "NTFS", 0x00AB12CD, 40 * kGiB, 12 * kGiB + kGiB / 2});
@@ -42,7 +44,6 @@ TEST_F(SysInfoPageTest, DrivesShowKindSizesVolumeOrThatTheyAreNotReady) {
   files.AddDrive({'E', os::DriveType::Removable, "ZIP", "FAT", 0x1A2B3C4D, 100 * kMiB, 25 * kMiB});
   files.AddDrive({'F', os::DriveType::Removable, "", "", 0, 0, 0});
   files.AddDrive({'G', os::DriveType::Unknown, "X", "FAT", 0, kGiB, 0});
-  files.AddDrive({'Z', os::DriveType::Remote, "share", "NTFS", 0xFFFF0001, kGiB / 2, kGiB / 4});
   Start();
   Open(85);
   EXPECT_EQ(Shown(), (Rows{"3,5-Diskette (A:)|",
