@@ -10,7 +10,8 @@
 //   and left out of the slowest.
 // Asserts nothing.
 //
-// usage: app_bench <program.exe> <empty-window.exe> [rounds [--start-up]]
+// usage: app_bench <program.exe> <empty-window.exe> [rounds [--start-up | --pages <text>]]
+// (--pages: only the nodes whose text holds <text>, or one of "<text>|<text>...")
 #include <windows.h>
 
 #include <commctrl.h>
@@ -56,6 +57,19 @@ std::string Narrow(const std::wstring& text) {
   return bytes;
 }
 
+// True when the node's text holds one of the texts of `only` ("a|b"), or `only` is empty.
+bool Wanted(const std::string& node, const std::string& only) {
+  if (only.empty()) return true;
+  size_t begin = 0;
+  while (begin <= only.size()) {
+    const size_t end = std::min(only.find('|', begin), only.size());
+    const std::string part = only.substr(begin, end - begin);
+    if (!part.empty() && node.find(part) != std::string::npos) return true;
+    begin = end + 1;
+  }
+  return false;
+}
+
 struct PageChange {
   double shown = 0;
   double stall = 0;
@@ -87,7 +101,7 @@ struct PageFigure {
   bool messageBox = false;
 };
 
-std::vector<PageFigure> MeasurePages(Started& app) {
+std::vector<PageFigure> MeasurePages(Started& app, const std::string& only) {
   std::vector<PageFigure> figures;
   HWND tree = app_gui::FindChild(app.window, L"SysTreeView32");
   if (!tree) return figures;
@@ -97,6 +111,7 @@ std::vector<PageFigure> MeasurePages(Started& app) {
   for (size_t i = 1; i < items.size(); ++i) {
     PageFigure figure;
     figure.node = Narrow(app_gui::TreeItemText(app.process.hProcess, tree, items[i]));
+    if (!Wanted(figure.node, only)) continue;
     std::vector<double> shown;
     std::vector<double> stalls;
     for (int round = 0; round < kPageRounds; ++round) {
@@ -121,7 +136,9 @@ std::vector<PageFigure> MeasurePages(Started& app) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: app_bench <program.exe> <empty-window.exe> [rounds]\n");
+    std::fprintf(
+        stderr,
+        "usage: app_bench <program.exe> <empty-window.exe> [rounds [--start-up | --pages a|b]]\n");
     return 2;
   }
   const std::wstring program = argv[1];
@@ -159,8 +176,9 @@ int wmain(int argc, wchar_t** argv) {
       system.c_str(), rounds, emptyMs, programMs, programMs / emptyMs);
 
   if (argc > 4 && std::wstring(argv[4]) == L"--start-up") return 0;
+  const std::string only = argc > 5 && std::wstring(argv[4]) == L"--pages" ? Narrow(argv[5]) : "";
   Started app = Start(L"\"" + program + L"\"", L"Kalmora 2x");
-  const std::vector<PageFigure> figures = MeasurePages(app);
+  const std::vector<PageFigure> figures = MeasurePages(app, only);
   Stop(app);
   std::printf(
       "[%s] page changes of %zu nodes (from the root page, median of %d, first visit "
