@@ -108,7 +108,6 @@ Win32Backend::Win32Backend() {
                ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&init);
   richEdit_.reset(LoadLibraryW(L"riched20.dll"));
-  shell32_ = GetModuleHandleW(L"shell32.dll");
   RegisterToolkitClasses();
   // A hidden window of our own: timers, the owner of popup menus, the parent of nothing.
   helper_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kHelperClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
@@ -124,6 +123,16 @@ Win32Backend::~Win32Backend() {
   tooltip_.reset();
   helper_.reset();
   if (current == this) current = nullptr;
+}
+
+HMODULE Win32Backend::Shell32() {
+  if (shell32_) return shell32_;
+  shell32_ = GetModuleHandleW(L"shell32.dll");
+  if (!shell32_) {
+    shell32Loaded_.reset(LoadLibraryW(L"shell32.dll"));
+    shell32_ = shell32Loaded_.get();
+  }
+  return shell32_;
 }
 
 HWND Win32Backend::WindowOf(const ui::Control& control) {

@@ -82,7 +82,8 @@ class Win32Backend : public ui::Backend {
   HWND HelperWindow() const { return helper_.get(); }
   HWND Tooltip();
   int NextControlId() { return nextId_++; }
-  HMODULE Shell32() const { return shell32_; }
+  // The shell's module, for its animations: loaded on first use, as the shell's functions are.
+  HMODULE Shell32();
   // Destroys a window now, or after the window procedures on the stack have returned.
   void DestroyWindowSoon(HWND window);
   // Windows kept for the next page: a drop-down combo box makes a top-level window for its
@@ -151,6 +152,7 @@ class Win32Backend : public ui::Backend {
   Win32Dialogs dialogs_;
   UniqueModule richEdit_;
   HMODULE shell32_ = nullptr;
+  UniqueModule shell32Loaded_;
   UniqueWindow helper_;
   UniqueWindow tooltip_;
   std::map<FontKey, UniqueFont> fonts_;
