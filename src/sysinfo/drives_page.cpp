@@ -1,11 +1,9 @@
 // "Laufwerke": one group of rows per drive letter with its kind, sizes, file system, label and
 // serial number. A drive that cannot be measured says so in a row; nothing here waits for a
 // medium or asks for one.
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "page/page_context.h"
 #include "page/page_frame.h"
@@ -93,16 +91,10 @@ void LaufwerkInformation(page::PageContext& form, InfoList& list, char letter) {
   AddVolumeRows(list, form.services.files.VolumeOf(letter));
 }
 
-// Only the letters the system has: asking all 26 for their kind took some 20 ms under Wine.
-std::vector<os::DriveInfo> DrivesByLetter(os::FileSystem& files) {
-  std::vector<os::DriveInfo> drives = files.DriveKinds();
-  std::sort(drives.begin(), drives.end(),
-            [](const os::DriveInfo& a, const os::DriveInfo& b) { return a.letter < b.letter; });
-  return drives;
-}
-
+// Only the letters the system has, in letter order: asking all 26 for their kind took some
+// 20 ms under Wine.
 void CheckLaufwerke(page::PageContext& form, InfoList& list) {
-  for (const os::DriveInfo& drive : DrivesByLetter(form.services.files)) {
+  for (const os::DriveInfo& drive : form.services.files.DriveKinds()) {
     const char letter = drive.letter;
     const os::DriveType type = drive.type;
     const std::string caption = GroupCaption(letter, type);

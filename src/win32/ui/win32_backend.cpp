@@ -126,13 +126,8 @@ Win32Backend::~Win32Backend() {
 }
 
 HMODULE Win32Backend::Shell32() {
-  if (shell32_) return shell32_;
-  shell32_ = GetModuleHandleW(L"shell32.dll");
-  if (!shell32_) {
-    shell32Loaded_.reset(LoadLibraryW(L"shell32.dll"));
-    shell32_ = shell32Loaded_.get();
-  }
-  return shell32_;
+  if (!shell32_) shell32_.reset(LoadLibraryW(L"shell32.dll"));
+  return shell32_.get();
 }
 
 HWND Win32Backend::WindowOf(const ui::Control& control) {
@@ -191,12 +186,12 @@ void Win32Backend::ParkNow(Parked parked) {
 }
 
 HWND Win32Backend::TakeParked(const wchar_t* className, DWORD style, DWORD exStyle) {
+  // A parked window goes when its parent, the helper window, does: then none is left.
   for (auto it = parked_.begin(); it != parked_.end(); ++it) {
     if (it->className == className && it->style == style && it->exStyle == exStyle) {
       const HWND window = it->window;
       parked_.erase(it);
-      if (IsWindow(window)) return window;
-      return nullptr;
+      return IsWindow(window) ? window : nullptr;
     }
   }
   return nullptr;

@@ -151,8 +151,7 @@ class Win32Backend : public ui::Backend {
 
   Win32Dialogs dialogs_;
   UniqueModule richEdit_;
-  HMODULE shell32_ = nullptr;
-  UniqueModule shell32Loaded_;
+  UniqueModule shell32_;
   UniqueWindow helper_;
   UniqueWindow tooltip_;
   std::map<FontKey, UniqueFont> fonts_;

@@ -339,31 +339,35 @@ void WindowPeer::ApplyColor() {
   Repaint();
 }
 
-void WindowPeer::DropHint() {
-  if (!hinted_) return;
-  if (HWND tip = backend_.Tooltip()) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-  hinted_ = false;
-}
-
-void WindowPeer::ApplyHint() {
-  HWND tip = backend_.Tooltip();
-  if (!tip) return;
+TOOLINFOW WindowPeer::ToolInfo() const {
   TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = hwnd_;
   tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
   tool.lpszText = LPSTR_TEXTCALLBACKW;
-  const bool want = !control_.Hint().empty();
-  if (want && !hinted_) SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  if (!want && hinted_) SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  hinted_ = want;
+  return tool;
+}
+
+void WindowPeer::DropHint() {
+  if (!hinted_) return;
+  if (HWND tip = backend_.Tooltip()) {
+    TOOLINFOW tool = ToolInfo();
+    SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  hinted_ = false;
+}
+
+void WindowPeer::ApplyHint() {
+  if (control_.Hint().empty()) {
+    DropHint();
+    return;
+  }
+  HWND tip = backend_.Tooltip();
+  if (!tip || hinted_) return;
+  TOOLINFOW tool = ToolInfo();
+  SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  hinted_ = true;
 }
 
 void WindowPeer::Invalidate() {

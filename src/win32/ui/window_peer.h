@@ -130,6 +130,8 @@ class WindowPeer : public ui::Peer {
   bool HandleMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void Forget(HWND window);
   void Unhook(HWND window);
+  // The window as a tool of the shared tooltip, which asks for the text.
+  TOOLINFOW ToolInfo() const;
   // Takes the window's tooltip away (before the window goes to another control).
   void DropHint();
   // Parks the window (a kind that parks) or destroys it.
