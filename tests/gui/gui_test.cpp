@@ -1117,4 +1117,45 @@ TEST_F(Win32Toolkit, ASplitterDragResizesItsNeighbour) {
   EXPECT_EQ(RectInParent(W(sc->pages)), sc->pages->Bounds());
 }
 
+// The main window is built out of sight: its windows are made when it shows, each once and with
+// the styles set meanwhile; a control hidden then gets its window when it first shows, in its
+// place among its siblings.
+TEST(Win32MainWindow, ItsWindowsAreMadeWhenItShowsAndAHiddenControlsWhenItShows) {
+  Win32Backend backend;
+  backend.DeferUntilShown();
+  ui::Form form(backend);
+  form.SetBounds({100, 100, 400, 300});
+  auto* panel = form.Add<ui::Panel>();
+  panel->SetAlign(ui::Align::Client);
+  auto* first = panel->Add<ui::Button>();
+  first->SetBounds({10, 10, 80, 25});
+  auto* memo = panel->Add<ui::Memo>();
+  memo->SetBounds({10, 40, 200, 80});
+  memo->SetScrollBars(ui::ScrollBars::Vertical);
+  memo->SetText("Zeile");
+  memo->Hide();
+  auto* last = panel->Add<ui::Edit>();
+  last->SetBounds({10, 130, 80, 21});
+  last->SetText("576");
+  EXPECT_EQ(W(first), nullptr) << "no window while built out of sight";
+
+  form.Show();
+  guitest::Pump(backend, 30);
+  ASSERT_NE(W(last), nullptr);
+  EXPECT_EQ(GetParent(W(first)), W(panel));
+  EXPECT_EQ(TextOf(W(last)), "576");
+  EXPECT_EQ(RectInParent(W(last)), last->Bounds());
+  EXPECT_EQ(GetWindow(W(first), GW_HWNDNEXT), W(last));
+  EXPECT_EQ(W(memo), nullptr) << "out of sight: no window yet";
+
+  memo->Show();
+  ASSERT_NE(W(memo), nullptr);
+  EXPECT_TRUE(IsWindowVisible(W(memo)));
+  EXPECT_NE(StyleOf(W(memo)) & WS_VSCROLL, 0u) << "made with the scroll bar set before the show";
+  EXPECT_EQ(TextOf(W(memo)), "Zeile");
+  EXPECT_EQ(RectInParent(W(memo)), memo->Bounds());
+  EXPECT_EQ(GetWindow(W(first), GW_HWNDNEXT), W(memo)) << "between its siblings, for the tab key";
+  EXPECT_EQ(GetWindow(W(memo), GW_HWNDNEXT), W(last));
+}
+
 }  // namespace

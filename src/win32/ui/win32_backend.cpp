@@ -218,7 +218,9 @@ void Win32Backend::ForgetPending(WindowPeer* peer) {
 }
 
 void Win32Backend::ApplyPending() {
-  if (applyingPending_) return;
+  // While the main window is built out of sight its windows wait for the show, whatever runs
+  // meanwhile (a message to one of our windows, a message box of the start-up).
+  if (applyingPending_ || untilShown_) return;
   applyingPending_ = true;
   // In the order the peers began to wait: containers before what is on them.
   for (size_t i = 0; i < pendingPeers_.size(); ++i) pendingPeers_[i]->ApplyPending();

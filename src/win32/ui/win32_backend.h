@@ -17,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/backend.h"
@@ -106,14 +107,20 @@ class Win32Backend : public ui::Backend {
   // Peers whose changes wait until the event ends (WindowPeer::CanDefer), or, from
   // DeferUntilShown on, until the first form comes on the screen.
   bool Deferring() const { return (dispatchDepth_ > 0 || untilShown_) && !applyingPending_; }
-  // The main window is built out of sight: each of its windows takes its final state once when
-  // the window shows, rather than every step of the building (a layout moves every sibling).
+  // The main window is built out of sight: each of its windows is made when the window shows,
+  // with its final state and styles, rather than at every step of the building (a layout moves
+  // every sibling, a changed style makes a window anew).
   void DeferUntilShown() { untilShown_ = true; }
+  bool BuildingOutOfSight() const { return untilShown_; }
   // A form comes on the screen: what waited goes first.
   void FormShowing() {
-    untilShown_ = false;
+    firstShow_ = std::exchange(untilShown_, false);
     ApplyPending();
+    firstShow_ = false;
   }
+  // True while the windows that waited for the main window's show are made, in the order of
+  // their controls: each goes below the ones made before it, where it belongs.
+  bool ApplyingFirstShow() const { return firstShow_; }
   void AddPending(WindowPeer* peer) { pendingPeers_.push_back(peer); }
   void ForgetPending(WindowPeer* peer);
   void ApplyPending();
@@ -187,6 +194,7 @@ class Win32Backend : public ui::Backend {
   std::vector<WindowPeer*> pendingPeers_;
   bool applyingPending_ = false;
   bool untilShown_ = false;
+  bool firstShow_ = false;
   int dispatchDepth_ = 0;
   int nextId_ = 1000;
   ui::Cursor screenCursor_ = ui::Cursor::Default;

@@ -99,6 +99,11 @@ HWND WindowPeer::ParentWindow() const {
 }
 
 void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle) {
+  if (backend_.BuildingOutOfSight()) {
+    unmade_ = true;
+    Defer(kSyncAll);
+    return;
+  }
   backend_.ChangingChildrenOf(ParentWindow());
   const ui::Rect& r = control_.Bounds();
   style |= WS_CHILD | WS_CLIPSIBLINGS;
@@ -136,8 +141,13 @@ void WindowPeer::CreateControlWindow(const wchar_t* className, DWORD style, DWOR
   } else {
     SyncAll();
   }
-  // A new window goes below its siblings; pictures stay below everything placed on them. The
-  // model knows the siblings: walking the windows would ask the window system once per sibling.
+  // A new window goes below its siblings; pictures stay below everything placed on them.
+  KeepPicturesBelow();
+}
+
+void WindowPeer::KeepPicturesBelow() {
+  // The model knows the siblings: walking the windows would ask the window system once per
+  // sibling.
   if (control_.Kind() == ui::ControlKind::Image || !control_.Parent()) return;
   for (const auto& sibling : control_.Parent()->Children()) {
     if (sibling->Kind() != ui::ControlKind::Image) continue;
@@ -208,6 +218,25 @@ bool WindowPeer::CanDefer() const {
          !IsWindowVisible(hwnd_);
 }
 
+void WindowPeer::MakeWindow() {
+  if (!control_.Visible() && !dynamic_cast<ui::Container*>(&control_)) return;
+  unmade_ = false;
+  const bool late = !backend_.ApplyingFirstShow();
+  CreateWindowNow();
+  if (hwnd_ && late) PlaceAmongSiblings();
+}
+
+void WindowPeer::PlaceAmongSiblings() {
+  if (!control_.Parent()) return;
+  HWND above = HWND_TOP;
+  for (const auto& sibling : control_.Parent()->Children()) {
+    if (sibling.get() == &control_) break;
+    if (HWND w = Win32Backend::WindowOf(*sibling); w && GetParent(w) == GetParent(hwnd_)) above = w;
+  }
+  SetWindowPos(hwnd_, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  KeepPicturesBelow();
+}
+
 void WindowPeer::Defer(unsigned bits) {
   if (!pending_) backend_.AddPending(this);
   pending_ |= bits;
@@ -226,6 +255,10 @@ bool WindowPeer::DeferItems() {
 
 void WindowPeer::ApplyPending() {
   unsigned bits = std::exchange(pending_, 0u);
+  if (unmade_ && bits) {
+    MakeWindow();
+    return;
+  }
   if (!hwnd_ || !bits) return;
   using C = ui::Change;
   if (bits & kSyncAll) {
@@ -240,7 +273,16 @@ void WindowPeer::ApplyPending() {
 }
 
 void WindowPeer::Update(ui::Change change) {
-  if (!hwnd_) return;
+  if (!hwnd_) {
+    if (unmade_ && change == ui::Change::kVisible) {
+      if (backend_.Deferring()) {
+        Defer(Bit(change));
+      } else {
+        MakeWindow();
+      }
+    }
+    return;
+  }
   if (CanDefer()) {
     Defer(Bit(change));
     return;

@@ -137,6 +137,14 @@ class WindowPeer : public ui::Peer {
   // Parks the window (a kind that parks) or destroys it.
   void LetGo(HWND window);
 
+  // Makes the window that waited for its form to show; a control out of sight without controls
+  // on it waits on until it first shows.
+  void MakeWindow();
+  // A window made after its siblings goes where the control stands among them.
+  void PlaceAmongSiblings();
+  // Sends the pictures among the window's siblings below it and the others.
+  void KeepPicturesBelow();
+
   void Apply(ui::Change change);
   void Defer(unsigned bits);
   static constexpr unsigned Bit(ui::Change change) { return 1u << static_cast<unsigned>(change); }
@@ -146,6 +154,7 @@ class WindowPeer : public ui::Peer {
   unsigned pending_ = 0;
   int pushing_ = 0;
   bool hinted_ = false;
+  bool unmade_ = false;
   // The class and styles the window was made with, for a kind that parks its window.
   const wchar_t* parkClass_ = nullptr;
   DWORD parkStyle_ = 0;
