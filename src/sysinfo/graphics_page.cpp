@@ -25,9 +25,10 @@ namespace {
 constexpr int kPageId = 152;
 constexpr const char* kSearchKey = "SYSTEM\\CurrentControlSet";
 constexpr const char* kBiosKey = "HARDWARE\\DESCRIPTION\\System";
-// One slice of the search, then the window gets its messages again.
-constexpr auto kSliceTime = std::chrono::milliseconds(40);
-constexpr size_t kSubKeysPerCheck = 32;
+// One slice of the search, then the window gets its messages again. Under Wine a key read is a
+// wineserver round trip: 32 keys between looks at the clock made slices of up to 60 ms.
+constexpr auto kSliceTime = std::chrono::milliseconds(20);
+constexpr size_t kSubKeysPerCheck = 8;
 
 struct Capability {
   const char* caption;

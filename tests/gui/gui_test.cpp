@@ -680,6 +680,8 @@ TEST_F(Win32Toolkit, TheUserSizingTheFormLaysItOutAgain) {
 
 TEST_F(Win32Toolkit, HintsAreWhatTheTooltipShows) {
   sc->check2->SetHint("Zeigt das Layout an");
+  SendMessageW(W(sc->check2), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+  ASSERT_NE(backend.TooltipIfMade(), nullptr) << "made when the mouse moves over the window";
   NMTTDISPINFOW tip{};
   tip.hdr.hwndFrom = backend.Tooltip();
   tip.hdr.idFrom = reinterpret_cast<UINT_PTR>(W(sc->check2));
@@ -1119,7 +1121,7 @@ TEST_F(Win32Toolkit, ASplitterDragResizesItsNeighbour) {
 
 // The main window is built out of sight: its windows are made when it shows, each once and with
 // the styles set meanwhile; a control hidden then gets its window when it first shows, in its
-// place among its siblings.
+// place among its siblings; the tooltip waits for the mouse.
 TEST(Win32MainWindow, ItsWindowsAreMadeWhenItShowsAndAHiddenControlsWhenItShows) {
   Win32Backend backend;
   backend.DeferUntilShown();
@@ -1137,6 +1139,7 @@ TEST(Win32MainWindow, ItsWindowsAreMadeWhenItShowsAndAHiddenControlsWhenItShows)
   auto* last = panel->Add<ui::Edit>();
   last->SetBounds({10, 130, 80, 21});
   last->SetText("576");
+  last->SetHint("MaxMTU");
   EXPECT_EQ(W(first), nullptr) << "no window while built out of sight";
 
   form.Show();
@@ -1156,6 +1159,16 @@ TEST(Win32MainWindow, ItsWindowsAreMadeWhenItShowsAndAHiddenControlsWhenItShows)
   EXPECT_EQ(RectInParent(W(memo)), memo->Bounds());
   EXPECT_EQ(GetWindow(W(first), GW_HWNDNEXT), W(memo)) << "between its siblings, for the tab key";
   EXPECT_EQ(GetWindow(W(memo), GW_HWNDNEXT), W(last));
+
+  EXPECT_EQ(backend.TooltipIfMade(), nullptr) << "no tooltip before the mouse comes";
+  SendMessageW(W(last), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+  ASSERT_NE(backend.TooltipIfMade(), nullptr);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = W(last);
+  tool.uId = reinterpret_cast<UINT_PTR>(W(last));
+  EXPECT_TRUE(
+      SendMessageW(backend.TooltipIfMade(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
 }
 
 }  // namespace

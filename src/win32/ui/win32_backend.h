@@ -81,7 +81,9 @@ class Win32Backend : public ui::Backend {
   PictureCache& Pictures() { return pictures_; }
   HCURSOR CursorFor(ui::Cursor cursor) const;
   HWND HelperWindow() const { return helper_.get(); }
+  // The tooltip all hinted windows share, made on first need; null while it was not needed.
   HWND Tooltip();
+  HWND TooltipIfMade() const { return tooltip_.get(); }
   int NextControlId() { return nextId_++; }
   // The shell's module, for its animations: loaded on first use, as the shell's functions are.
   HMODULE Shell32();

@@ -392,8 +392,9 @@ TOOLINFOW WindowPeer::ToolInfo() const {
 }
 
 void WindowPeer::DropHint() {
+  wantsHint_ = false;
   if (!hinted_) return;
-  if (HWND tip = backend_.Tooltip()) {
+  if (HWND tip = backend_.TooltipIfMade()) {
     TOOLINFOW tool = ToolInfo();
     SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
@@ -405,11 +406,31 @@ void WindowPeer::ApplyHint() {
     DropHint();
     return;
   }
-  HWND tip = backend_.Tooltip();
-  if (!tip || hinted_) return;
+  if (hinted_) return;
+  // The shared tooltip is a top-level window, some milliseconds to make under Wine: it is made
+  // when the mouse first moves over a window with a hint, not while the first window builds.
+  if (HWND tip = backend_.TooltipIfMade()) {
+    AddTool(tip);
+  } else {
+    wantsHint_ = true;
+  }
+}
+
+void WindowPeer::AddTool(HWND tip) {
   TOOLINFOW tool = ToolInfo();
   SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   hinted_ = true;
+  wantsHint_ = false;
+}
+
+void WindowPeer::HintOnFirstMove(HWND window, WPARAM wParam, LPARAM lParam) {
+  HWND tip = backend_.Tooltip();
+  if (!tip) return;
+  AddTool(tip);
+  // The tooltip watches the window from now on; of this move it is told.
+  MSG move{window, WM_MOUSEMOVE, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+  GetCursorPos(&move.pt);
+  SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void WindowPeer::Invalidate() {
@@ -618,7 +639,10 @@ bool WindowPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (header->code != TTN_GETDISPINFOW || header->hwndFrom != backend_.Tooltip()) return false;
+      if (header->code != TTN_GETDISPINFOW || !header->hwndFrom ||
+          header->hwndFrom != backend_.TooltipIfMade()) {
+        return false;
+      }
       static std::wstring text;  // the tooltip copies it before the next request
       text = Wide(control_.Hint());
       reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = text.data();
@@ -658,6 +682,7 @@ bool WindowPeer::HandleMouse(HWND window, UINT message, WPARAM wParam, LPARAM lP
   ui::MouseButton button = ui::MouseButton::Left;
   switch (message) {
     case WM_MOUSEMOVE:
+      if (wantsHint_ && window == hwnd_) HintOnFirstMove(window, wParam, lParam);
       if (backend_.DragSource() == this) {
         POINT screen{x, y};
         ::ClientToScreen(window, &screen);

@@ -134,6 +134,9 @@ class WindowPeer : public ui::Peer {
   TOOLINFOW ToolInfo() const;
   // Takes the window's tooltip away (before the window goes to another control).
   void DropHint();
+  void AddTool(HWND tip);
+  // Makes the shared tooltip if need be and gives it this window, and the move that came.
+  void HintOnFirstMove(HWND window, WPARAM wParam, LPARAM lParam);
   // Parks the window (a kind that parks) or destroys it.
   void LetGo(HWND window);
 
@@ -154,6 +157,7 @@ class WindowPeer : public ui::Peer {
   unsigned pending_ = 0;
   int pushing_ = 0;
   bool hinted_ = false;
+  bool wantsHint_ = false;  // a hint, but no tooltip yet to show it
   bool unmade_ = false;
   // The class and styles the window was made with, for a kind that parks its window.
   const wchar_t* parkClass_ = nullptr;
