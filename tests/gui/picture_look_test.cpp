@@ -2,6 +2,7 @@
 // picture on many controls.
 #include "win32/ui/win32_backend.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,6 +10,7 @@
 #include "screenshot.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "win32/ui/pictures.h"
 #include "win32/wide.h"
 #include "window_probe.h"
 
@@ -155,6 +157,65 @@ TEST_F(PictureLook, APictureOnManyControlsIsLoadedOnceAndAFileAgainOnceItChanged
   EXPECT_EQ(second->width, 40);
   EXPECT_NE(first->width, 40) << "the first one stays as it was for whoever shows it";
   DeleteFileW(file.c_str());
+}
+
+// The pixels and mask of an image-list place, and those of the icon the system makes of the same
+// file's 16 x 16 image: an icon of the program's own goes into a list read from its file.
+TEST_F(PictureLook, AnImageListShowsTheProgramsIconsAsTheSystemReadsThem) {
+  ui::ImageList images;
+  for (const char* name : {"tree_folder.ico", "tool_exit.ico", "tree_folder.ico"}) {
+    images.pictures.push_back(ui::Picture::Asset(name));
+  }
+  HIMAGELIST list = backend.ImageListFor(&images);
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(ImageList_GetImageCount(list), 3);
+  for (int place = 0; place < 3; ++place) {
+    const std::vector<uint8_t> file =
+        win32::AssetBytes(place == 1 ? "tool_exit.ico" : "tree_folder.ico");
+    ASSERT_GT(file.size(), 22u);
+    // The file's first image: its size and where it starts, from the first directory entry.
+    const auto read32 = [&](size_t at) {
+      return static_cast<DWORD>(file[at] | file[at + 1] << 8 | file[at + 2] << 16 |
+                                static_cast<DWORD>(file[at + 3]) << 24);
+    };
+    std::vector<uint8_t> image(file.begin() + read32(18), file.begin() + read32(18) + read32(14));
+    HICON icon = CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE,
+                                          0x00030000, 16, 16, LR_DEFAULTCOLOR);
+    ASSERT_NE(icon, nullptr);
+    ICONINFO parts{};
+    ASSERT_TRUE(GetIconInfo(icon, &parts));
+    const std::vector<DWORD> colours = PixelsOf(parts.hbmColor);
+    const std::vector<DWORD> mask = PixelsOf(parts.hbmMask);
+    DeleteObject(parts.hbmColor);
+    DeleteObject(parts.hbmMask);
+    DestroyIcon(icon);
+
+    IMAGEINFO info{};
+    ASSERT_TRUE(ImageList_GetImageInfo(list, place, &info));
+    int stripWidth = 0;
+    const std::vector<DWORD> listColours = PixelsOf(info.hbmImage, &stripWidth);
+    const std::vector<DWORD> listMask = PixelsOf(info.hbmMask);
+    ASSERT_EQ(colours.size(), 256u);
+    int opaque = 0;
+    for (int y = 0; y < 16; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        const size_t at = static_cast<size_t>(info.rcImage.top + y) * stripWidth +
+                          static_cast<size_t>(info.rcImage.left + x);
+        const DWORD colour = colours[static_cast<size_t>(y * 16 + x)];
+        const bool listClear = (listMask[at] & 0xFFFFFF) != 0;
+        if ((mask[static_cast<size_t>(y * 16 + x)] & 0xFFFFFF) != 0) {
+          EXPECT_TRUE(listClear) << place << ": " << x << "," << y;
+          continue;
+        }
+        EXPECT_EQ(listColours[at], colour) << place << ": " << x << "," << y;
+        // The list clears faint pixels of its own accord (by their alpha); a solid one shows.
+        if ((colour >> 24) != 0xFF) continue;
+        ++opaque;
+        EXPECT_FALSE(listClear) << place << ": " << x << "," << y;
+      }
+    }
+    EXPECT_GT(opaque, 16) << "the icon shows something";
+  }
 }
 
 }  // namespace

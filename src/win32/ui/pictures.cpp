@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "os/jpeg_image.h"
 #include "win32/unique_handle.h"
@@ -399,6 +400,46 @@ Tile TileOfDrawing(const LoadedPicture& picture, int width, int height) {
   return tile;
 }
 
+// The image of that size of an icon file, when it is stored as plain 32-bit pixels with their
+// mask, read from the file's bytes: an icon made only to read its pixels back costs a handful
+// of wineserver round trips under Wine, and an image list holds a dozen such icons.
+std::optional<Tile> TileOfIconFile(const std::vector<uint8_t>& bytes, int width, int height) {
+  constexpr size_t kDirectory = 6, kEntry = 16, kHeader = 40;
+  if (bytes.size() < kDirectory || Read16(bytes, 0) != 0 || Read16(bytes, 2) != 1) return {};
+  const size_t count = Read16(bytes, 4);
+  for (size_t i = 0; i < count && kDirectory + (i + 1) * kEntry <= bytes.size(); ++i) {
+    const size_t entry = kDirectory + i * kEntry;
+    if (bytes[entry] != width || bytes[entry + 1] != height) continue;
+    const size_t size = Read32(bytes, entry + 8);
+    const size_t at = Read32(bytes, entry + 12);
+    if (at > bytes.size() || size > bytes.size() - at || size < kHeader) continue;
+    // A bitmap header of twice the height (colours over mask), one plane, 32 bits, no packing.
+    if (Read32(bytes, at) != kHeader || Read32(bytes, at + 4) != static_cast<uint32_t>(width) ||
+        Read32(bytes, at + 8) != static_cast<uint32_t>(2 * height) || Read16(bytes, at + 12) != 1 ||
+        Read16(bytes, at + 14) != 32 || Read32(bytes, at + 16) != BI_RGB) {
+      continue;
+    }
+    const size_t pixels = static_cast<size_t>(width) * height;
+    const size_t maskStride = static_cast<size_t>((width + 31) / 32 * 4);
+    if (kHeader + pixels * 4 + maskStride * height > size) continue;
+    const size_t colours = at + kHeader;
+    const size_t mask = colours + pixels * 4;
+    Tile tile;
+    tile.pixels.resize(pixels);
+    tile.clear.resize(pixels);
+    for (int y = 0; y < height; ++y) {
+      const size_t row = static_cast<size_t>(height - 1 - y);  // stored bottom-up
+      for (int x = 0; x < width; ++x) {
+        const size_t to = static_cast<size_t>(y) * width + x;
+        tile.pixels[to] = Read32(bytes, colours + (row * width + x) * 4);
+        tile.clear[to] = (bytes[mask + row * maskStride + x / 8] & (0x80u >> (x % 8))) != 0;
+      }
+    }
+    return tile;
+  }
+  return {};
+}
+
 Tile TileOf(const LoadedPicture& picture, int width, int height) {
   if (picture.icon && picture.width == width && picture.height == height) {
     Tile tile = TileOfIcon(picture.icon.get(), width, height);
@@ -406,6 +447,40 @@ Tile TileOf(const LoadedPicture& picture, int width, int height) {
   }
   return TileOfDrawing(picture, width, height);
 }
+
+// The tiles of a list's pictures, each read once: the program's own icons from their files, the
+// others through the picture cache.
+class Tiles {
+ public:
+  Tiles(PictureCache& pictures, int width, int height)
+      : pictures_(pictures), width_(width), height_(height) {}
+
+  const Tile* Of(const ui::Picture& picture) {
+    if (picture.kind == ui::Picture::Kind::Asset && EndsWith(picture.name, ".ico")) {
+      auto file = iconFiles_.find(picture.name);
+      if (file == iconFiles_.end()) {
+        file = iconFiles_
+                   .emplace(picture.name, TileOfIconFile(AssetBytes(picture.name), width_, height_))
+                   .first;
+      }
+      if (file->second) return &*file->second;
+    }
+    const auto loaded = pictures_.Get(picture, width_);
+    if (!loaded || !*loaded) return nullptr;
+    auto it = loadedTiles_.find(loaded.get());
+    if (it == loadedTiles_.end()) {
+      it = loadedTiles_.emplace(loaded.get(), TileOf(*loaded, width_, height_)).first;
+    }
+    return &it->second;
+  }
+
+ private:
+  PictureCache& pictures_;
+  const int width_;
+  const int height_;
+  std::map<std::string, std::optional<Tile>> iconFiles_;
+  std::map<const LoadedPicture*, Tile> loadedTiles_;
+};
 
 }  // namespace
 
@@ -427,20 +502,16 @@ UniqueImageList BuildImageList(const ui::ImageList& images, PictureCache& pictur
   // Monochrome rows are padded to 16 bits; a set bit is a clear pixel. Empty places stay clear.
   const size_t maskStride = static_cast<size_t>((stripWidth + 15) / 16 * 2);
   std::vector<uint8_t> maskBits(maskStride * height, 0xFF);
-  std::map<const LoadedPicture*, Tile> tiles;
+  Tiles tiles(pictures, width, height);
   for (int i = 0; i < count; ++i) {
-    const auto picture = pictures.Get(images.pictures[static_cast<size_t>(i)], width);
-    if (!picture || !*picture) continue;
-    auto it = tiles.find(picture.get());
-    if (it == tiles.end()) it = tiles.emplace(picture.get(), TileOf(*picture, width, height)).first;
-    const Tile& tile = it->second;
-    if (tile.pixels.size() != static_cast<size_t>(width) * height) continue;
+    const Tile* tile = tiles.Of(images.pictures[static_cast<size_t>(i)]);
+    if (!tile || tile->pixels.size() != static_cast<size_t>(width) * height) continue;
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
         const size_t from = static_cast<size_t>(y) * width + x;
         const size_t column = static_cast<size_t>(i) * width + x;
-        pixels[static_cast<size_t>(y) * stripWidth + column] = tile.pixels[from];
-        if (!tile.clear[from]) {
+        pixels[static_cast<size_t>(y) * stripWidth + column] = tile->pixels[from];
+        if (!tile->clear[from]) {
           maskBits[y * maskStride + column / 8] &= static_cast<uint8_t>(~(0x80u >> (column % 8)));
         }
       }
