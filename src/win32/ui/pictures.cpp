@@ -80,9 +80,17 @@ void KeyedStretch(HDC dc, int width, int height, HDC source, int sourceWidth, in
   BitBlt(dc, 0, 0, width, height, stretched.get(), 0, 0, SRCPAINT);
 }
 
-LoadedPicture FromIco(const std::vector<uint8_t>& bytes, int iconSize) {
-  LoadedPicture picture;
-  if (bytes.size() < 6 || Read16(bytes, 0) != 0 || Read16(bytes, 2) != 1) return picture;
+// One image of an icon file: where its bytes are and its size.
+struct IconImage {
+  size_t offset = 0;
+  size_t size = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// The image of an icon file nearest to the size wanted (then with the most colours).
+std::optional<IconImage> NearestIconImage(const std::vector<uint8_t>& bytes, int iconSize) {
+  if (bytes.size() < 6 || Read16(bytes, 0) != 0 || Read16(bytes, 2) != 1) return {};
   const int count = Read16(bytes, 4);
   int best = -1;
   int bestScore = 0;
@@ -91,20 +99,28 @@ LoadedPicture FromIco(const std::vector<uint8_t>& bytes, int iconSize) {
     if (entry + 16 > bytes.size()) break;
     const int width = bytes[entry] ? bytes[entry] : 256;
     const int bits = Read16(bytes, entry + 6);
-    // The size nearest to the one wanted, then the most colours.
     const int score = 100000 - std::abs(width - iconSize) * 100 + bits;
     if (best < 0 || score > bestScore) {
       best = i;
       bestScore = score;
     }
   }
-  if (best < 0) return picture;
+  if (best < 0) return {};
   const size_t entry = 6 + static_cast<size_t>(best) * 16;
-  const uint32_t size = Read32(bytes, entry + 8);
-  const uint32_t offset = Read32(bytes, entry + 12);
-  if (offset >= bytes.size() || size > bytes.size() - offset) return picture;
-  const int width = bytes[entry] ? bytes[entry] : 256;
-  const int height = bytes[entry + 1] ? bytes[entry + 1] : 256;
+  IconImage image{Read32(bytes, entry + 12), Read32(bytes, entry + 8),
+                  bytes[entry] ? bytes[entry] : 256, bytes[entry + 1] ? bytes[entry + 1] : 256};
+  if (image.offset >= bytes.size() || image.size > bytes.size() - image.offset) return {};
+  return image;
+}
+
+LoadedPicture FromIco(const std::vector<uint8_t>& bytes, int iconSize) {
+  LoadedPicture picture;
+  const std::optional<IconImage> image = NearestIconImage(bytes, iconSize);
+  if (!image) return picture;
+  const size_t offset = image->offset;
+  const auto size = static_cast<DWORD>(image->size);
+  const int width = image->width;
+  const int height = image->height;
   picture.icon.reset(CreateIconFromResourceEx(const_cast<uint8_t*>(bytes.data() + offset), size,
                                               TRUE, 0x00030000, width, height, LR_DEFAULTCOLOR));
   if (picture.icon) {
@@ -404,40 +420,35 @@ Tile TileOfDrawing(const LoadedPicture& picture, int width, int height) {
 // mask, read from the file's bytes: an icon made only to read its pixels back costs a handful
 // of wineserver round trips under Wine, and an image list holds a dozen such icons.
 std::optional<Tile> TileOfIconFile(const std::vector<uint8_t>& bytes, int width, int height) {
-  constexpr size_t kDirectory = 6, kEntry = 16, kHeader = 40;
-  if (bytes.size() < kDirectory || Read16(bytes, 0) != 0 || Read16(bytes, 2) != 1) return {};
-  const size_t count = Read16(bytes, 4);
-  for (size_t i = 0; i < count && kDirectory + (i + 1) * kEntry <= bytes.size(); ++i) {
-    const size_t entry = kDirectory + i * kEntry;
-    if (bytes[entry] != width || bytes[entry + 1] != height) continue;
-    const size_t size = Read32(bytes, entry + 8);
-    const size_t at = Read32(bytes, entry + 12);
-    if (at > bytes.size() || size > bytes.size() - at || size < kHeader) continue;
-    // A bitmap header of twice the height (colours over mask), one plane, 32 bits, no packing.
-    if (Read32(bytes, at) != kHeader || Read32(bytes, at + 4) != static_cast<uint32_t>(width) ||
-        Read32(bytes, at + 8) != static_cast<uint32_t>(2 * height) || Read16(bytes, at + 12) != 1 ||
-        Read16(bytes, at + 14) != 32 || Read32(bytes, at + 16) != BI_RGB) {
-      continue;
-    }
-    const size_t pixels = static_cast<size_t>(width) * height;
-    const size_t maskStride = static_cast<size_t>((width + 31) / 32 * 4);
-    if (kHeader + pixels * 4 + maskStride * height > size) continue;
-    const size_t colours = at + kHeader;
-    const size_t mask = colours + pixels * 4;
-    Tile tile;
-    tile.pixels.resize(pixels);
-    tile.clear.resize(pixels);
-    for (int y = 0; y < height; ++y) {
-      const size_t row = static_cast<size_t>(height - 1 - y);  // stored bottom-up
-      for (int x = 0; x < width; ++x) {
-        const size_t to = static_cast<size_t>(y) * width + x;
-        tile.pixels[to] = Read32(bytes, colours + (row * width + x) * 4);
-        tile.clear[to] = (bytes[mask + row * maskStride + x / 8] & (0x80u >> (x % 8))) != 0;
-      }
-    }
-    return tile;
+  constexpr size_t kHeader = 40;
+  const std::optional<IconImage> image = NearestIconImage(bytes, width);
+  if (!image || image->width != width || image->height != height || image->size < kHeader) {
+    return {};
   }
-  return {};
+  const size_t at = image->offset;
+  // A bitmap header of twice the height (colours over mask), one plane, 32 bits, no packing.
+  if (Read32(bytes, at) != kHeader || Read32(bytes, at + 4) != static_cast<uint32_t>(width) ||
+      Read32(bytes, at + 8) != static_cast<uint32_t>(2 * height) || Read16(bytes, at + 12) != 1 ||
+      Read16(bytes, at + 14) != 32 || Read32(bytes, at + 16) != BI_RGB) {
+    return {};
+  }
+  const size_t pixels = static_cast<size_t>(width) * height;
+  const size_t maskStride = static_cast<size_t>((width + 31) / 32 * 4);
+  if (kHeader + pixels * 4 + maskStride * height > image->size) return {};
+  const size_t colours = at + kHeader;
+  const size_t mask = colours + pixels * 4;
+  Tile tile;
+  tile.pixels.resize(pixels);
+  tile.clear.resize(pixels);
+  for (int y = 0; y < height; ++y) {
+    const size_t row = static_cast<size_t>(height - 1 - y);  // stored bottom-up
+    for (int x = 0; x < width; ++x) {
+      const size_t to = static_cast<size_t>(y) * width + x;
+      tile.pixels[to] = Read32(bytes, colours + (row * width + x) * 4);
+      tile.clear[to] = (bytes[mask + row * maskStride + x / 8] & (0x80u >> (x % 8))) != 0;
+    }
+  }
+  return tile;
 }
 
 Tile TileOf(const LoadedPicture& picture, int width, int height) {
