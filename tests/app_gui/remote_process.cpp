@@ -77,6 +77,8 @@ std::vector<HTREEITEM> TreeItems(HWND tree) {
   HTREEITEM item = next(nullptr, TVGN_ROOT);
   while (item) {
     items.push_back(item);
+    // A branch gets its items when it first opens: open it, as a user looking through would.
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
     if (HTREEITEM child = next(item, TVGN_CHILD)) {
       item = child;
       continue;

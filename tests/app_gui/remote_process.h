@@ -34,7 +34,8 @@ std::wstring TreeItemText(HANDLE process, HWND tree, HTREEITEM item);
 std::wstring StatusText(HANDLE process, HWND statusBar, int part);
 // The text of a list view's cell (column 0 is the caption).
 std::wstring ListItemText(HANDLE process, HWND list, int row, int column);
-// Every item of the tree in tree order.
+// Every item of the tree in tree order; opens every branch on the way (a branch has its items
+// once it was opened).
 std::vector<HTREEITEM> TreeItems(HWND tree);
 // The first child window of a class (depth first).
 HWND FindChild(HWND parent, const wchar_t* className);

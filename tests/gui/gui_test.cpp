@@ -586,6 +586,60 @@ TEST_F(Win32Toolkit, TreeSelectionExpansionAndClicks) {
   EXPECT_EQ(TakeEvents(), Events{"tree change -"});
 }
 
+TEST_F(Win32Toolkit, ABranchGetsItsItemsWhenItFirstOpens) {
+  HWND tree = W(sc->tree);
+  auto children = [&](HTREEITEM parent) {
+    Events texts;
+    for (auto item = reinterpret_cast<HTREEITEM>(
+             SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(parent)));
+         item; item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                               reinterpret_cast<LPARAM>(item)))) {
+      texts.push_back(TreeText(tree, item));
+    }
+    return texts;
+  };
+  auto count = [&] { return static_cast<int>(SendMessageW(tree, TVM_GETCOUNT, 0, 0)); };
+  ui::TreeNode* root = sc->tree->Root(0);
+  ui::TreeNode* extras = sc->tree->Add(root, "Extras");
+  sc->tree->Add(extras, "Eins");
+  sc->tree->Add(extras, "Zwei");
+  ui::TreeNode* deep = sc->tree->Add(root, "Weitere");
+  ui::TreeNode* below = sc->tree->Add(deep, "Unten");
+  ui::TreeNode* bottom = sc->tree->Add(below, "Ganz unten");
+
+  // Closed branches show their button and hold no items yet, whatever is added below them.
+  HTREEITEM extrasItem = TreeItem(tree, "Extras");
+  ASSERT_NE(extrasItem, nullptr);
+  TVITEMW item{};
+  item.mask = TVIF_HANDLE | TVIF_CHILDREN;
+  item.hItem = extrasItem;
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.cChildren, 1);
+  EXPECT_TRUE(children(extrasItem).empty());
+  sc->tree->Add(extras, "Drei");
+  EXPECT_EQ(count(), sc->tree->NodeCount() - 5);
+
+  // The user opens it: all its children arrive, in their order.
+  SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(extrasItem));
+  EXPECT_TRUE(extras->Expanded());
+  EXPECT_EQ(children(extrasItem), (Events{"Eins", "Zwei", "Drei"}));
+  EXPECT_EQ(count(), sc->tree->NodeCount() - 2);
+
+  // Selecting a node deep in a closed branch by code opens the way to it.
+  sc->tree->SetSelected(bottom);
+  EXPECT_EQ(count(), sc->tree->NodeCount());
+  EXPECT_EQ(TreeText(tree, reinterpret_cast<HTREEITEM>(
+                               SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0))),
+            "Ganz unten");
+  EXPECT_EQ(children(TreeItem(tree, "Unten")), Events{"Ganz unten"});
+
+  // A branch collapsed and opened again keeps its items once.
+  extras->Collapse();
+  extras->Expand();
+  EXPECT_EQ(children(extrasItem), (Events{"Eins", "Zwei", "Drei"}));
+  TakeEvents();
+}
+
 TEST_F(Win32Toolkit, OnlyAnEditableNodeTakesACaptionEditAndItsTextReachesTheModel) {
   HWND tree = W(sc->tree);
   Events edited;

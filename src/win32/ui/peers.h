@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "win32/ui/pictures.h"
@@ -354,11 +355,15 @@ class TreeViewPeer final : public WindowPeer {
 
  private:
   void Insert(ui::TreeNode& node);
+  void Open(ui::TreeNode& node);
+  HTREEITEM ItemFor(const ui::TreeNode& node);
   void Forget(ui::TreeNode& node);
   void SetExpanded(ui::TreeNode& node);
   ui::TreeNode* NodeOf(HTREEITEM item) const;
   ui::TreeView& tree_;
   std::map<const ui::TreeNode*, HTREEITEM> items_;
+  // Nodes whose children have their items.
+  std::set<const ui::TreeNode*> opened_;
   ui::TreeNode* expanding_ = nullptr;
 };
 

@@ -223,6 +223,7 @@ TreeViewPeer::TreeViewPeer(Win32Backend& backend, ui::TreeView& tree)
 
 void TreeViewPeer::CreateWindowNow() {
   items_.clear();
+  opened_.clear();
   CreateControlWindow(WC_TREEVIEWW, WS_TABSTOP | TVS_HASBUTTONS | TVS_LINESATROOT,
                       WS_EX_CLIENTEDGE);
 }
@@ -248,12 +249,16 @@ void TreeViewPeer::ApplyPicture() {
                reinterpret_cast<LPARAM>(backend_.ImageListFor(tree_.Images())));
 }
 
+// Only what the user can reach is in the control: the top level and the children of every node
+// opened once (expanded by the user or the program, or holding the selection). A branch nobody
+// opens costs nothing: the main tree's 150 nodes were a good part of its start-up.
 void TreeViewPeer::ApplyItems() {
   Pushing pushing(*this);
   SendMessageW(hwnd_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   items_.clear();
-  for (ui::TreeNode* node : tree_.AllNodes()) Insert(*node);
-  for (ui::TreeNode* node : tree_.AllNodes()) SetExpanded(*node);
+  opened_.clear();
+  for (int i = 0; i < tree_.RootCount(); ++i) Insert(*tree_.Root(i));
+  for (int i = 0; i < tree_.RootCount(); ++i) SetExpanded(*tree_.Root(i));
 }
 
 void TreeViewPeer::Insert(ui::TreeNode& node) {
@@ -272,6 +277,7 @@ void TreeViewPeer::Insert(ui::TreeNode& node) {
   insert.item.lParam = reinterpret_cast<LPARAM>(&node);
   insert.item.iImage = node.ImageIndex();
   insert.item.iSelectedImage = node.SelectedIndex();
+  // A node not yet opened shows its button from this alone.
   insert.item.cChildren = node.HasChildren() ? 1 : 0;
   Pushing pushing(*this);
   auto item = reinterpret_cast<HTREEITEM>(
@@ -279,9 +285,27 @@ void TreeViewPeer::Insert(ui::TreeNode& node) {
   if (item) items_[&node] = item;
 }
 
+// Gives the node's children their items (once), and opens those of them that are expanded.
+void TreeViewPeer::Open(ui::TreeNode& node) {
+  if (!items_.count(&node) || !opened_.insert(&node).second) return;
+  for (int i = 0; i < node.Count(); ++i) Insert(*node.Child(i));
+  for (int i = 0; i < node.Count(); ++i) SetExpanded(*node.Child(i));
+}
+
+// The node's item, made with those of its parents' branches if it had none yet.
+HTREEITEM TreeViewPeer::ItemFor(const ui::TreeNode& node) {
+  auto it = items_.find(&node);
+  if (it != items_.end()) return it->second;
+  if (!node.Parent() || !ItemFor(*node.Parent())) return nullptr;
+  Open(*node.Parent());
+  it = items_.find(&node);
+  return it != items_.end() ? it->second : nullptr;
+}
+
 void TreeViewPeer::SetExpanded(ui::TreeNode& node) {
   auto it = items_.find(&node);
   if (it == items_.end() || &node == expanding_) return;
+  if (node.Expanded()) Open(node);
   const auto state = static_cast<UINT>(
       SendMessageW(hwnd_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(it->second), TVIS_EXPANDED));
   if (((state & TVIS_EXPANDED) != 0) == node.Expanded()) return;
@@ -291,7 +315,8 @@ void TreeViewPeer::SetExpanded(ui::TreeNode& node) {
 }
 
 void TreeViewPeer::NodeAdded(ui::TreeNode& node) {
-  if (hwnd_) Insert(node);
+  // Below a node not opened yet, the child waits for the opening (its parent shows the button).
+  if (hwnd_ && (!node.Parent() || opened_.count(node.Parent()))) Insert(node);
 }
 
 void TreeViewPeer::NodeChanged(ui::TreeNode& node) {
@@ -315,6 +340,7 @@ void TreeViewPeer::NodeChanged(ui::TreeNode& node) {
 void TreeViewPeer::Forget(ui::TreeNode& node) {
   for (int i = 0; i < node.Count(); ++i) Forget(*node.Child(i));
   items_.erase(&node);
+  opened_.erase(&node);
 }
 
 void TreeViewPeer::NodeRemoving(ui::TreeNode& node) {
@@ -329,11 +355,7 @@ void TreeViewPeer::NodeRemoving(ui::TreeNode& node) {
 }
 
 void TreeViewPeer::ApplyState() {
-  HTREEITEM want = nullptr;
-  if (tree_.Selected()) {
-    auto it = items_.find(tree_.Selected());
-    if (it != items_.end()) want = it->second;
-  }
+  const HTREEITEM want = tree_.Selected() ? ItemFor(*tree_.Selected()) : nullptr;
   const auto now = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_GETNEXTITEM, TVGN_CARET, 0));
   if (now == want) return;
   Pushing pushing(*this);
@@ -358,10 +380,10 @@ bool TreeViewPeer::HitTest(ui::Point p, ui::TreeNode*& node) {
 }
 
 void TreeViewPeer::EditNode(ui::TreeNode& node) {
-  auto it = items_.find(&node);
-  if (!hwnd_ || it == items_.end()) return;
+  const HTREEITEM item = hwnd_ ? ItemFor(node) : nullptr;
+  if (!item) return;
   SetFocus();
-  SendMessageW(hwnd_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(it->second));
+  SendMessageW(hwnd_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(item));
 }
 
 bool TreeViewPeer::OnNotify(NMHDR& header, LRESULT& result) {
@@ -373,6 +395,9 @@ bool TreeViewPeer::OnNotify(NMHDR& header, LRESULT& result) {
       ui::TreeNode* node = NodeOf(view.itemNew.hItem);
       if (IsPushing() || !node) return true;
       const bool expand = view.action & TVE_EXPAND;
+      // The branch gets its items before the handlers run, so that children they add now
+      // arrive as well.
+      if (expand) Open(*node);
       // The control asks its handlers (which may add the children now) and answers.
       const auto alive = AliveToken();
       expanding_ = node;
