@@ -125,6 +125,32 @@ TEST_F(PictureLook, ATransparentBitmapLetsTheBackgroundThroughWhereItsKeyColourI
   }
 }
 
+TEST_F(PictureLook, AStretchedPhotoShowsTheMeanColourOfEachPartItCovers) {
+  // The band's 600 x 65 pixels into 5 x 5: each shown pixel stands for a block of 120 x 13. Five
+  // pixels of three bytes make rows that the bitmap pads to four.
+  const win32::LoadedPicture picture =
+      win32::PictureFromBytes(win32::AssetBytes("group_header.jpg"));
+  ASSERT_TRUE(picture);
+  ASSERT_EQ(picture.pixels.width, 600);
+  ASSERT_EQ(picture.pixels.height, 65);
+  win32::UniqueBitmap shown = win32::RenderPicture(picture, 5, 5, RGB(0, 128, 0), false);
+  const std::vector<DWORD> pixels = PixelsOf(shown.get());
+  ASSERT_EQ(pixels.size(), 25u);
+  for (int by = 0; by < 5; ++by) {
+    for (int bx = 0; bx < 5; ++bx) {
+      unsigned sum[3] = {0, 0, 0};
+      for (int y = by * 13; y < by * 13 + 13; ++y) {
+        for (int x = bx * 120; x < bx * 120 + 120; ++x) {
+          for (int c = 0; c < 3; ++c) sum[c] += picture.pixels.pixels[(y * 600 + x) * 3 + c];
+        }
+      }
+      const DWORD mean =
+          ((sum[0] + 780) / 1560) << 16 | ((sum[1] + 780) / 1560) << 8 | ((sum[2] + 780) / 1560);
+      EXPECT_EQ(pixels[by * 5 + bx] & 0xFFFFFF, mean) << "block " << bx << "," << by;
+    }
+  }
+}
+
 TEST_F(PictureLook, APictureOnManyControlsIsLoadedOnceAndAFileAgainOnceItChanged) {
   win32::PictureCache& cache = backend.Pictures();
   const int before = cache.Loads();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "os/image_scale.h"
 #include "os/jpeg_image.h"
 #include "win32/unique_handle.h"
 #include "win32/wide.h"
@@ -50,6 +51,22 @@ UniqueBitmap MakeDib(int width, int height, uint8_t** bits, WORD bitsPerPixel = 
   UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0));
   *bits = static_cast<uint8_t*>(memory);
   return bitmap;
+}
+
+constexpr int64_t kPixelsKept = int64_t{1} << 20;
+
+// RGB pixels into the bits of a 24-bit top-down DIB of their size (BGR, rows padded to 4 bytes).
+void CopyIntoDib(const os::RgbImage& image, uint8_t* bits) {
+  const size_t stride = ((static_cast<size_t>(image.width) * 3 + 3) / 4) * 4;
+  for (int y = 0; y < image.height; ++y) {
+    const uint8_t* from = image.pixels.data() + static_cast<size_t>(y) * image.width * 3;
+    uint8_t* to = bits + static_cast<size_t>(y) * stride;
+    for (int x = 0; x < image.width; ++x, from += 3, to += 3) {
+      to[0] = from[2];
+      to[1] = from[1];
+      to[2] = from[0];
+    }
+  }
 }
 
 // Stretches source onto dc, leaving out the pixels of the key colour. Masks and BitBlt rather
@@ -172,19 +189,13 @@ LoadedPicture FromJpeg(const std::vector<uint8_t>& bytes) {
   uint8_t* bits = nullptr;
   picture.bitmap = MakeDib(image.width, image.height, &bits);
   if (!picture.bitmap) return picture;
-  const size_t stride = ((static_cast<size_t>(image.width) * 3 + 3) / 4) * 4;
-  for (int y = 0; y < image.height; ++y) {
-    const uint8_t* from = image.pixels.data() + static_cast<size_t>(y) * image.width * 3;
-    uint8_t* to = bits + static_cast<size_t>(y) * stride;
-    for (int x = 0; x < image.width; ++x, from += 3, to += 3) {
-      to[0] = from[2];
-      to[1] = from[1];
-      to[2] = from[0];
-    }
-  }
+  CopyIntoDib(image, bits);
   picture.width = image.width;
   picture.height = image.height;
   picture.photo = true;
+  // Page pictures keep their pixels for stretching; a large photo of the user's stretches with GDI
+  // rather than be held twice.
+  if (int64_t{image.width} * image.height <= kPixelsKept) picture.pixels = std::move(image);
   return picture;
 }
 
@@ -298,6 +309,10 @@ UniqueBitmap RenderPicture(const LoadedPicture& picture, int width, int height, 
   uint8_t* bits = nullptr;
   UniqueBitmap target = MakeDib(width, height, &bits);
   if (!target) return target;
+  if (picture.photo && !picture.pixels.pixels.empty()) {
+    CopyIntoDib(os::ScaleImage(picture.pixels, width, height), bits);
+    return target;
+  }
   WindowDc screen(nullptr);
   MemoryDc dc(screen.get());
   SelectGuard selectTarget(dc.get(), target.get());

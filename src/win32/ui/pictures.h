@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "os/jpeg_image.h"
 #include "ui/picture.h"
 #include "win32/ui/gdi_handles.h"
 
@@ -21,6 +22,8 @@ struct LoadedPicture {
   int height = 0;
   // A photograph (JPEG): lossy colours have no transparent one, so it always shows opaque.
   bool photo = false;
+  // A photograph's own pixels, which stretch far faster than its bitmap does under Wine.
+  os::RgbImage pixels;
   explicit operator bool() const { return icon || bitmap; }
 };
 
