@@ -53,9 +53,12 @@ void FormPeer::ApplyBounds() {
 void FormPeer::ApplyVisible() {
   // A form built in an event (a dialog) shows with its controls in place, not as they wait.
   if (form_.Visible()) backend_.FormShowing();
+  // A form coming on the screen draws at once (a dialog before its work); one already there
+  // (the main window, restored as it starts) draws as the queue runs, after its first page.
+  const bool cameOnScreen = form_.Visible() && !IsWindowVisible(hwnd_);
   Pushing pushing(*this);
   ShowWindow(hwnd_, form_.Visible() ? SW_SHOW : SW_HIDE);
-  if (form_.Visible()) UpdateWindow(hwnd_);
+  if (cameOnScreen) UpdateWindow(hwnd_);
 }
 
 void FormPeer::ApplyText() {
