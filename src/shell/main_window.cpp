@@ -169,6 +169,9 @@ void TForm1::BuildWindow() {
   RichEdit2->SetBorder(ui::BorderStyle::None);
   RichEdit2->SetScrollBars(ui::ScrollBars::Vertical);
   RichEdit2->SetColor(ui::clWhite);
+  // Out of sight until a page with a description shows it: the root page has none, so start-up
+  // makes no rich edit window.
+  RichEdit2->Hide();
 
   Image5 = Panel4->Add<ui::Image>();
   Image5->SetName("Image5");

@@ -508,6 +508,7 @@ void MemoPeer::CreateWindowNow() {
   if (scrollBars_ == ui::ScrollBars::Horizontal || scrollBars_ == ui::ScrollBars::Both) {
     style |= WS_HSCROLL;
   }
+  if (Rich()) backend_.LoadRichEdit();
   CreateControlWindow(Rich() ? RICHEDIT_CLASSW : L"EDIT", style, 0);
 }
 

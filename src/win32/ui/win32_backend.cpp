@@ -107,7 +107,6 @@ Win32Backend::Win32Backend() {
                ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS | ICC_ANIMATE_CLASS |
                ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&init);
-  richEdit_.reset(LoadLibraryW(L"riched20.dll"));
   RegisterToolkitClasses();
   // A hidden window of our own: timers, the owner of popup menus, the parent of nothing.
   helper_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kHelperClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
@@ -128,6 +127,10 @@ Win32Backend::~Win32Backend() {
 HMODULE Win32Backend::Shell32() {
   if (!shell32_) shell32_.reset(LoadLibraryW(L"shell32.dll"));
   return shell32_.get();
+}
+
+void Win32Backend::LoadRichEdit() {
+  if (!richEdit_) richEdit_.reset(LoadLibraryW(L"riched20.dll"));
 }
 
 HWND Win32Backend::WindowOf(const ui::Control& control) {

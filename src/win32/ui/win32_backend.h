@@ -87,6 +87,8 @@ class Win32Backend : public ui::Backend {
   int NextControlId() { return nextId_++; }
   // The shell's module, for its animations: loaded on first use, as the shell's functions are.
   HMODULE Shell32();
+  // The rich edit library, loaded for the first rich edit: a start-up without one is shorter.
+  void LoadRichEdit();
   // Destroys a window now, or after the window procedures on the stack have returned.
   void DestroyWindowSoon(HWND window);
   // Windows kept for the next page: a drop-down combo box makes a top-level window for its
