@@ -418,6 +418,8 @@ void TForm1::StartUp() {
 void TForm1::FinishStartUp() {
   if (!afterFirstPaint_ || !afterFirstPaint_->Active()) return;
   afterFirstPaint_->SetActive(false);
+  // The first page with a list of files or drives would otherwise wait for the shell's icons.
+  Backend().PrepareSystemIcons();
   const journal::Journal::Paused startUp(journal_);
   try {
     icons::CheckExistShellIconReg(*this);

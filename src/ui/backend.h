@@ -129,6 +129,9 @@ class Backend {
   // The program asks to end: the message loop stops once the current event is done.
   virtual void Terminate() = 0;
   virtual bool Terminated() const = 0;
+  // Lets the system's icon lists load while the program waits for the user, so that the first
+  // list showing them does not wait for the shell to load its icons. Nothing to do by default.
+  virtual void PrepareSystemIcons() {}
 
   // The application's default exception message: a message box with the exception's text.
   void HandleException(const std::exception& error);

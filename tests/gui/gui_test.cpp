@@ -357,6 +357,24 @@ TEST_F(Win32Toolkit, ListsShowTheSystemImageList) {
   sc->list->SetSmallImages(nullptr);
 }
 
+TEST(Win32SystemIcons, TheyLoadBesideTheProgramAndABackendThatGoesMeanwhileWaitsForThem) {
+  // Gone at once: the loading thread must neither outlive the shell it runs in nor wait for
+  // this thread's messages.
+  {
+    Win32Backend gone;
+    gone.PrepareSystemIcons();
+  }
+  Win32Backend backend;
+  backend.PrepareSystemIcons();
+  backend.PrepareSystemIcons();
+  const ui::ImageList system = ui::ImageList::SystemSmall();
+  HIMAGELIST list = backend.ImageListFor(&system);
+  SHFILEINFOW info{};
+  EXPECT_EQ(reinterpret_cast<DWORD_PTR>(list),
+            SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  EXPECT_GT(ImageList_GetImageCount(list), 0);
+}
+
 TEST_F(Win32Toolkit, TheCommonControlsOfVersionSixAreInUse) {
   // Loaded by name, the library comes from the side-by-side folder the manifest in our resources
   // asks for; without it, from the system folder. (Wine's copy reports 5.81 as its version

@@ -1,5 +1,7 @@
 #include "win32/ui/win32_backend.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -59,6 +61,19 @@ DWORD FormStyle(const ui::Form& form, DWORD* exStyle) {
   return style;
 }
 
+// Asks the shell for the icon index of a name by its attributes alone, which touches no drive:
+// the shell makes both of its icon lists, with its standard icons, on the way.
+DWORD WINAPI MakeSystemIconLists(void* shell) {
+  using GetFileInfo = DWORD_PTR(WINAPI*)(LPCWSTR, DWORD, SHFILEINFOW*, UINT, UINT);
+  const auto getFileInfo = reinterpret_cast<GetFileInfo>(
+      reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(shell), "SHGetFileInfoW")));
+  if (!getFileInfo) return 1;
+  SHFILEINFOW info{};
+  getFileInfo(L"Kalmora.txt", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+              SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+  return 0;
+}
+
 }  // namespace
 
 // The form's window styles are needed by the backend (frame size) and the form's peer.
@@ -115,6 +130,7 @@ Win32Backend::Win32Backend() {
 }
 
 Win32Backend::~Win32Backend() {
+  if (iconLists_) WaitForSingleObject(iconLists_.get(), INFINITE);
   for (const auto& [timer, id] : timers_) KillTimer(helper_.get(), id);
   for (HWND window : doomedWindows_) {
     if (IsWindow(window)) DestroyWindow(window);
@@ -127,6 +143,12 @@ Win32Backend::~Win32Backend() {
 HMODULE Win32Backend::Shell32() {
   if (!shell32_) shell32_.reset(LoadLibraryW(L"shell32.dll"));
   return shell32_.get();
+}
+
+void Win32Backend::PrepareSystemIcons() {
+  // The shell is loaded here, on the program's thread, and stays loaded until the thread is done.
+  if (iconLists_ || !Shell32()) return;
+  iconLists_.reset(CreateThread(nullptr, 0, MakeSystemIconLists, Shell32(), 0, nullptr));
 }
 
 void Win32Backend::LoadRichEdit() {

@@ -25,6 +25,7 @@
 #include "ui/menu.h"
 #include "win32/ui/gdi_handles.h"
 #include "win32/ui/pictures.h"
+#include "win32/unique_handle.h"
 
 namespace win32 {
 
@@ -65,6 +66,8 @@ class Win32Backend : public ui::Backend {
   void TimerDestroyed(ui::Timer& timer) override;
   void Terminate() override;
   bool Terminated() const override { return terminated_; }
+  // The shell makes its icon lists (some 70 ms under Wine) on a thread of its own.
+  void PrepareSystemIcons() override;
 
   // The program's message loop: runs until Terminate (the main form closed). Returns 0.
   int Run();
@@ -163,6 +166,8 @@ class Win32Backend : public ui::Backend {
   Win32Dialogs dialogs_;
   UniqueModule richEdit_;
   UniqueModule shell32_;
+  // The thread that makes the shell's icon lists; waited for before the shell may unload.
+  UniqueHandle iconLists_;
   UniqueWindow helper_;
   UniqueWindow tooltip_;
   std::map<FontKey, UniqueFont> fonts_;
