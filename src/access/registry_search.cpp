@@ -14,6 +14,7 @@ struct RegistrySearch::Level {
   std::string path;
   std::vector<std::string> subKeys;
   size_t next = 0;
+  size_t nextValue = 0;
 };
 
 RegistrySearch::RegistrySearch(os::Registry& registry, RegistryAccess& access, WorkArea& work,
@@ -26,7 +27,7 @@ RegistrySearch::~RegistrySearch() = default;
 
 void RegistrySearch::EnumKey(std::unique_ptr<os::RegKey> key, std::string path) {
   if (!key) return;  // no rights: the subtree is skipped
-  Level level{std::move(key), std::move(path), {}, 0};
+  Level level{std::move(key), std::move(path), {}, 0, 0};
   // Below the depth limit nothing is descended into, whatever the registry holds.
   if (levels_.size() < static_cast<size_t>(os::kMaxRegistryDepth)) {
     level.subKeys = level.key->SubKeyNames();
@@ -34,13 +35,13 @@ void RegistrySearch::EnumKey(std::unique_ptr<os::RegKey> key, std::string path) 
   levels_.push_back(std::move(level));
 }
 
-bool RegistrySearch::Step(size_t subKeys) {
-  size_t reached = 0;
+bool RegistrySearch::Step(size_t reads) {
+  size_t done = 0;
   while (!levels_.empty()) {
+    if (done >= reads) return true;
     Level& level = levels_.back();
     if (level.next < level.subKeys.size()) {
-      if (reached == subKeys) return true;
-      ++reached;
+      ++done;
       if (BeforeSubKey) BeforeSubKey();
       const std::string& name = level.subKeys[level.next++];
       if (name.empty()) continue;
@@ -48,15 +49,23 @@ bool RegistrySearch::Step(size_t subKeys) {
       EnumKey(std::move(child), level.path + "\\" + name);
       continue;
     }
-    // All subkeys are searched before the key's own values.
-    CheckValues(level);
-    levels_.pop_back();
+    // All subkeys are searched before the key's own values, a slice of them at a time.
+    const size_t asked = reads - done;
+    const os::ValueSlice slice = os::ValuesOf(*level.key, level.nextValue, asked);
+    CheckValues(level, slice.values);
+    if (slice.end) {
+      done += slice.values.size();
+      levels_.pop_back();
+    } else {
+      level.nextValue += asked;
+      done += asked;
+    }
   }
   return false;
 }
 
-void RegistrySearch::CheckValues(const Level& level) {
-  for (const auto& [name, value] : os::ValuesOf(*level.key)) {
+void RegistrySearch::CheckValues(const Level& level, const os::NamedValues& values) {
+  for (const auto& [name, value] : values) {
     if (base::UpperCase(name).find(searchText_) != std::string::npos) {
       work_.WorkList.push_back(level.path + "\\" + name);
     }

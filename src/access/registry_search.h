@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "access/reg_access.h"
+#include "os/reg_values.h"
 #include "os/registry.h"
 
 namespace sysaccess {
@@ -28,9 +29,9 @@ class RegistrySearch {
   RegistrySearch& operator=(const RegistrySearch&) = delete;
   ~RegistrySearch();
 
-  // Walks on until `subKeys` more subkeys have been reached or the walk is over; returns whether
-  // anything is left.
-  bool Step(size_t subKeys);
+  // Walks on until `reads` more subkeys have been reached or values read, or the walk is over;
+  // returns whether anything is left.
+  bool Step(size_t reads);
   bool Done() const { return levels_.empty(); }
 
   // Runs before each subkey is taken up (SucheInReg lets window messages through here).
@@ -42,7 +43,7 @@ class RegistrySearch {
  private:
   struct Level;
   void EnumKey(std::unique_ptr<os::RegKey> key, std::string path);
-  void CheckValues(const Level& level);
+  void CheckValues(const Level& level, const os::NamedValues& values);
 
   RegistryAccess& access_;
   WorkArea& work_;

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
-
+#include <cstdint>
 #include <vector>
 
 #include "os/reg_values.h"
@@ -205,39 +205,46 @@ class Win32Key : public os::RegKey, public os::ValueLister {
 
   // One call per value: the buffers are sized once from the key's longest name and data, and
   // sized again when a value grew in between.
-  os::NamedValues AllValues() const override {
-    os::NamedValues values;
+  os::ValueSlice ValuesFrom(size_t first, size_t count) const override {
+    os::ValueSlice slice;
     DWORD maxName = 0;
     DWORD maxData = 0;
     if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                          &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS) {
-      return values;
+      slice.end = true;
+      return slice;
     }
     std::vector<wchar_t> name(maxName + 1);
     std::vector<BYTE> data(maxData);
-    for (DWORD index = 0;;) {
+    const size_t last = first + std::min(count, SIZE_MAX - first);
+    for (size_t index = first; index < last;) {
       DWORD nameLength = static_cast<DWORD>(name.size());
       DWORD size = static_cast<DWORD>(data.size());
       DWORD type = 0;
-      const LONG error = RegEnumValueW(key_.get(), index, name.data(), &nameLength, nullptr, &type,
-                                       data.empty() ? nullptr : data.data(), &size);
+      const LONG error =
+          RegEnumValueW(key_.get(), static_cast<DWORD>(index), name.data(), &nameLength, nullptr,
+                        &type, data.empty() ? nullptr : data.data(), &size);
       if (error == ERROR_MORE_DATA) {
         if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                              nullptr, &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS ||
             (maxName + 1 <= name.size() && maxData <= data.size())) {
+          slice.end = true;
           break;
         }
         name.resize(std::max<size_t>(name.size(), maxName + 1));
         data.resize(std::max<size_t>(data.size(), maxData));
         continue;
       }
-      if (error != ERROR_SUCCESS) break;  // the end, or an enumeration that fails: we stop
+      if (error != ERROR_SUCCESS) {  // the end, or an enumeration that fails: we stop
+        slice.end = true;
+        break;
+      }
       const std::vector<BYTE> raw(data.begin(), data.begin() + size);
-      values.emplace_back(Narrow(std::wstring_view(name.data(), nameLength)),
-                          os::RegValue{type, ToInternal(type, raw)});
+      slice.values.emplace_back(Narrow(std::wstring_view(name.data(), nameLength)),
+                                os::RegValue{type, ToInternal(type, raw)});
       ++index;
     }
-    return values;
+    return slice;
   }
 
   bool HasSubKeys() const override {

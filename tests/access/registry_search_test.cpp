@@ -152,7 +152,7 @@ TEST_F(RegistrySearchTest, StopsDescendingAtTheDepthLimit) {
   EXPECT_NE(hits.back().find("Hit1"), std::string::npos);
 }
 
-TEST_F(RegistrySearchTest, RunsInStepsWithTheSameHitsAndMessagesPerSubkey) {
+TEST_F(RegistrySearchTest, RunsInStepsOfReadsWithTheSameHitsAndMessagesPerSubkey) {
   Put("SYSTEM\\Set\\A\\X", "Hit", RegValue::Dword(1));
   Put("SYSTEM\\Set\\B", "Hit", RegValue::Dword(1));
   registry.faults.emptyNameIn = {"SYSTEM\\SET"};
@@ -169,12 +169,34 @@ TEST_F(RegistrySearchTest, RunsInStepsWithTheSameHitsAndMessagesPerSubkey) {
   work.WorkList.clear();
   sysaccess::RegistrySearch search(registry, access, work, RegRoot::LocalMachine, "SYSTEM\\Set",
                                    "HIT");
+  // One read a step: the subkeys "", A and X, X's value, B, B's value, then the keys left
+  // without values end the walk.
   int steps = 1;
   while (search.Step(1)) ++steps;
-  EXPECT_EQ(steps, 4);
+  EXPECT_EQ(steps, 7);
   EXPECT_TRUE(search.Done());
   EXPECT_EQ(work.WorkList, whole);
   EXPECT_EQ(whole, (Hits{"SYSTEM\\Set\\A\\X\\Hit", "SYSTEM\\Set\\B\\Hit"}));
+}
+
+TEST_F(RegistrySearchTest, AKeyWithManyValuesIsReadAFewValuesAStep) {
+  for (int value = 0; value < 10; ++value) {
+    Put("SYSTEM\\Set\\Big", "Hit" + std::to_string(value), RegValue::Dword(1));
+  }
+  sysaccess::RegistrySearch search(registry, access, work, RegRoot::LocalMachine, "SYSTEM\\Set",
+                                   "HIT");
+  // Big itself is the first read of four; then four values a step.
+  std::vector<size_t> found;
+  bool more = true;
+  while (more) {
+    more = search.Step(4);
+    found.push_back(work.WorkList.size());
+  }
+  EXPECT_EQ(found, (std::vector<size_t>{3, 7, 10}));
+  EXPECT_TRUE(search.Done());
+  std::set<std::string> names(work.WorkList.begin(), work.WorkList.end());
+  EXPECT_EQ(names.size(), 10u) << "no value is read twice";
+  EXPECT_TRUE(names.count("SYSTEM\\Set\\Big\\Hit9"));
 }
 
 // The same walk on every backend, the real registry under Wine included, which lists values in

@@ -1,8 +1,10 @@
 // What the program relies on from a registry, run against every backend: the in-memory registry
 // must answer exactly as the real one does.
 #include <algorithm>
+#include <cstdint>
 #include <set>
 
+#include "os/reg_values.h"
 #include "support/scratch_registry.h"
 
 namespace {
@@ -132,6 +134,39 @@ TEST_P(RegistryConformance, ValuesOfEveryTypeComeBackAsWritten) {
   RegValue multi;
   ASSERT_EQ(key->QueryValue("multi", multi), RegStatus::Ok);
   EXPECT_EQ(multi.AsMultiString(), (std::vector<std::string>{"A", "Bä"}));
+}
+
+TEST_P(RegistryConformance, ValuesComeInSlicesInTheOrderOfTheirNames) {
+  auto key = CreateScratch(RegRoot::CurrentUser);
+  ASSERT_TRUE(key);
+  for (const char* name : {"e", "a", "d", "b", "c"}) {
+    ASSERT_EQ(key->SetValue(name, RegValue::String(std::string("data ") + name)), RegStatus::Ok);
+  }
+  const auto namesOf = [](const os::NamedValues& values) {
+    std::vector<std::string> names;
+    for (const auto& [name, value] : values) names.push_back(name);
+    return names;
+  };
+  const std::vector<std::string> order = key->ValueNames();
+  ASSERT_EQ(order.size(), 5u);
+  EXPECT_EQ(namesOf(os::ValuesOf(*key)), order);
+
+  const os::ValueSlice first = os::ValuesOf(*key, 0, 2);
+  const os::ValueSlice second = os::ValuesOf(*key, 2, 2);
+  const os::ValueSlice last = os::ValuesOf(*key, 4, 2);
+  EXPECT_FALSE(first.end);
+  EXPECT_FALSE(second.end);
+  EXPECT_TRUE(last.end);
+  EXPECT_EQ(namesOf(first.values), (std::vector<std::string>{order[0], order[1]}));
+  EXPECT_EQ(namesOf(second.values), (std::vector<std::string>{order[2], order[3]}));
+  ASSERT_EQ(last.values.size(), 1u);
+  EXPECT_EQ(last.values[0].first, order[4]);
+  EXPECT_EQ(last.values[0].second.AsString(), "data " + order[4]);
+
+  const os::ValueSlice beyond = os::ValuesOf(*key, 5, 2);
+  EXPECT_TRUE(beyond.end);
+  EXPECT_TRUE(beyond.values.empty());
+  EXPECT_EQ(os::ValuesOf(*key, 1, SIZE_MAX).values.size(), 4u);
 }
 
 TEST_P(RegistryConformance, DeletingAValue) {
