@@ -309,7 +309,7 @@ UniqueBitmap RenderPicture(const LoadedPicture& picture, int width, int height, 
   uint8_t* bits = nullptr;
   UniqueBitmap target = MakeDib(width, height, &bits);
   if (!target) return target;
-  if (picture.photo && !picture.pixels.pixels.empty()) {
+  if (!picture.pixels.pixels.empty()) {  // a photograph that kept its pixels
     CopyIntoDib(os::ScaleImage(picture.pixels, width, height), bits);
     return target;
   }

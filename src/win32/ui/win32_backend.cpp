@@ -147,6 +147,8 @@ HMODULE Win32Backend::Shell32() {
 
 void Win32Backend::PrepareSystemIcons() {
   // The shell is loaded here, on the program's thread, and stays loaded until the thread is done.
+  // The thread takes SHGetFileInfoW by GetProcAddress: the delay-load stub resolving on two
+  // threads at once is not ours to rely on.
   if (iconLists_ || !Shell32()) return;
   iconLists_.reset(CreateThread(nullptr, 0, MakeSystemIconLists, Shell32(), 0, nullptr));
 }
