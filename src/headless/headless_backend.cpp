@@ -79,29 +79,10 @@ class HeadlessBackend::CountingPeer : public ui::Peer {
   int& live_;
 };
 
-// A form's peer also keeps what was asked of the window itself.
-class HeadlessBackend::FormPeer : public CountingPeer {
- public:
-  FormPeer(HeadlessBackend& backend, ui::Form& form)
-      : CountingPeer(backend.livePeers_), backend_(backend), form_(form) {}
-  void Update(ui::Change change) override {
-    if (change == ui::Change::kState) {
-      backend_.windowStates_.push_back({form_.Name(), form_.GetWindowState()});
-    }
-  }
-
- private:
-  HeadlessBackend& backend_;
-  ui::Form& form_;
-};
-
 HeadlessBackend::HeadlessBackend() = default;
 HeadlessBackend::~HeadlessBackend() = default;
 
-std::unique_ptr<ui::Peer> HeadlessBackend::CreatePeer(ui::Control& control) {
-  if (control.Kind() == ui::ControlKind::Form) {
-    return std::make_unique<FormPeer>(*this, static_cast<ui::Form&>(control));
-  }
+std::unique_ptr<ui::Peer> HeadlessBackend::CreatePeer(ui::Control&) {
   return std::make_unique<CountingPeer>(livePeers_);
 }
 

@@ -86,6 +86,7 @@ class HeadlessBackend : public ui::Backend {
   void TimerDestroyed(ui::Timer& timer) override;
   void Terminate() override { terminated_ = true; }
   bool Terminated() const override { return terminated_; }
+  void SetApplicationState(ui::WindowState state) override { applicationStates_.push_back(state); }
 
   HeadlessDialogs& Dialogs() { return dialogs_; }
 
@@ -111,17 +112,11 @@ class HeadlessBackend : public ui::Backend {
   // Controls that have a peer now: every control not yet destroyed.
   int LivePeers() const { return livePeers_; }
 
-  // Every minimise and restore of a form, by the form's name, oldest first.
-  struct WindowStateChange {
-    std::string form;
-    ui::WindowState state;
-    bool operator==(const WindowStateChange&) const = default;
-  };
-  const std::vector<WindowStateChange>& WindowStateChanges() const { return windowStates_; }
+  // Every minimise and restore of the application's window, oldest first.
+  const std::vector<ui::WindowState>& ApplicationStates() const { return applicationStates_; }
 
  private:
   class CountingPeer;
-  class FormPeer;
   HeadlessDialogs dialogs_;
   std::deque<std::function<void(ui::Form&)>> modalActs_;
   std::vector<std::string> modalCaptions_;
@@ -133,7 +128,7 @@ class HeadlessBackend : public ui::Backend {
   std::vector<ui::Cursor> cursorHistory_;
   bool terminated_ = false;
   int livePeers_ = 0;
-  std::vector<WindowStateChange> windowStates_;
+  std::vector<ui::WindowState> applicationStates_;
 };
 
 }  // namespace headless

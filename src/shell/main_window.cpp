@@ -409,10 +409,11 @@ void TForm1::StartUp() {
   SelectedNode = TreeView1->Root(0);
   if (SelectedNode) SelectedNode->Expand();
   StepDone("root expanded");
-  // Minimised and restored once, the window comes up in front of the others when it shows.
-  form_.SetWindowState(ui::WindowState::Minimized);
-  form_.SetWindowState(ui::WindowState::Normal);
-  StepDone("minimised and restored (the window first shows)");
+  // Minimised and restored once, the program comes up in front of the others; the form shows
+  // after start-up.
+  Backend().SetApplicationState(ui::WindowState::Minimized);
+  Backend().SetApplicationState(ui::WindowState::Normal);
+  StepDone("application window minimised and restored");
 }
 
 void TForm1::FinishStartUp() {

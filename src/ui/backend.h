@@ -23,6 +23,8 @@ class PopupMenu;
 class Timer;
 class TreeNode;
 
+enum class WindowState { Normal, Minimized };
+
 // What changed on a control; the peer reads the new state from the control.
 enum class Change {
   kBounds,
@@ -132,6 +134,9 @@ class Backend {
   // Lets the system's icon lists load while the program waits for the user, so that the first
   // list showing them does not wait for the shell to load its icons. Nothing to do by default.
   virtual void PrepareSystemIcons() {}
+  // Minimises or restores the application's own window: the hidden, sizeless window behind the
+  // forms. Minimised and restored once, the program comes to the front before its form shows.
+  virtual void SetApplicationState(WindowState state) = 0;
 
   // The application's default exception message: a message box with the exception's text.
   void HandleException(const std::exception& error);

@@ -34,11 +34,6 @@ void Form::SetStayOnTop(bool stayOnTop) {
   Changed(Change::kStyle);
 }
 
-void Form::SetWindowState(WindowState state) {
-  windowState_ = state;
-  Changed(Change::kState);
-}
-
 void Form::SetIcon(Picture icon) {
   icon_ = std::move(icon);
   Changed(Change::kPicture);

@@ -13,7 +13,6 @@ namespace ui {
 enum class FormBorder { Sizeable, Dialog, Single, ToolWindow, SizeToolWin, None };
 enum class FormPosition { Designed, ScreenCenter, MainFormCenter, OwnerFormCenter };
 enum class CloseAction { None, Hide, Free, Minimize };
-enum class WindowState { Normal, Minimized };
 
 class Form : public Container {
  public:
@@ -33,10 +32,6 @@ class Form : public Container {
   void SetStayOnTop(bool stayOnTop);
   const Picture& Icon() const { return icon_; }
   void SetIcon(Picture icon);
-
-  WindowState GetWindowState() const { return windowState_; }
-  // Minimises the window, or restores it (and shows it, as restoring does on Windows).
-  void SetWindowState(WindowState state);
 
   // The main form: closing it ends the program.
   bool IsMainForm() const { return mainForm_; }
@@ -83,7 +78,6 @@ class Form : public Container {
   FormBorder border_ = FormBorder::Sizeable;
   FormPosition position_ = FormPosition::Designed;
   bool stayOnTop_ = false;
-  WindowState windowState_ = WindowState::Normal;
   bool mainForm_ = false;
   bool modal_ = false;
   int modalResult_ = mrNone;

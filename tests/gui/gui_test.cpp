@@ -375,6 +375,33 @@ TEST(Win32SystemIcons, TheyLoadBesideTheProgramAndABackendThatGoesMeanwhileWaits
   EXPECT_GT(ImageList_GetImageCount(list), 0);
 }
 
+BOOL CALLBACK MatchApplicationWindow(HWND window, LPARAM found) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (wcscmp(name, L"KalmoraHelper") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+TEST(Win32ApplicationWindow, MinimisedAndRestoredItIsActiveWithoutShowingAForm) {
+  Win32Backend backend;
+  ui::Form form(backend);
+  HWND application = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), MatchApplicationWindow,
+                    reinterpret_cast<LPARAM>(&application));
+  ASSERT_TRUE(application);
+  backend.SetApplicationState(ui::WindowState::Minimized);
+  EXPECT_TRUE(IsIconic(application));
+  backend.SetApplicationState(ui::WindowState::Normal);
+  EXPECT_FALSE(IsIconic(application));
+  EXPECT_EQ(GetActiveWindow(), application);
+  // Restored, it has no size: nothing of it is seen.
+  RECT bounds{};
+  GetWindowRect(application, &bounds);
+  EXPECT_TRUE(IsRectEmpty(&bounds));
+  EXPECT_FALSE(IsWindowVisible(W(&form)));
+}
+
 TEST_F(Win32Toolkit, TheCommonControlsOfVersionSixAreInUse) {
   // Loaded by name, the library comes from the side-by-side folder the manifest in our resources
   // asks for; without it, from the system folder. (Wine's copy reports 5.81 as its version

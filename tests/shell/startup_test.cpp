@@ -170,13 +170,11 @@ TEST_F(StartupTest, TheTextAndWindowBarsFollowTheMainBarsButtonsInTheDesignedOrd
                                       "ToolButton12", "ToolButton14", "ToolButton16"}));
 }
 
-TEST_F(StartupTest, TheWindowIsMinimisedAndThenRestored) {
-  using Change = headless::HeadlessBackend::WindowStateChange;
+TEST_F(StartupTest, TheApplicationWindowIsMinimisedAndRestoredBeforeTheFormShows) {
   auto& main = Start();
-  EXPECT_EQ(backend.WindowStateChanges(),
-            (std::vector<Change>{{"TForm1", ui::WindowState::Minimized},
-                                 {"TForm1", ui::WindowState::Normal}}));
-  EXPECT_EQ(main.Form().GetWindowState(), ui::WindowState::Normal);
+  EXPECT_EQ(backend.ApplicationStates(),
+            (std::vector<ui::WindowState>{ui::WindowState::Minimized, ui::WindowState::Normal}));
+  EXPECT_FALSE(main.Form().Visible());
 }
 
 }  // namespace

@@ -40,7 +40,6 @@ class FormPeer final : public WindowPeer {
   void ApplyColor() override;
   void ApplyStyle() override;
   void ApplyPicture() override;
-  void ApplyState() override;
   bool OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
@@ -408,6 +407,7 @@ class ToolBarPeer final : public WindowPeer {
  protected:
   void CreateWindowNow() override;
   void Prepare() override;
+  void SyncAll() override;
   void ApplyStyle() override;
   void ApplyItems() override;
   void ApplyPicture() override;
@@ -419,6 +419,7 @@ class ToolBarPeer final : public WindowPeer {
   ui::ToolBar& bar_;
   std::vector<std::wstring> captions_;
   std::wstring tip_;
+  bool syncing_ = false;
 };
 
 }  // namespace win32

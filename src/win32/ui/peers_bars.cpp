@@ -156,13 +156,20 @@ void ToolBarPeer::Prepare() {
   SendMessageW(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
 }
 
+void ToolBarPeer::SyncAll() {
+  // A new bar gets its buttons once, with its style and pictures, not once for each of them.
+  syncing_ = true;
+  WindowPeer::SyncAll();
+  syncing_ = false;
+}
+
 void ToolBarPeer::ApplyStyle() {
   SetStyleBits(TBSTYLE_FLAT, bar_.Flat());
-  ApplyItems();
+  if (!syncing_) ApplyItems();
 }
 
 void ToolBarPeer::ApplyPicture() {
-  ApplyItems();
+  if (!syncing_) ApplyItems();
 }
 
 void ToolBarPeer::ApplyItems() {

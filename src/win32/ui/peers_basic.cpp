@@ -51,14 +51,14 @@ void FormPeer::ApplyBounds() {
 }
 
 void FormPeer::ApplyVisible() {
+  // A form coming on the screen draws at once (a dialog before its work); the main window, built
+  // out of sight, draws as the queue runs, after its first page.
+  const bool drawNow = form_.Visible() && !IsWindowVisible(hwnd_) && !backend_.BuildingOutOfSight();
   // A form built in an event (a dialog) shows with its controls in place, not as they wait.
   if (form_.Visible()) backend_.FormShowing();
-  // A form coming on the screen draws at once (a dialog before its work); one already there
-  // (the main window, restored as it starts) draws as the queue runs, after its first page.
-  const bool cameOnScreen = form_.Visible() && !IsWindowVisible(hwnd_);
   Pushing pushing(*this);
   ShowWindow(hwnd_, form_.Visible() ? SW_SHOW : SW_HIDE);
-  if (cameOnScreen) UpdateWindow(hwnd_);
+  if (drawNow) UpdateWindow(hwnd_);
 }
 
 void FormPeer::ApplyText() {
@@ -93,16 +93,6 @@ void FormPeer::ApplyPicture() {
                reinterpret_cast<LPARAM>(small ? small->icon.get() : nullptr));
   bigIcon_ = std::move(big);
   smallIcon_ = std::move(small);
-}
-
-void FormPeer::ApplyState() {
-  // Only a change is passed on: a new window is neither minimised nor to be restored.
-  const bool minimized = form_.GetWindowState() == ui::WindowState::Minimized;
-  if (minimized == (IsIconic(hwnd_) != FALSE)) return;
-  // Either shows the window.
-  backend_.FormShowing();
-  Pushing pushing(*this);
-  ShowWindow(hwnd_, minimized ? SW_MINIMIZE : SW_RESTORE);
 }
 
 ui::Button* FormPeer::FindButton(bool isDefault) const {

@@ -153,6 +153,10 @@ void Win32Backend::PrepareSystemIcons() {
   iconLists_.reset(CreateThread(nullptr, 0, MakeSystemIconLists, Shell32(), 0, nullptr));
 }
 
+void Win32Backend::SetApplicationState(ui::WindowState state) {
+  ShowWindow(helper_.get(), state == ui::WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+}
+
 void Win32Backend::LoadRichEdit() {
   if (!richEdit_) richEdit_.reset(LoadLibraryW(L"riched20.dll"));
 }

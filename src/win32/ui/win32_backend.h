@@ -68,6 +68,7 @@ class Win32Backend : public ui::Backend {
   bool Terminated() const override { return terminated_; }
   // The shell makes its icon lists (some 70 ms under Wine) on a thread of its own.
   void PrepareSystemIcons() override;
+  void SetApplicationState(ui::WindowState state) override;
 
   // The program's message loop: runs until Terminate (the main form closed). Returns 0.
   int Run();
