@@ -2,7 +2,8 @@
 // prepared prefix (scripts/sandbox):
 // - start-up: process start until its main window is visible and the process waits for input,
 //   taken in turns with the empty-window program of the same build, so both see the same
-//   machine; printed as medians and as the ratio of the two;
+//   machine; printed as medians and as the ratio of the two; with --same-windows=<exe>
+//   (bench/same_windows.cpp) also against the main window's windows made without the program;
 // - page changes: every node of the tree, each selected from the root page (once that has
 //   painted) as a click selects it; "shown" is the selection until the program has built the page
 //   (its paint follows), "stall" the longest the window then kept a message waiting while it
@@ -10,7 +11,8 @@
 //   and left out of the slowest.
 // Asserts nothing.
 //
-// usage: app_bench <program.exe> <empty-window.exe> [rounds [--start-up | --pages <text>]]
+// usage: app_bench [--same-windows=<exe>] <program.exe> <empty-window.exe>
+//                  [rounds [--start-up | --pages <text>]]
 // (--pages: only the nodes whose text holds <text>, or one of "<text>|<text>...")
 #include <windows.h>
 
@@ -21,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../tests/app_gui/remote_process.h"
@@ -135,10 +138,17 @@ std::vector<PageFigure> MeasurePages(Started& app, const std::string& only) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  std::wstring sameWindows;
+  constexpr std::wstring_view kSameWindows = L"--same-windows=";
+  if (argc > 1 && std::wstring_view(argv[1]).substr(0, kSameWindows.size()) == kSameWindows) {
+    sameWindows = argv[1] + kSameWindows.size();
+    --argc;
+    ++argv;
+  }
   if (argc < 3) {
-    std::fprintf(
-        stderr,
-        "usage: app_bench <program.exe> <empty-window.exe> [rounds [--start-up | --pages a|b]]\n");
+    std::fprintf(stderr,
+                 "usage: app_bench [--same-windows=<exe>] <program.exe> <empty-window.exe> "
+                 "[rounds [--start-up | --pages a|b]]\n");
     return 2;
   }
   const std::wstring program = argv[1];
@@ -149,16 +159,24 @@ int wmain(int argc, wchar_t** argv) {
 
   // One of each first, not counted: the files come into the cache.
   for (const auto& [path, title] :
-       {std::pair{empty, L"Leeres Fenster"}, std::pair{program, L"Kalmora 2x"}}) {
+       {std::pair{empty, L"Leeres Fenster"}, std::pair{sameWindows, L"Gleiche Fenster"},
+        std::pair{program, L"Kalmora 2x"}}) {
+    if (path.empty()) continue;
     Started warm = Start(L"\"" + path + L"\"", title);
     Stop(warm);
   }
   std::vector<double> emptyTimes;
+  std::vector<double> sameTimes;
   std::vector<double> programTimes;
   for (int round = 0; round < rounds; ++round) {
     Started floor = Start(L"\"" + empty + L"\"", L"Leeres Fenster");
     emptyTimes.push_back(floor.milliseconds);
     Stop(floor);
+    if (!sameWindows.empty()) {
+      Started same = Start(L"\"" + sameWindows + L"\"", L"Gleiche Fenster");
+      sameTimes.push_back(same.milliseconds);
+      Stop(same);
+    }
     Started app = Start(L"\"" + program + L"\"", L"Kalmora 2x");
     if (!app.window) {
       std::fprintf(stderr, "app_bench: no main window within 30 s\n");
@@ -174,6 +192,13 @@ int wmain(int argc, wchar_t** argv) {
       "[%s] start-up, median of %d in turns: empty window %.0f ms, Kalmora2x %.0f ms, "
       "ratio %.2f\n",
       system.c_str(), rounds, emptyMs, programMs, programMs / emptyMs);
+  if (!sameTimes.empty()) {
+    const double sameMs = Median(sameTimes);
+    std::printf(
+        "[%s] start-up against its windows made without the program: same windows %.0f ms "
+        "(%.2f of the empty window), Kalmora2x %.2f of them\n",
+        system.c_str(), sameMs, sameMs / emptyMs, programMs / sameMs);
+  }
 
   if (argc > 4 && std::wstring(argv[4]) == L"--start-up") return 0;
   const std::string only = argc > 5 && std::wstring(argv[4]) == L"--pages" ? Narrow(argv[5]) : "";
