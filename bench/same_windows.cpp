@@ -9,17 +9,11 @@
 
 #include <initializer_list>
 
+#include "floor_window.h"
+
 namespace {
 
 constexpr wchar_t kPanelClass[] = L"SameWindowsPanel";
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
 
 HWND Child(HWND parent, const wchar_t* className, DWORD style, RECT r, DWORD exStyle = 0,
            const wchar_t* text = L"") {
@@ -86,15 +80,10 @@ HTREEITEM TreeItem(HWND tree, HTREEITEM parent, const wchar_t* text, bool branch
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&init);
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"SameWindows";
-  if (!RegisterClassW(&windowClass)) return 1;
-  windowClass.lpszClassName = kPanelClass;
-  if (!RegisterClassW(&windowClass)) return 1;
+  if (!floor_window::RegisterPlainClass(instance, L"SameWindows") ||
+      !floor_window::RegisterPlainClass(instance, kPanelClass)) {
+    return 1;
+  }
   HWND window =
       CreateWindowExW(0, L"SameWindows", L"Gleiche Fenster", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                       269, 226, 751, 461, nullptr, nullptr, instance, nullptr);
@@ -143,10 +132,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   SetFocus(tree);
   SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
   UpdateWindow(window);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return 0;
+  return floor_window::RunMessageLoop();
 }
