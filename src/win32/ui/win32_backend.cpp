@@ -123,7 +123,8 @@ Win32Backend::Win32Backend() {
                ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&init);
   RegisterToolkitClasses();
-  // A hidden window of our own: timers, the owner of popup menus, the parent of nothing.
+  // A window of our own without a size: timers, the owner of popup menus, the parent of parked
+  // windows, and the application window start-up minimises and restores.
   helper_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kHelperClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                                 nullptr, GetModuleHandleW(nullptr), nullptr));
   SetWindowLongPtrW(helper_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HelperProc));
