@@ -165,26 +165,25 @@ int wmain(int argc, wchar_t** argv) {
     Started warm = Start(L"\"" + path + L"\"", title);
     Stop(warm);
   }
+  // Starts one, keeps its time and ends it; false when no window came.
+  const auto timed = [](const std::wstring& path, const wchar_t* title,
+                        std::vector<double>& times) {
+    Started started = Start(L"\"" + path + L"\"", title);
+    times.push_back(started.milliseconds);
+    const bool came = started.window != nullptr;
+    Stop(started);
+    return came;
+  };
   std::vector<double> emptyTimes;
   std::vector<double> sameTimes;
   std::vector<double> programTimes;
   for (int round = 0; round < rounds; ++round) {
-    Started floor = Start(L"\"" + empty + L"\"", L"Leeres Fenster");
-    emptyTimes.push_back(floor.milliseconds);
-    Stop(floor);
-    if (!sameWindows.empty()) {
-      Started same = Start(L"\"" + sameWindows + L"\"", L"Gleiche Fenster");
-      sameTimes.push_back(same.milliseconds);
-      Stop(same);
-    }
-    Started app = Start(L"\"" + program + L"\"", L"Kalmora 2x");
-    if (!app.window) {
+    timed(empty, L"Leeres Fenster", emptyTimes);
+    if (!sameWindows.empty()) timed(sameWindows, L"Gleiche Fenster", sameTimes);
+    if (!timed(program, L"Kalmora 2x", programTimes)) {
       std::fprintf(stderr, "app_bench: no main window within 30 s\n");
-      Stop(app);
       return 1;
     }
-    programTimes.push_back(app.milliseconds);
-    Stop(app);
   }
   const double emptyMs = Median(emptyTimes);
   const double programMs = Median(programTimes);
