@@ -86,7 +86,7 @@ if [ "$leg" = all ] || [ "$leg" = program ]; then
   rm -rf "$shipped" && mkdir -p "$shipped"
   "$strip" -o "$shipped/Kalmora2x.exe" "$build/src/Kalmora2x.exe"
   # The start-up trace is the program's own composition: stripped alike, or its loading would
-  # count the debug information (an 80 MB file reaches main some 30-60 ms later).
+  # count the debug information (an 80 MB file reaches main tens of milliseconds later).
   "$strip" -o "$shipped/startup_bench.exe" "$build/bench/startup_bench.exe"
   cp "$build/src/reg_import.exe" "$shipped/"
   echo "== the program against an empty window, under $bits-bit Wine ($preset, stripped)"
